@@ -1,0 +1,15 @@
+#include "app/Application.h"
+
+#include "platform/Windows.h"
+
+#include <QApplication>
+
+int runApplication(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zq7310"));
+    defineWindows();
+    if (!Windows::load(QStringLiteral("MDImain")))
+        return 1;
+    return app.exec();
+}

@@ -1,0 +1,3 @@
+#include "platform/Language.h"
+
+qint16 LanguageFlag = 0;

@@ -1,0 +1,188 @@
+#include "platform/Windows.h"
+
+#include "platform/Screen.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <map>
+#include <vector>
+
+namespace {
+struct Definition {
+    Windows::Kind kind;
+    Windows::Factory factory;
+};
+struct Open {
+    QString name;
+    QPointer<QWidget> widget;
+};
+
+std::map<QString, Definition> definitions;
+std::vector<Open> open;  // in load order
+QPointer<QMdiArea> area;
+bool forcing = false;  // reset(): close without asking
+
+std::vector<Open>::iterator findOpen(const QString &name)
+{
+    return std::find_if(open.begin(), open.end(),
+                        [&](const Open &o) { return o.name == name && o.widget; });
+}
+std::vector<Open>::iterator findOpen(const QWidget *w)
+{
+    return std::find_if(open.begin(), open.end(), [&](const Open &o) { return o.widget == w; });
+}
+void forget(const QWidget *w)
+{
+    open.erase(std::remove_if(open.begin(), open.end(),
+                              [&](const Open &o) { return !o.widget || o.widget == w; }),
+               open.end());
+}
+}
+
+Form::Form(QWidget *parent) : QWidget(parent) {}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    if (Windows::handleClose(this))
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool Form::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate && !Windows::frameOf(this))
+        formActivate();
+    return QWidget::event(e);
+}
+
+namespace Windows {
+
+void define(const QString &name, Kind kind, Factory factory)
+{
+    definitions[name] = {kind, std::move(factory)};
+}
+
+bool defined(const QString &name) { return definitions.count(name) > 0; }
+
+QWidget *find(const QString &name)
+{
+    auto it = findOpen(name);
+    return it == open.end() ? nullptr : it->widget.data();
+}
+
+bool isLoaded(const QString &name) { return find(name) != nullptr; }
+
+QWidget *load(const QString &name)
+{
+    if (QWidget *w = find(name))
+        return w;
+    auto def = definitions.find(name);
+    if (def == definitions.end())
+        return nullptr;
+    QWidget *w = def->second.factory();
+    w->setObjectName(name);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    open.push_back({name, w});
+    if (auto *b = dynamic_cast<FormBehaviour *>(w))
+        b->formLoad();
+    if (!find(name))  // the load routine unloaded the window again
+        return nullptr;
+    if (def->second.kind == Kind::Child && area) {
+        QMdiSubWindow *sub = area->addSubWindow(w);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->setWindowTitle(w->windowTitle());
+        QObject::connect(w, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
+        sub->adjustSize();
+        sub->show();
+    } else {
+        w->show();
+    }
+    return w;
+}
+
+bool unload(const QString &name)
+{
+    QWidget *w = find(name);
+    if (!w)
+        return true;
+    if (QMdiSubWindow *sub = frameOf(w))
+        sub->close();
+    else
+        w->close();
+    return !isLoaded(name);
+}
+
+void reload(const QString &name)
+{
+    if (unload(name))
+        load(name);
+}
+
+bool handleClose(QWidget *window)
+{
+    auto it = findOpen(window);
+    if (it == open.end())
+        return true;
+    auto *b = dynamic_cast<FormBehaviour *>(window);
+    if (!forcing && b && !b->queryUnload())
+        return false;
+    forget(window);
+    if (b)
+        b->formUnload();
+    return true;
+}
+
+void setMdiArea(QMdiArea *a)
+{
+    area = a;
+    if (a)
+        QObject::connect(a, &QMdiArea::subWindowActivated, a, [](QMdiSubWindow *sub) {
+            if (sub)
+                if (auto *b = dynamic_cast<FormBehaviour *>(sub->widget()))
+                    b->formActivate();
+        });
+}
+
+QMdiArea *mdiArea() { return area; }
+
+QMdiSubWindow *frameOf(QWidget *child)
+{
+    return child ? qobject_cast<QMdiSubWindow *>(child->parentWidget()) : nullptr;
+}
+
+QSize clientSize()
+{
+    if (area)
+        return area->viewport()->size();
+    return Screen::sizePixels();
+}
+
+QStringList openChildren()
+{
+    QStringList names;
+    for (const Open &o : open)
+        if (o.widget && frameOf(o.widget))
+            names << o.name;
+    return names;
+}
+
+void reset()
+{
+    forcing = true;
+    auto copy = open;
+    for (auto it = copy.rbegin(); it != copy.rend(); ++it)
+        if (it->widget) {
+            QWidget *w = it->widget;
+            if (QMdiSubWindow *sub = frameOf(w))
+                sub->close();
+            else
+                w->close();
+        }
+    forcing = false;
+    open.clear();
+    definitions.clear();
+}
+}

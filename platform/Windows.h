@@ -1,0 +1,77 @@
+#pragma once
+// The window registry: every window of the system exists at most once and is
+// reached by name. Loading an open window does nothing (no second load
+// routine, no raise); unloading a closed one does nothing. Child windows live
+// in the main window's QMdiArea; top-level windows are parentless and outlive
+// the main window.
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+// The events a window of the system can handle.
+class FormBehaviour
+{
+public:
+    virtual ~FormBehaviour() = default;
+    // The load routine: runs once each time the window is loaded, before it shows.
+    virtual void formLoad() {}
+    // Asked before the window unloads; false keeps it open.
+    virtual bool queryUnload() { return true; }
+    // Runs when the window unloads, after queryUnload agreed.
+    virtual void formUnload() {}
+    // Runs each time the window becomes the active one.
+    virtual void formActivate() {}
+};
+
+// Base of every window except the main window. Closing it from its title bar
+// goes through the same unload handling as Windows::unload.
+class Form : public QWidget, public FormBehaviour
+{
+    Q_OBJECT
+public:
+    explicit Form(QWidget *parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+};
+
+namespace Windows {
+enum class Kind { Child, TopLevel };
+using Factory = std::function<QWidget *()>;
+
+// Declares a window: its name, where it lives and how to build it. The
+// factory's widget must derive from FormBehaviour.
+void define(const QString &name, Kind kind, Factory factory);
+bool defined(const QString &name);
+
+// Creates the window, runs its load routine and shows it; does nothing but
+// return the open instance when it is already loaded. nullptr when the name
+// is unknown.
+QWidget *load(const QString &name);
+// Closes the window with its unload handling. Returns true when the window is
+// closed afterwards (also when it was not open), false when it refused.
+bool unload(const QString &name);
+void reload(const QString &name);  // unload, then load
+bool isLoaded(const QString &name);
+QWidget *find(const QString &name);
+template <class T> T *get(const QString &name) { return qobject_cast<T *>(find(name)); }
+
+// The main window hands over its MDI area; child windows go there.
+void setMdiArea(QMdiArea *area);
+QMdiArea *mdiArea();
+QMdiSubWindow *frameOf(QWidget *child);  // nullptr for top-level windows
+// The main window's client area size in pixels (the screen's before it exists).
+QSize clientSize();
+// Names of the open child windows, in the order they were loaded.
+QStringList openChildren();
+
+// Called by Form::closeEvent: runs the unload handling, returns false to refuse.
+bool handleClose(QWidget *window);
+
+// Tests: closes every open window without asking and forgets the definitions.
+void reset();
+}

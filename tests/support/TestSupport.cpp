@@ -1,0 +1,1 @@
+// Shared test fixtures live in this folder.
