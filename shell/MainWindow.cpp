@@ -1,0 +1,222 @@
+#include "shell/MainWindow.h"
+
+#include "memory/BandTable.h"
+#include "memory/FactoryImage.h"
+#include "memory/MemoryImage.h"
+#include "platform/Language.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "platform/StatusBar.h"
+#include "shell/LanguageTexts.h"
+#include "shell/MainMenus.h"
+#include "shell/MainStartupLink.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolBar>
+
+namespace {
+// Panel widths in percent of the screen width.
+constexpr int PanelPercent[15] = {4, 4, 5, 10, 6, 5, 5, 5, 5, 5, 5, 5, 5, 5, 20};
+}
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), m_mdi(new QMdiArea(this)), m_status(new StatusBar(15, this))
+{
+    m_mdi->setObjectName(QStringLiteral("MDIClient"));
+    setCentralWidget(m_mdi);
+    m_status->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(m_status);
+    BuildMenus(this);
+    QToolBar *bar = BuildToolbar(this);
+    connect(bar, &QToolBar::actionTriggered, this,
+            [this](QAction *a) { Toolbar1_ButtonClick(a->data().toString()); });
+    connectMenus();
+    Windows::setMdiArea(m_mdi);
+    setMainStatusBar(m_status);
+}
+
+MainWindow::~MainWindow()
+{
+    if (Windows::mdiArea() == m_mdi)
+        Windows::setMdiArea(nullptr);
+}
+
+QAction *MainWindow::menuEntry(const QString &name) const
+{
+    return MenuAction(const_cast<MainWindow *>(this), name);
+}
+
+void MainWindow::formLoad()
+{
+    // Language and its texts; the program always starts in English.
+    LanguageFlag = 0;
+    LoadLanguageTexts();
+
+    // Status-bar panels as fractions of the screen width.
+    const float screenWidth = float(Screen::widthTwips());
+    for (int k = 1; k <= 15; ++k)
+        m_status->setPanelWidth(k, Screen::toPixels(screenWidth * PanelPercent[k - 1] / 100));
+
+    // English captions of the start-up; the File and Program entries keep
+    // their design captions until the first language command.
+    menuEntry(QStringLiteral("Language_eng"))->setChecked(true);
+    menuEntry(QStringLiteral("Language_chn"))->setChecked(false);
+    WriteMenuCaptions(this, false, StartupCaptionEntries());
+    for (int k : {1, 3, 5, 7, 9})
+        m_status->setPanelText(k, PanelLabel(k, false));
+    m_status->setPanelText(15, QString());
+    setWindowTitle(MainWindowTitle(false));
+
+    // Cover the screen and show.
+    resize(Screen::sizePixels());
+    show();
+
+    if (Screen::heightTwips() < 12000 || Screen::widthTwips() < 19200)
+        MsgBox(QStringLiteral("Set the display mode of the computer to 1280 * 800 "),
+               MsgIcon::Exclamation, QStringLiteral("Operate Prompt"));
+
+    ProbeMainCommPort();
+
+    ChannelCount = 200;
+    BuildSharedTables();
+    SetStartupBandLimits();
+
+    // The identification's first frame goes out after the start-up returns.
+    StartMainIdentify();
+
+    BuildFactoryImage();
+    Windows::load(QStringLiteral("frm_chann"));
+}
+
+void MainWindow::formUnload()
+{
+    StopMainLink();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Every child window unloads first, each with its own unload handling;
+    // one that refuses keeps the main window open.
+    for (const QString &name : Windows::openChildren())
+        Windows::unload(name);
+    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+        if (!sub->close()) {
+            event->ignore();
+            return;
+        }
+    if (!Windows::openChildren().isEmpty() || !Windows::handleClose(this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    // Focus coming back from a top-level window activates the editor in front.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        if (QMdiSubWindow *sub = m_mdi->activeSubWindow())
+            if (auto *b = dynamic_cast<FormBehaviour *>(sub->widget()))
+                b->formActivate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::connectMenus()
+{
+    auto on = [this](const char *entry, auto fn) {
+        connect(menuEntry(QString::fromLatin1(entry)), &QAction::triggered, this, fn);
+    };
+    auto load = [](const char *window) {
+        return [window] { Windows::load(QString::fromLatin1(window)); };
+    };
+    on("File_Open", [this] { closeAndReload(QStringLiteral("Form_open_chann")); });
+    on("File_save", [this] { closeAndReload(QStringLiteral("Form_save_chann")); });
+    on("File_saveas", [this] { closeAndReload(QStringLiteral("Form_save_chann")); });
+    on("File_exit", [this] { shutDown(); });
+    on("fm_chann_edit", [] {
+        Windows::unload(QStringLiteral("frm_chann"));
+        Windows::load(QStringLiteral("frm_FM"));
+    });
+    on("chann_edit", load("frm_chann"));
+    on("sys_edit", load("frm_option"));
+    on("Sig_dtmf", load("frm_dtmf"));
+    on("Sig_2tone", load("frm_2tone"));
+    on("Sig_5tone", load("frm_5tone"));
+    on("frm_adj", load("frm_Adj_Txp"));
+    on("Prog_read", [this] { closeAndReload(QStringLiteral("Form_Comm_Read")); });
+    on("Prog_write", [this] { closeAndReload(QStringLiteral("Form_Comm_Write")); });
+    on("PC_PassWord", [this] { closeAndReload(QStringLiteral("Form_Write_PassWord")); });
+    on("proc_setup", load("Form_setup"));
+    on("Language_chn", [this] { Language_chn_Click(); });
+    on("Language_eng", [this] { Language_eng_Click(); });
+    on("about", load("frmAbout"));
+    on("Menu_Exit", [this] { shutDown(); });
+}
+
+void MainWindow::closeAndReload(const QString &window)
+{
+    Windows::reload(window);
+}
+
+void MainWindow::shutDown()
+{
+    close();
+}
+
+void MainWindow::Language_chn_Click()
+{
+    if (LanguageFlag == 0) {
+        LanguageFlag = -1;
+        LoadLanguageTexts();
+    }
+    writeLanguage(true);
+}
+
+void MainWindow::Language_eng_Click()
+{
+    if (LanguageFlag != 0) {
+        LanguageFlag = 0;
+        LoadLanguageTexts();
+    }
+    writeLanguage(false);
+}
+
+void MainWindow::writeLanguage(bool chinese)
+{
+    menuEntry(QStringLiteral("Language_eng"))->setChecked(!chinese);
+    menuEntry(QStringLiteral("Language_chn"))->setChecked(chinese);
+    WriteMenuCaptions(this, chinese);
+    for (int k : {1, 3, 5, 7, 9})
+        m_status->setPanelText(k, PanelLabel(k, chinese));
+    m_status->setPanelText(11, QString());
+    setWindowTitle(MainWindowTitle(chinese));
+}
+
+void MainWindow::Toolbar1_ButtonClick(const QString &key)
+{
+    if (key == QLatin1String("open")) {
+        closeAndReload(QStringLiteral("Form_open_chann"));
+    } else if (key == QLatin1String("save")) {
+        closeAndReload(QStringLiteral("Form_save_chann"));
+    } else if (key == QLatin1String("edit_option")) {
+        Windows::unload(QStringLiteral("frm_chann"));
+        Windows::load(QStringLiteral("frm_option"));
+    } else if (key == QLatin1String("edit_chann")) {
+        Windows::unload(QStringLiteral("frm_chann"));
+        Windows::load(QStringLiteral("frm_chann"));
+    } else if (key == QLatin1String("edit_dtmf")) {
+        Windows::unload(QStringLiteral("frm_chann"));
+        Windows::load(QStringLiteral("frm_dtmf"));
+    } else if (key == QLatin1String("read")) {
+        closeAndReload(QStringLiteral("Form_Comm_Read"));
+    } else if (key == QLatin1String("write")) {
+        closeAndReload(QStringLiteral("Form_Comm_Write"));
+    } else if (key == QLatin1String("exit")) {
+        for (const char *w : {"Form_type", "frm_chann", "frm_option", "frmAbout"})
+            Windows::unload(QString::fromLatin1(w));
+        shutDown();
+    }
+}
