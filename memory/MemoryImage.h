@@ -2,6 +2,8 @@
 // The radio memory image and the other shared state of the memory subsystem.
 // MemoryImage row r, column c (0..15) is the byte at radio address 16*r + c;
 // 255 means unprogrammed. Column 16 lies outside the radio's memory.
+// Every table of this subsystem is defined in MemoryImage.cpp and brought back
+// to its program-start state by resetMemoryState().
 #include <QtGlobal>
 #include <array>
 
@@ -27,6 +29,12 @@ struct BandPair {
     double upper;
 };
 extern std::array<BandPair, 4> BandLimits;
+
+// True when (row, col) is a cell of MemoryImage's radio bytes (col 0..15).
+inline bool IsImageCell(int row, int col)
+{
+    return row >= 0 && row < ImageRows && col >= 0 && col < 16;
+}
 
 // Back to program start: every cell 0, every table empty. Tests call it.
 void resetMemoryState();

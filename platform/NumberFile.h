@@ -1,0 +1,62 @@
+#pragma once
+// Sequential number files (".dat", ".adj", ".sig"): a writer that puts each
+// number in print form followed by one blank, lines ended by CR LF, and a
+// reader that takes the numbers back in sequence whatever the line breaks.
+#include <QIODevice>
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+class NumberFileWriter {
+public:
+    // The device must be open for writing; the writer does not own it.
+    explicit NumberFileWriter(QIODevice *device);
+
+    // " 12 " for 12, "-3 " for -3.
+    void writeNumber(double value);
+    // Ends the current line with CR LF.
+    void endLine();
+    // False once any write to the device has failed.
+    bool ok() const { return m_ok; }
+
+private:
+    void put(const QByteArray &bytes);
+    QIODevice *m_device;
+    bool m_ok = true;
+};
+
+class NumberFileReader {
+public:
+    enum class Error { None, NotANumber, NotAnInteger, EndOfFile };
+
+    // Reads the whole of the device (open for reading) at construction.
+    explicit NumberFileReader(QIODevice *device);
+    explicit NumberFileReader(const QByteArray &contents);
+
+    // The next number; separators are blanks, tabs, commas and line ends, any
+    // run of them counting as one. A token that is not wholly a number
+    // ("1a2", "x") or the end of the data gives nothing and sets error().
+    std::optional<double> next();
+    // As next(), but the number must also be whole (NotAnInteger otherwise).
+    std::optional<qint64> nextInteger();
+
+    // True when nothing but separators is left.
+    bool atEnd();
+
+    Error error() const { return m_error; }
+    // A readable description of the last error: what went wrong and where.
+    QString errorString() const;
+    // 1-based line of the last token read (or of the failure).
+    int line() const { return m_line; }
+    // Count of numbers read successfully so far.
+    int count() const { return m_count; }
+
+private:
+    void skipSeparators();
+    QByteArray m_data;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    int m_count = 0;
+    Error m_error = Error::None;
+    QByteArray m_badToken;
+};
