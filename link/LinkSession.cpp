@@ -1,0 +1,757 @@
+#include "link/LinkSession.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <algorithm>
+#include <cmath>
+
+#include "link/LinkState.h"
+#include "memory/MemoryImage.h"
+#include "platform/CommControl.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "platform/VbTimer.h"
+
+namespace {
+QList<LinkSession *> &sessions()
+{
+    static QList<LinkSession *> list;
+    return list;
+}
+
+void timerOn(VbTimer *t, int ms)
+{
+    if (!t)
+        return;
+    t->setInterval(ms);
+    t->setEnabled(true);
+}
+
+void timerOff(VbTimer *t)
+{
+    if (t)
+        t->setEnabled(false);
+}
+}
+
+LinkSettings LinkSettings::twoTone()
+{
+    LinkSettings s;
+    s.readBase = 0x2D00;
+    s.writeBase = 0x2D00;
+    s.readBlocks = 12;
+    s.writeRows = 48;
+    return s;
+}
+
+LinkSettings LinkSettings::fiveTone()
+{
+    LinkSettings s;
+    s.readBase = 0x2400;
+    s.writeBase = 0x2000;
+    s.readBlocks = 8;
+    s.writeRows = 96;
+    return s;
+}
+
+LinkSession::LinkSession(const LinkControls &controls, const LinkSettings &settings,
+                         QObject *parent)
+    : QObject(parent), m_controls(controls), m_settings(settings)
+{
+    sessions().append(this);
+    if (m_controls.Command_read)
+        connect(m_controls.Command_read, &QAbstractButton::clicked, this,
+                &LinkSession::Command_read_Click);
+    if (m_controls.Command_Write)
+        connect(m_controls.Command_Write, &QAbstractButton::clicked, this,
+                &LinkSession::Command_Write_Click);
+    if (m_controls.Text_PassWord)
+        connect(m_controls.Text_PassWord, &QLineEdit::textChanged, this,
+                &LinkSession::Text_PassWord_Change);
+    if (m_controls.Timer1)
+        connect(m_controls.Timer1, &VbTimer::timer, this, &LinkSession::Timer1_Timer);
+    if (m_controls.Timer2)
+        connect(m_controls.Timer2, &VbTimer::timer, this, &LinkSession::Timer2_Timer);
+    if (m_controls.Timer3)
+        connect(m_controls.Timer3, &VbTimer::timer, this, &LinkSession::Timer3_Timer);
+    if (m_controls.MSC)
+        connect(m_controls.MSC, &CommControl::onComm, this, &LinkSession::MSC_OnComm);
+}
+
+LinkSession::~LinkSession()
+{
+    sessions().removeAll(this);
+    stop();  // controls already destroyed read as null
+}
+
+// ---------------------------------------------------------------- buttons
+
+void LinkSession::Command_read_Click()
+{
+    if (m_settings.busyTest && (WriteBusy == -1 || ReadBusy == -1)) {
+        MsgBox(m_settings.texts.busy, MsgIcon::Exclamation, m_settings.texts.busyTitle);
+        return;
+    }
+    if (m_settings.beforeStart)
+        m_settings.beforeStart();
+    RetriesLeft = m_settings.readRetries;
+    StartRead();
+    if (PortErrorFlag == 0) {
+        if (m_settings.started)
+            m_settings.started();
+        showProgress(0);
+        setLabel(m_settings.texts.connecting);
+    }
+}
+
+void LinkSession::Command_Write_Click()
+{
+    if (m_settings.busyTest && (WriteBusy == -1 || ReadBusy == -1)) {
+        MsgBox(m_settings.texts.busy, MsgIcon::Exclamation, m_settings.texts.busyTitle);
+        return;
+    }
+    if (m_settings.beforeStart)
+        m_settings.beforeStart();
+    RetriesLeft = m_settings.writeRetries;
+    StartWrite();
+    if (PortErrorFlag == 0) {
+        if (m_settings.started)
+            m_settings.started();
+        showProgress(0);
+        setLabel(m_settings.texts.connecting);
+    }
+}
+
+void LinkSession::Text_PassWord_Change()
+{
+    if (m_controls.Text_PassWord)
+        SetTypedPassword(m_controls.Text_PassWord->text());
+}
+
+// ---------------------------------------------------------------- port
+
+void LinkSession::OpenCommPort()
+{
+    PortErrorFlag = 0;
+    CommControl *msc = m_controls.MSC.data();
+    bool ok = msc && !msc->portOpen();  // a port that is already open cannot open again
+    if (ok) {
+        msc->setCommPort(CommPortNumber);
+        ok = msc->setSettings(QStringLiteral("9600,N,8,1"));
+    }
+    if (ok) {
+        msc->setInBufferSize(1024);
+        msc->setInputLen(1);
+        msc->setRThreshold(1);
+        msc->clearInBuffer();
+        msc->clearOutBuffer();
+        ok = msc->setPortOpen(true);
+    }
+    if (!ok) {
+        MsgBox(m_settings.texts.portOpen, MsgIcon::Exclamation, m_settings.texts.portOpenTitle);
+        PortErrorFlag = -1;
+    }
+}
+
+void LinkSession::closePort()
+{
+    if (m_controls.MSC && m_controls.MSC->portOpen())
+        m_controls.MSC->setPortOpen(false);
+}
+
+void LinkSession::discardInput()
+{
+    if (m_controls.MSC && m_controls.MSC->portOpen())
+        m_controls.MSC->clearInBuffer();
+}
+
+void LinkSession::sendNow(quint8 byte)
+{
+    if (m_controls.MSC && m_controls.MSC->portOpen())
+        m_controls.MSC->output(QByteArray(1, char(byte)));
+}
+
+int LinkSession::takeBytes(quint8 *into, int count)
+{
+    CommControl *msc = m_controls.MSC.data();
+    int n = 0;
+    while (n < count && msc->inBufferCount() > 0) {
+        const QByteArray b = msc->input();
+        if (b.isEmpty())
+            break;
+        into[n++] = quint8(b.at(0));
+    }
+    return n;
+}
+
+// ---------------------------------------------------------------- start
+
+void LinkSession::StartSendTimer()
+{
+    SendPosition = 0;
+    FrameSent = 0;
+    timerOn(m_controls.Timer1, 15);
+}
+
+void LinkSession::queueFrame(const QByteArray &frame)
+{
+    TransmitLength = std::min<int>(frame.size(), int(TransmitFrame.size()));
+    for (int i = 0; i < TransmitLength; ++i)
+        TransmitFrame[i] = quint8(frame.at(i));
+    StartSendTimer();
+}
+
+void LinkSession::StartRead()
+{
+    startExchange(false);
+}
+
+void LinkSession::StartWrite()
+{
+    startExchange(true);
+}
+
+void LinkSession::startExchange(bool write)
+{
+    if (m_settings.busyTest && (WriteBusy == -1 || ReadBusy == -1))
+        return;
+    // A start supersedes a pending retry, and (without the busy test) a
+    // running attempt, so that two attempts never overlap.
+    timersOff();
+    ++m_generation;
+    m_pausing = false;
+    if (!m_settings.busyTest && (WriteBusy == -1 || ReadBusy == -1)) {
+        closePort();
+        WriteBusy = ReadBusy = 0;
+    }
+    if (!m_controls.MSC || !m_controls.MSC->portOpen())
+        OpenCommPort();
+    if (PortErrorFlag != 0)
+        return;
+    DataPhase = 0;
+    discardInput();
+    HandshakeStage = 0;
+    m_taken = 0;
+    const QByteArray hs = programModeHandshakeFrame();
+    TransmitLength = 8;
+    for (int i = 0; i < 8; ++i)
+        TransmitFrame[i] = quint8(hs.at(i));
+    BlockNumber = 0;
+    if (write) {
+        WriteMode = -1;
+        WriteBlockCount = m_settings.writeRows;
+        SessionBaseAddress = {quint8((m_settings.writeBase >> 8) & 0xFF), quint8(m_settings.writeBase & 0xFF)};
+        WriteBusy = -1;
+        ReadBusy = 0;
+    } else {
+        WriteMode = 0;
+        ReadBlockCount = m_settings.readBlocks;
+        SessionBaseAddress = {quint8((m_settings.readBase >> 8) & 0xFF), quint8(m_settings.readBase & 0xFF)};
+        WriteBusy = 0;
+        ReadBusy = -1;
+    }
+    StartSendTimer();
+}
+
+int LinkSession::sessionBase() const
+{
+    return SessionBaseAddress[0] * 256 + SessionBaseAddress[1];
+}
+
+// ---------------------------------------------------------------- timers
+
+void LinkSession::Timer1_Timer()
+{
+    CommControl *msc = m_controls.MSC.data();
+    if (!msc || !msc->portOpen()) {
+        timerOff(m_controls.Timer1);
+        return;
+    }
+    m_sending = true;
+    // Whatever is left of an earlier reply never counts toward this frame's.
+    if (SendPosition == 0)
+        msc->clearInBuffer();
+    if (m_settings.bytePerTick) {
+        m_controls.Timer1->setInterval(10);
+        if (SendPosition < TransmitLength) {
+            msc->output(QByteArray(1, char(TransmitFrame[SendPosition])));
+            timerOn(m_controls.Timer2, m_settings.byteTimeoutMs);
+            ++SendPosition;
+        }
+        if (SendPosition >= TransmitLength) {
+            timerOn(m_controls.Timer2, m_settings.replyTimeoutMs);
+            timerOff(m_controls.Timer1);
+            FrameSent = -1;
+        }
+    } else {
+        while (SendPosition < TransmitLength) {
+            msc->output(QByteArray(1, char(TransmitFrame[SendPosition])));
+            timerOn(m_controls.Timer2, m_settings.byteTimeoutMs);
+            ++SendPosition;
+        }
+        timerOn(m_controls.Timer2, m_settings.replyTimeoutMs);
+        timerOff(m_controls.Timer1);
+        FrameSent = -1;
+    }
+    m_sending = false;
+    if (FrameSent == -1 && m_settings.framePauseSteps > 0) {
+        pauseThen(m_settings.framePauseSteps, [] {});
+        return;
+    }
+    if (m_deferred) {
+        m_deferred = false;
+        if (msc->portOpen() && msc->inBufferCount() > 0)
+            MSC_OnComm(CommControl::ComEvReceive);
+    }
+}
+
+void LinkSession::Timer2_Timer()
+{
+    timerOff(m_controls.Timer2);
+    timerOff(m_controls.Timer1);
+    ++m_generation;  // a pause of this attempt ends with it
+    m_pausing = false;
+    m_deferred = false;
+    if (m_controls.Timer3) {
+        m_controls.Timer3->setEnabled(true);
+        m_controls.Timer3->setInterval(m_settings.retryDelayMs);
+    }
+    closePort();
+    WriteBusy = 0;
+    ReadBusy = 0;
+}
+
+void LinkSession::Timer3_Timer()
+{
+    timersOff();
+    if (RetriesLeft > 0) {
+        RetriesLeft -= 1;
+        if (WriteMode == -1)
+            StartWrite();
+        else
+            StartRead();
+        return;
+    }
+    reportFailure();
+}
+
+void LinkSession::timersOff()
+{
+    timerOff(m_controls.Timer1);
+    timerOff(m_controls.Timer2);
+    timerOff(m_controls.Timer3);
+}
+
+void LinkSession::stop()
+{
+    ++m_generation;
+    m_pausing = false;
+    m_deferred = false;
+    timersOff();
+    closePort();
+    WriteBusy = 0;
+    ReadBusy = 0;
+}
+
+bool LinkSession::exchangeRunning() const
+{
+    return WriteBusy == -1 || ReadBusy == -1 || m_pausing
+        || (m_controls.Timer3 && m_controls.Timer3->running());
+}
+
+bool LinkSession::anyExchangeRunning()
+{
+    for (const LinkSession *s : sessions())
+        if (s->exchangeRunning())
+            return true;
+    return false;
+}
+
+int LinkSession::pauseMs(int steps)
+{
+    // The pauses were counted loops of a few microseconds per thousand
+    // steps; 40000 steps are taken as one millisecond.
+    if (steps <= 0)
+        return 0;
+    return (steps + 39999) / 40000;
+}
+
+void LinkSession::pauseThen(int steps, std::function<void()> fn)
+{
+    if (steps <= 0) {
+        fn();
+        return;
+    }
+    m_pausing = true;
+    const quint64 gen = m_generation;
+    VbTimer::singleShot(pauseMs(steps), this, [this, gen, fn = std::move(fn)] {
+        if (gen != m_generation)
+            return;
+        m_pausing = false;
+        fn();
+        CommControl *msc = m_controls.MSC.data();
+        if (!m_pausing && msc && msc->portOpen() && msc->inBufferCount() > 0)
+            MSC_OnComm(CommControl::ComEvReceive);
+    });
+}
+
+// ---------------------------------------------------------------- receive
+
+void LinkSession::MSC_OnComm(int event)
+{
+    if (event != CommControl::ComEvReceive)
+        return;
+    CommControl *msc = m_controls.MSC.data();
+    if (!msc || !msc->portOpen())
+        return;
+    if (m_sending) {
+        m_deferred = true;
+        return;
+    }
+    if (m_pausing)
+        return;  // handled when the pause ends
+    if (WriteBusy != -1 && ReadBusy != -1)
+        return;  // no exchange of this window runs
+    if (DataPhase == -1 && WriteMode == -1)
+        handleWriteReply();
+    else if (DataPhase == -1)
+        handleReadReply();
+    else
+        handleHandshake();
+}
+
+void LinkSession::handleWriteReply()
+{
+    // Every buffered byte is examined: an Ack behind another byte still counts.
+    CommControl *msc = m_controls.MSC.data();
+    while (msc->portOpen() && msc->inBufferCount() > 0) {
+        quint8 b = 0;
+        if (takeBytes(&b, 1) != 1)
+            return;
+        ReceiveBuffer[0] = b;
+        if (b == Frame::Ack && FrameSent == -1) {
+            timerOff(m_controls.Timer2);
+            writeAckReceived();
+            return;
+        }
+    }
+}
+
+void LinkSession::handleReadReply()
+{
+    CommControl *msc = m_controls.MSC.data();
+    if (msc->inBufferCount() < Frame::DataReplyTaken)
+        return;
+    std::array<quint8, Frame::DataReplyTaken> reply{};
+    takeBytes(reply.data(), Frame::DataReplyTaken);
+    msc->clearInBuffer();
+    // Only a reply whose 'X' stands first or behind its Ack holds its 64
+    // bytes within the 69 taken; anything else counts as no reply.
+    if (findDataMark(reply.data(), 0, 1) < 0)
+        return;
+    timerOff(m_controls.Timer2);
+    sendNow(Frame::Ack);
+    dataReplyReceived(reply.data());
+}
+
+void LinkSession::dataReplyReceived(const quint8 *reply)
+{
+    if (BlockNumber >= 0 && BlockNumber < ReplyRows) {
+        auto &row = ReadReplyBuffer[BlockNumber];
+        for (int k = 0; k < Frame::DataReplyTaken; ++k)
+            row[k] = reply[k];
+    }
+    if (BlockNumber > ReadBlockCount) {
+        completeRead();
+        return;
+    }
+    const int n = BlockNumber;
+    const QByteArray request = readRequestFrame(sessionBase() + 64 * (n - 1), 0x40);
+    const double total = ReadBlockCount + 1;
+    if (m_settings.readProgressAfterAdvance) {
+        BlockNumber = n + 1;
+        queueFrame(request);
+        showProgress(BlockNumber / total * 100);
+        setLabel(progressText(m_settings.texts.readProgressBefore, BlockNumber,
+                              m_settings.texts.readProgressAfter));
+    } else {
+        queueFrame(request);
+        showProgress(n / total * 100);
+        setLabel(progressText(m_settings.texts.readProgressBefore, n,
+                              m_settings.texts.readProgressAfter));
+        BlockNumber = n + 1;
+    }
+}
+
+void LinkSession::writeAckReceived()
+{
+    if (BlockNumber >= WriteBlockCount) {
+        completeWrite();
+        return;
+    }
+    const int n = BlockNumber;
+    showProgress(double(n) / double(WriteBlockCount) * 100);
+    setLabel(progressText(m_settings.texts.writeProgressBefore, n + m_settings.writeLabelOffset,
+                          m_settings.texts.writeProgressAfter));
+    const QByteArray frame = writeFrame(sessionBase() + 16 * n, writeRowData(n), true);
+    BlockNumber = n + 1;
+    queueFrame(frame);
+}
+
+void LinkSession::handleHandshake()
+{
+    CommControl *msc = m_controls.MSC.data();
+    if (HandshakeStage == 0) {
+        if (msc->inBufferCount() <= Frame::IdentReplyTaken - 1)
+            return;
+        ReceiveBuffer.fill(0);
+        takeBytes(ReceiveBuffer.data(), Frame::IdentReplyTaken);
+        msc->clearInBuffer();
+        const IdentForm form = identForm(ReceiveBuffer.data());
+        if (form == IdentForm::None)
+            return;
+        identReplyAccepted(form);
+        return;
+    }
+    handlePasswordReply();
+}
+
+void LinkSession::identReplyAccepted(IdentForm form)
+{
+    if (m_settings.ackIdentReply)
+        sendNow(Frame::Ack);
+    pauseThen(m_settings.ackIdentReply ? m_settings.identAckPauseSteps : 0, [this, form] {
+        if (form == IdentForm::B)
+            std::copy(ReceiveBuffer.begin() + 1, ReceiveBuffer.begin() + 52, ReceiveBuffer.begin());
+        publishIdentification(parseIdentReply(ReceiveBuffer.data()));
+        if (m_settings.passwordStage) {
+            HandshakeStage = 1;
+            m_taken = 0;
+            BlockNumber = 0;
+            queueFrame(readRequestFrame(Frame::PasswordBlockAddress, 0x10));
+            discardInput();
+        } else {
+            DataPhase = -1;
+            timerOff(m_controls.Timer2);
+            timerOff(m_controls.Timer3);
+            startDataPhase();
+        }
+    });
+}
+
+void LinkSession::publishIdentification(const IdentInfo &info)
+{
+    switch (m_settings.identPanels) {
+    case IdentPanels::Standard:
+        BandLimits = info.bands;
+        SetMainPanel(8, bandPanelText(info.bands[0]));
+        SetMainPanel(10, bandPanelText(info.bands[1]));
+        SetMainPanel(12, bandPanelText(info.bands[2]));
+        SetMainPanel(14, bandPanelText(info.bands[3]));
+        SetMainPanel(2, info.model);
+        SetMainPanel(4, QString());
+        SetMainPanel(6, info.firmware);
+        break;
+    case IdentPanels::ThreeBands:
+        for (int k = 0; k < 3; ++k)
+            BandLimits[k] = info.bands[k];
+        SetMainPanel(8, bandPanelText(info.bands[0]));
+        SetMainPanel(10, bandPanelText(info.bands[1]));
+        SetMainPanel(12, bandPanelText(info.bands[2]));
+        SetMainPanel(2, info.model);
+        SetMainPanel(4, info.serial);
+        SetMainPanel(6, info.firmware);
+        break;
+    case IdentPanels::None:
+        break;
+    }
+}
+
+void LinkSession::handlePasswordReply()
+{
+    CommControl *msc = m_controls.MSC.data();
+    if (m_taken == 0) {
+        if (msc->inBufferCount() <= Frame::PasswordReplyTaken - 1)
+            return;
+        ReceiveBuffer.fill(0);
+        m_taken = takeBytes(ReceiveBuffer.data(), Frame::PasswordReplyTaken);
+    }
+    // A reply behind an Ack is one byte longer: its last block byte is the 21st.
+    if (ReceiveBuffer[0] == Frame::Ack && m_taken == Frame::PasswordReplyTaken) {
+        if (msc->inBufferCount() < 1)
+            return;
+        m_taken += takeBytes(ReceiveBuffer.data() + m_taken, 1);
+    }
+    msc->clearInBuffer();
+    m_taken = 0;
+    if (m_settings.ackPasswordBlock)
+        sendNow(Frame::Ack);
+    pauseThen(m_settings.ackPasswordBlock ? m_settings.passwordAckPauseSteps : 0, [this] {
+        const int x = findDataMark(ReceiveBuffer.data(), 0, 20);
+        if (x < 0 || x >= 10)
+            return;
+        std::copy(ReceiveBuffer.begin() + x, ReceiveBuffer.begin() + x + 71, ReceiveBuffer.begin());
+        for (int i = 0; i < 16; ++i)
+            PasswordBlockCopy[i] = ReceiveBuffer[4 + i];
+        if (m_settings.passwordCheck && !m_settings.passwordCheck()) {
+            refusePassword();
+            return;
+        }
+        DataPhase = -1;
+        timerOff(m_controls.Timer2);
+        timerOff(m_controls.Timer3);
+        startDataPhase();
+    });
+}
+
+void LinkSession::startDataPhase()
+{
+    if (WriteMode == -1) {
+        if (m_settings.writePreamble) {
+            BlockNumber = 0;
+            queueFrame(m_settings.writePreamble());
+        } else {
+            const QByteArray frame = writeFrame(sessionBase(), writeRowData(0), false);
+            BlockNumber = 1;
+            queueFrame(frame);
+        }
+    } else {
+        BlockNumber = m_settings.firstReadBlock;
+        queueFrame(readRequestFrame(sessionBase(), 0x40, m_settings.firstReadRequestAck));
+        discardInput();
+    }
+}
+
+std::array<quint8, 16> LinkSession::writeRowData(int index) const
+{
+    if (m_settings.writeRow)
+        return m_settings.writeRow(index);
+    std::array<quint8, 16> data{};
+    const int row = m_settings.writeBase / 16 + index;
+    if (row >= 0 && row < ImageRows)
+        for (int c = 0; c < 16; ++c)
+            data[c] = quint8(MemoryImage[row][c]);
+    return data;
+}
+
+// ---------------------------------------------------------------- endings
+
+void LinkSession::finishExchange()
+{
+    ++m_generation;
+    m_pausing = false;
+    timersOff();
+    WriteBusy = 0;
+    ReadBusy = 0;
+    closePort();
+}
+
+void LinkSession::completeRead()
+{
+    finishExchange();
+    UnpackReadBlocks();
+    if (m_settings.readDoneBar100)
+        showProgress(100);
+    const LinkTexts &t = m_settings.texts;
+    if (m_settings.readDoneLabelFirst) {
+        setLabel(t.afterReadLabel);
+        MsgBox(t.afterReadBox, MsgIcon::Exclamation, t.afterReadTitle);
+    } else {
+        MsgBox(t.afterReadBox, MsgIcon::Exclamation, t.afterReadTitle);
+        setLabel(t.afterReadLabel);
+    }
+    emit readCompleted();
+}
+
+void LinkSession::completeWrite()
+{
+    finishExchange();
+    const LinkTexts &t = m_settings.texts;
+    MsgBox(t.afterWriteBox, MsgIcon::Exclamation, t.afterWriteTitle);
+    setLabel(t.afterWriteLabel);
+    emit writeCompleted();
+}
+
+void LinkSession::refusePassword()
+{
+    finishExchange();
+    DataPhase = 0;
+    MsgBox(m_settings.texts.passwordRefused, MsgIcon::Exclamation,
+           m_settings.texts.passwordRefusedTitle);
+    emit passwordRefused();
+}
+
+void LinkSession::reportFailure()
+{
+    const unsigned f = m_settings.failureReport;
+    const LinkTexts &t = m_settings.texts;
+    if (f & FailHideFirst) {
+        if (m_controls.ProgressBar1) {
+            m_controls.ProgressBar1->setValue(0);
+            m_controls.ProgressBar1->setVisible(false);
+        }
+        setLabel(QString());
+        WriteBusy = 0;
+        ReadBusy = 0;
+    }
+    if (f & FailBox)
+        MsgBox(t.failureBox, MsgIcon::Exclamation, t.failureTitle);
+    if (f & FailBarZero && m_controls.ProgressBar1)
+        m_controls.ProgressBar1->setValue(0);
+    if (f & FailLabel)
+        setLabel(t.failureLabel);
+    if (f & FailPanel2)
+        SetMainPanel(2, t.failurePanel);
+    emit exchangeFailed();
+}
+
+void LinkSession::UnpackReadBlocks()
+{
+    if (m_settings.unpack) {
+        m_settings.unpack();
+        return;
+    }
+    int row = m_settings.readBase / 16;
+    for (int b = m_settings.firstReadBlock; b <= ReadBlockCount + m_settings.firstReadBlock - 1; ++b) {
+        if (b < 0 || b >= ReplyRows)
+            break;
+        const auto &reply = ReadReplyBuffer[b];
+        int p = 4;
+        for (int j = 0; j <= 5; ++j)
+            if (reply[j] == Frame::Data) {
+                p = j + 4;
+                break;
+            }
+        for (int k = 0; k < 4; ++k, ++row, p += 16) {
+            if (row < 0 || row >= ImageRows)
+                continue;
+            for (int c = 0; c < 16; ++c)
+                MemoryImage[row][c] = p + c < ReplyCols ? reply[p + c] : 0;
+        }
+    }
+    if (m_settings.show)
+        m_settings.show();
+}
+
+// ---------------------------------------------------------------- display
+
+void LinkSession::showProgress(double value)
+{
+    if (!m_controls.ProgressBar1)
+        return;
+    m_controls.ProgressBar1->setVisible(true);
+    m_controls.ProgressBar1->setValue(int(std::floor(value)));
+}
+
+void LinkSession::setLabel(const QString &text)
+{
+    if (m_controls.Label_tr_count)
+        m_controls.Label_tr_count->setText(text);
+}
+
+QString LinkSession::progressText(const BiText &before, int n, const BiText &after) const
+{
+    return before.text() + QString::number(n) + after.text();
+}

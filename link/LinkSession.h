@@ -1,0 +1,137 @@
+#pragma once
+// One window's serial exchange with the radio: it opens the port, sends the
+// opening command, takes the identification and the password block, then
+// reads a stretch of radio memory in 64-byte blocks or writes it in 16-byte
+// rows, with progress, a reply time-out, a retry pause and retries. It is
+// bound to the window's controls and configured by the window's LinkSettings;
+// windows whose exchange departs further override the protected steps.
+#include <QByteArray>
+#include <QObject>
+#include <array>
+#include <functional>
+
+#include "link/Frames.h"
+#include "link/LinkControls.h"
+#include "link/LinkSettings.h"
+
+class LinkSession : public QObject
+{
+    Q_OBJECT
+public:
+    // Connects to the controls' events: the Read and Write buttons' clicks,
+    // the three timers, the port's receive event and the password box.
+    LinkSession(const LinkControls &controls, const LinkSettings &settings,
+                QObject *parent = nullptr);
+    ~LinkSession() override;
+
+    LinkSettings &settings() { return m_settings; }
+    const LinkControls &controls() const { return m_controls; }
+
+    // The buttons and the password box.
+    void Command_read_Click();
+    void Command_Write_Click();
+    void Text_PassWord_Change();
+
+    // The engine's operations.
+    void OpenCommPort();
+    void StartSendTimer();
+    void StartRead();
+    void StartWrite();
+    void UnpackReadBlocks();
+
+    // The handlers of the timers and of the port's receive event.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void MSC_OnComm(int event);
+
+    // Ends whatever runs (attempt, pause, pending retry): timers off, port
+    // closed, busy flags 0. Nothing is reported and the image is untouched.
+    // The owning window calls it when it closes; the destructor does too.
+    void stop();
+
+    // True from the start of an exchange until it completes, fails or stops,
+    // the retry pauses included.
+    bool exchangeRunning() const;
+    // True while any window's exchange (the start-up identification
+    // included) is running.
+    static bool anyExchangeRunning();
+
+    // The exchange's state, as the windows test it (flags: -1 true, 0 false).
+    qint16 WriteBusy = 0;
+    qint16 ReadBusy = 0;
+    qint16 WriteMode = 0;
+    qint16 DataPhase = 0;
+    qint16 FrameSent = 0;
+    qint16 HandshakeStage = 0;
+    int BlockNumber = 0;
+    int ReadBlockCount = 0;
+    int WriteBlockCount = 0;
+    int RetriesLeft = 0;
+    std::array<quint8, 201> TransmitFrame{};
+    int TransmitLength = 0;
+    int SendPosition = 0;
+    std::array<quint8, 2001> ReceiveBuffer{};
+
+    // How long the counted pause of `steps` steps lasts (0 for none).
+    static int pauseMs(int steps);
+
+signals:
+    void readCompleted();
+    void writeCompleted();
+    void exchangeFailed();   // after the failure report
+    void passwordRefused();  // after the refusal box
+
+protected:
+    // The steps a window's exchange can replace.
+    // Stage 0: 50 bytes are in ReceiveBuffer; the form is A or B.
+    virtual void identReplyAccepted(IdentForm form);
+    // BandLimits and the status-bar panels from an accepted identification.
+    virtual void publishIdentification(const IdentInfo &info);
+    // The password block is taken (or there is none): the first data frame.
+    virtual void startDataPhase();
+    // An Ack of the current write frame arrived.
+    virtual void writeAckReceived();
+    // A usable 69-byte data reply (already answered with an Ack).
+    virtual void dataReplyReceived(const quint8 *reply);
+    // No retry left after the retry pause.
+    virtual void reportFailure();
+
+    // Helpers for those steps.
+    void queueFrame(const QByteArray &frame);  // into TransmitFrame, then StartSendTimer
+    void sendNow(quint8 byte);                 // one byte straight to the port
+    void discardInput();
+    void closePort();
+    void timersOff();
+    // End of an exchange: timers off, busy flags 0, port closed.
+    void finishExchange();
+    void completeRead();
+    void completeWrite();
+    void refusePassword();
+    // Runs fn after the counted pause of `steps` steps, without blocking;
+    // receive events meanwhile are handled after it. Cancelled by a stop,
+    // a time-out or a new start.
+    void pauseThen(int steps, std::function<void()> fn);
+    void showProgress(double value);   // shows the bar with Int(value)
+    void setLabel(const QString &text);
+    int sessionBase() const;
+    std::array<quint8, 16> writeRowData(int index) const;
+    QString progressText(const BiText &before, int n, const BiText &after) const;
+
+    LinkControls m_controls;
+    LinkSettings m_settings;
+
+private:
+    void startExchange(bool write);
+    void handleHandshake();
+    void handlePasswordReply();
+    void handleReadReply();
+    void handleWriteReply();
+    int takeBytes(quint8 *into, int count);
+
+    quint64 m_generation = 0;  // cancels pauses that belong to an ended attempt
+    bool m_pausing = false;
+    bool m_sending = false;    // inside the send timer's tick
+    bool m_deferred = false;   // a receive event came while sending
+    int m_taken = 0;           // bytes of the password reply taken so far
+};

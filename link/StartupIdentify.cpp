@@ -1,0 +1,133 @@
+#include "link/StartupIdentify.h"
+
+#include <QAction>
+#include <algorithm>
+
+#include "link/LinkState.h"
+#include "platform/StatusBar.h"
+#include "platform/Windows.h"
+
+namespace {
+StartupIdentify *mainLink = nullptr;
+
+const BiText StatText{"Stat:", "状态:"};
+const BiText FaultText{"Communication fault.", "联机故障 ！"};
+
+LinkControls ownControls(QObject *owner)
+{
+    LinkControls c;
+    c.createPortAndTimers(owner);
+    return c;
+}
+
+void enableEditorMenus()
+{
+    QWidget *main = Windows::find(QStringLiteral("MDImain"));
+    if (!main)
+        return;
+    const QList<QAction *> actions = main->findChildren<QAction *>();
+    for (const char *name : {"sig_edit", "sys_edit", "chann_edit", "fm_chann_edit"})
+        for (QAction *a : actions)
+            if (a->objectName() == QLatin1String(name))
+                a->setEnabled(true);
+}
+}
+
+StartupIdentify *MainLink()
+{
+    return mainLink;
+}
+
+LinkSettings StartupIdentify::identifySettings()
+{
+    LinkSettings s;
+    s.readBase = 0x0000;
+    s.writeBase = 0x3E00;
+    s.readBlocks = 1;
+    s.writeRows = 12;
+    s.readRetries = 3;
+    s.writeRetries = 0;
+    s.retryDelayMs = 1500;
+    s.bytePerTick = true;
+    s.replyTimeoutMs = 5000;
+    s.byteTimeoutMs = 5000;
+    s.ackIdentReply = false;
+    s.identAckPauseSteps = 0;
+    s.passwordStage = false;
+    s.ackPasswordBlock = false;
+    s.passwordAckPauseSteps = 0;
+    s.failureReport = 0;
+    return s;
+}
+
+StartupIdentify::StartupIdentify(QObject *owner)
+    : StartupIdentify(ownControls(owner), owner)
+{
+}
+
+StartupIdentify::StartupIdentify(const LinkControls &controls, QObject *parent)
+    : LinkSession(controls, identifySettings(), parent)
+{
+    mainLink = this;
+}
+
+StartupIdentify::~StartupIdentify()
+{
+    if (mainLink == this)
+        mainLink = nullptr;
+}
+
+void StartupIdentify::ProbeCommPort()
+{
+    PortErrorFlag = 0;
+    CommControl *msc = m_controls.MSC.data();
+    bool ok = msc && !msc->portOpen();
+    if (ok) {
+        msc->setCommPort(CommPortNumber);
+        ok = msc->setSettings(QStringLiteral("9600,N,8,1"));
+    }
+    if (ok) {
+        msc->setInBufferSize(1024);
+        msc->setInputLen(1);
+        msc->setRThreshold(1);
+        msc->clearInBuffer();
+        ok = msc->setPortOpen(true);
+    }
+    if (!ok)
+        PortErrorFlag = -1;
+}
+
+void StartupIdentify::ProbePorts()
+{
+    for (int n = 20; n >= 1; --n) {
+        CommPortNumber = qint16(n);
+        ProbeCommPort();
+        if (PortErrorFlag == 0)
+            break;
+    }
+    closePort();
+}
+
+void StartupIdentify::RestartIdentify()
+{
+    stop();  // timers, pauses and the port of an earlier attempt
+    RetriesLeft = 3;
+    StartRead();
+}
+
+void StartupIdentify::identReplyAccepted(IdentForm form)
+{
+    DataPhase = -1;
+    if (form == IdentForm::B)
+        std::copy(ReceiveBuffer.begin() + 1, ReceiveBuffer.begin() + 52, ReceiveBuffer.begin());
+    publishIdentification(parseIdentReply(ReceiveBuffer.data()));
+    enableEditorMenus();
+    finishExchange();
+}
+
+void StartupIdentify::reportFailure()
+{
+    SetMainPanel(3, StatText);
+    SetMainPanel(4, FaultText);
+    emit exchangeFailed();
+}
