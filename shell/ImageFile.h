@@ -28,6 +28,7 @@ struct ImageFileStatus {
     int line = 0;         // 1-based line of the file where reading failed
     qint64 value = 0;     // the offending cell value (ValueOutOfRange)
     QString systemError;  // the system's words for an open or write failure
+    QString path;         // the file concerned (load and save)
     bool ok() const { return fault == ImageFileFault::None; }
 };
 
