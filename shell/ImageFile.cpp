@@ -1,5 +1,6 @@
 #include "shell/ImageFile.h"
 
+#include "link/LinkSession.h"
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberFile.h"
@@ -8,10 +9,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
-
-// LINK-STUB: stands in for LinkSession::anyExchangeRunning() until
-// link/LinkSession.h provides it.
-static bool anyExchangeRunning() { return false; }
 
 namespace {
 constexpr BiText SavedText{"Complete storing  parameter.", "参数保存完毕 ！"};
@@ -150,7 +147,7 @@ bool WriteImageFile(const QString &folder, const QString &name)
 bool ReadImageFile(const QString &folder, const QString &name)
 {
     // Loading while the radio is being read or written would mix two images.
-    if (anyExchangeRunning()) {
+    if (LinkSession::anyExchangeRunning()) {
         MsgBox(BusyText, MsgIcon::Exclamation, PromptTitle);
         return false;
     }

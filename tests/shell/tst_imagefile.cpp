@@ -1,5 +1,6 @@
 // The ".dat" image file: its exact bytes, the round trip, the reader's
 // tolerance of layout, and the bad files that must leave the image alone.
+#include "link/LinkSession.h"
 #include "memory/FactoryImage.h"
 #include "memory/MemoryImage.h"
 #include "platform/Language.h"
@@ -327,6 +328,32 @@ private slots:
         // The separator is always inserted, also after a root folder.
         QCOMPARE(JoinFilePath("/", "a.dat"), QStringLiteral("//a.dat"));
         QCOMPARE(JoinFilePath("/home/u", "a.dat"), QStringLiteral("/home/u/a.dat"));
+    }
+
+    void loadRefusedWhileAnExchangeRuns()
+    {
+        fillPattern(MemoryImage, 4);
+        QVERIFY(WriteImageFile(m_dir.path(), "busy.dat"));
+        fillPattern(MemoryImage, 8);
+        const ImageGrid before = MemoryImage;
+        resetFileState();
+        AdjustFileRequestOpen = -1;
+        MsgBoxRecorder::clear();
+        {
+            LinkSession session(LinkControls{}, LinkSettings{});
+            session.ReadBusy = -1;
+            QVERIFY(!ReadImageFile(m_dir.path(), "busy.dat"));
+            QVERIFY(MemoryImage == before);
+            QVERIFY(FilePath.isEmpty());
+            QCOMPARE(AdjustFileRequestOpen, qint16(-1));
+            QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+            QCOMPARE(MsgBoxRecorder::boxes().first().text,
+                     QStringLiteral("Read-write operating with transceiver ."));
+            QCOMPARE(MsgBoxRecorder::boxes().first().icon, MsgIcon::Exclamation);
+            session.ReadBusy = 0;
+        }
+        QVERIFY(ReadImageFile(m_dir.path(), "busy.dat"));
+        QVERIFY(MemoryImage != before);
     }
 
     void chineseBoxes()
