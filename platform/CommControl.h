@@ -80,6 +80,7 @@ protected:
 private:
     void close();
     void failAndClose(const QString &why);
+    bool serialOpen() const;    // the real port is open and held
     void pullFromPort() const;  // moves what the port has into m_in, up to InBufferSize
     void onReadyRead();
 

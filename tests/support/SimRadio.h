@@ -111,7 +111,10 @@ public:
     void setBandLimits(int band, int lower, int upper);
     void setModel(const QByteArray &sixBytes);     // reply positions 10-15
     void setFirmware(const QByteArray &sixBytes);  // reply positions 26-31
-    // Any other reply position 0-48 (after the fields above are placed).
+    // Any reply position 0-48; the last setter to touch a position wins.
+    // Defaults: bands 136-174, 136-174, 400-480, 400-480; model "ZQ7310";
+    // firmware "V1.001"; 0x20 in the positions the program does not read;
+    // 0x55 at 48.
     void setIdentByte(int position, quint8 value);
     // The identification reply as it goes out (50 bytes in form B, 49 in form A).
     QByteArray identReply() const;
@@ -123,8 +126,8 @@ public:
     // count < 0: silent from `from` on for good.
     void setSilence(int from, int count = -1);
     // The answer to request n is these bytes instead of the normal one (a
-    // write is still stored). Empty bytes: no answer but the request counts
-    // as heard.
+    // write is still stored; no trailing bytes are added). Empty bytes: no
+    // answer, but the request counts as heard.
     void replaceReply(int request, const QByteArray &reply);
     // Answers the write frame that is request n with this byte instead of 06.
     void setWriteAck(int request, quint8 byte) { replaceReply(request, QByteArray(1, char(byte))); }
@@ -174,8 +177,8 @@ private:
     int m_silentCount = -1;
     QMap<int, QByteArray> m_replacements;
 
-    QByteArray m_pending;        // unparsed bytes from the program
-    double m_pendingLastMs = 0;  // wire arrival of the newest pending byte
+    QByteArray m_pending;          // unparsed bytes from the program
+    QList<double> m_pendingMs;     // their arrival times
     double m_rxWireFree = 0;     // paced: when the incoming line is free again
     double m_txWireFree = 0;     // when the outgoing line is free again
 
