@@ -1,0 +1,162 @@
+#include "platform/PickList.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
+
+PickList::PickList(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(false);
+    setInsertPolicy(QComboBox::NoInsert);
+    setMaxVisibleItems(12);
+    connect(this, &QComboBox::activated, this, [this](int i) {
+        if (!m_silent && i >= 0 && i < count())
+            emit picked(i);
+    });
+    connect(this, &QComboBox::currentTextChanged, this, [this](const QString &t) {
+        if (!m_silent)
+            emit textChanged(t);
+    });
+}
+
+void PickList::keepSelection(int before)
+{
+    if (currentIndex() != before)
+        setCurrentIndex(before);
+}
+
+void PickList::clearList()
+{
+    const QString old = text();
+    m_silent = true;
+    clear();
+    setCurrentIndex(-1);
+    if (m_edit)
+        m_edit->setText(QString());
+    m_silent = false;
+    if (!old.isEmpty())
+        emit textChanged(QString());
+}
+
+void PickList::addItem(const QString &text) { addItems(QStringList{text}); }
+
+void PickList::addItems(const QStringList &texts)
+{
+    const int before = currentIndex();
+    const QString typed = m_edit ? m_edit->text() : QString();
+    m_silent = true;
+    QComboBox::addItems(texts);
+    keepSelection(before);
+    if (m_edit && before < 0)
+        m_edit->setText(typed);
+    m_silent = false;
+}
+
+void PickList::showIndex(int i)
+{
+    const QString old = text();
+    m_silent = true;
+    setCurrentIndex(i >= 0 && i < count() ? i : -1);
+    m_silent = false;
+    if (text() != old)
+        emit textChanged(text());
+}
+
+void PickList::setListIndex(int i)
+{
+    if (i < 0 || i >= count()) {
+        showIndex(-1);
+        return;
+    }
+    showIndex(i);
+    emit picked(i);
+}
+
+void PickList::setText(const QString &t)
+{
+    if (m_edit) {
+        const QString old = text();
+        m_silent = true;
+        setEditText(t);
+        m_silent = false;
+        if (text() != old)
+            emit textChanged(text());
+        return;
+    }
+    int i = findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (i < 0) {
+        const QString bare = t.trimmed();
+        for (int k = 0; k < count() && i < 0; ++k)
+            if (itemText(k).trimmed() == bare)
+                i = k;
+    }
+    showIndex(i);
+}
+
+void PickList::setTypingAllowed(bool on)
+{
+    if (on == isEditable())
+        return;
+    const int before = currentIndex();
+    m_silent = true;
+    if (on) {
+        m_edit = new TextBox(this);
+        m_edit->setKeyFilter(m_filter);
+        connect(m_edit, &TextBox::enterPressed, this, &PickList::enterPressed);
+        setEditable(true);
+        setLineEdit(m_edit);
+        setInsertPolicy(QComboBox::NoInsert);
+        setCompleter(nullptr);
+    } else {
+        setEditable(false);  // deletes the edit field
+        m_edit = nullptr;
+    }
+    keepSelection(before);
+    m_silent = false;
+}
+
+void PickList::setKeyFilter(TextBox::KeyFilter filter)
+{
+    m_filter = std::move(filter);
+    if (m_edit)
+        m_edit->setKeyFilter(m_filter);
+}
+
+void PickList::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (!m_edit) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            event->accept();
+            emit enterPressed();
+            return;
+        }
+        // A closed list does not search its items by the letters typed.
+        const QString t = event->text();
+        if (key != Qt::Key_Space && !t.isEmpty() && t.at(0).isPrint()
+            && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            event->accept();
+            return;
+        }
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void PickList::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();  // a closed list keeps its value while the form scrolls
+}
+
+void PickList::focusInEvent(QFocusEvent *event)
+{
+    QComboBox::focusInEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit gotFocus();
+}
+
+void PickList::focusOutEvent(QFocusEvent *event)
+{
+    QComboBox::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit lostFocus();
+}
