@@ -2,6 +2,7 @@
 
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
+#include "shell/FileDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/ModelSelectWindow.h"
 
@@ -12,6 +13,14 @@ void defineWindows()
     using Windows::Kind;
     Windows::define(QStringLiteral("MDImain"), Kind::TopLevel, [] { return new MainWindow; });
     // shell
+    Windows::define(QStringLiteral("Form_open_chann"), Kind::Child, [] { return NewFileDialog(FileDialogRole::OpenImage); });
+    Windows::define(QStringLiteral("Form_save_chann"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveImage); });
+    Windows::define(QStringLiteral("Form_open_adj"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::OpenAdjust); });
+    Windows::define(QStringLiteral("Form_save_adj"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveAdjust); });
+    Windows::define(QStringLiteral("Form_open_menu"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::OpenMenu); });
+    Windows::define(QStringLiteral("Form_save_menu"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveMenu); });
+    Windows::define(QStringLiteral("Form_open_sig"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::OpenSignal); });
+    Windows::define(QStringLiteral("Form_save_sig"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveSignal); });
     Windows::define(QStringLiteral("Form_type"), Kind::TopLevel, [] { return new ModelSelectWindow; });
     Windows::define(QStringLiteral("frmAbout"), Kind::Child, [] { return new AboutWindow; });
     // link
