@@ -10,7 +10,8 @@
 //   device that another control holds fails like a busy port (also as root).
 // - Opening a control that is already open fails ("Port already open") and
 //   leaves it open.
-// - Closing writes out what is still buffered (bounded wait) before it closes.
+// - output() hands the bytes to the device at once (no event loop needed);
+//   closing writes out whatever is still buffered (bounded wait) first.
 // - The first read or write error (an unplugged adapter, a pseudo-terminal
 //   whose other end closed) closes the port; portOpen() then reads false.
 // - Received bytes are moved into the control's own input buffer of

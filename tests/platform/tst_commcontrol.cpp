@@ -46,6 +46,7 @@ private slots:
     void secondHolderIsRefused();
     void openingAnOpenControlFails();
     void bytesOutputBeforeCloseReachTheLine();
+    void closingFromTheReceiveEvent();
     void portClosesWhenTheOtherEndGoesAway();
     void defaultMap_data();
     void defaultMap();
@@ -250,6 +251,32 @@ void TestCommControl::bytesOutputBeforeCloseReachTheLine()
     QVERIFY(rig.msc.setPortOpen(false));  // no event loop ran in between
     QVERIFY(!rig.msc.portOpen());
     QCOMPARE(rig.pty.readExactly(int(sent.size())), sent);
+}
+
+void TestCommControl::closingFromTheReceiveEvent()
+{
+    // The way an exchange ends: its receive handler takes the reply, sends
+    // the last Ack and closes the port, all inside the receive event.
+    Rig rig;
+    QVERIFY(rig.ok);
+    QByteArray taken;
+    connect(&rig.msc, &CommControl::onComm, this, [&](int event) {
+        QCOMPARE(event, CommControl::ComEvReceive);
+        if (rig.msc.inBufferCount() < 4)
+            return;
+        while (rig.msc.inBufferCount() > 0)
+            taken += rig.msc.input();
+        rig.msc.output(QByteArray("\x06", 1));
+        rig.msc.setPortOpen(false);
+    });
+    QVERIFY(rig.msc.setPortOpen(true));
+    rig.pty.write(QByteArray("X\x2D\x00\x40", 4));
+    QTRY_VERIFY(!rig.msc.portOpen());
+    QCOMPARE(taken, QByteArray("X\x2D\x00\x40", 4));
+    QCOMPARE(rig.pty.readExactly(1), QByteArray("\x06", 1));
+    QTest::qWait(10);  // nothing left behind that fires later
+    QVERIFY(!rig.msc.portOpen());
+    QVERIFY(rig.msc.setPortOpen(true));
 }
 
 void TestCommControl::portClosesWhenTheOtherEndGoesAway()
