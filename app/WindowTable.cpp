@@ -5,6 +5,7 @@
 #include "shell/FileDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/ModelSelectWindow.h"
+#include "shell/PortSetupWindow.h"
 
 // Every window of the system by its name. Child windows live in the main
 // window's MDI area; the others are top-level and outlive it.
@@ -23,6 +24,7 @@ void defineWindows()
     Windows::define(QStringLiteral("Form_save_sig"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveSignal); });
     Windows::define(QStringLiteral("Form_type"), Kind::TopLevel, [] { return new ModelSelectWindow; });
     Windows::define(QStringLiteral("frmAbout"), Kind::Child, [] { return new AboutWindow; });
+    Windows::define(QStringLiteral("Form_setup"), Kind::Child, [] { return new PortSetupWindow; });
     // link
     // channels
     // options
