@@ -16,12 +16,23 @@
 //
 // Request numbers: every handshake, read request and write frame the radio
 // recognises gets the next number, from 0, over the radio's whole life (also
-// across sessions and retries). The per-request options below use them.
+// across sessions and retries). The per-request options below use them. In a
+// read the handshake is request 0, the password request 1 and the first block
+// request 2; a retry goes on counting (its handshake is the next number).
 //
 // Transports: either a pseudo-terminal (openPty(); the test maps a COM number
-// to slavePath() with ComPorts::setTable; the radio listens on the master with
-// a QSocketNotifier on the test's event loop), or in-process through
-// FakeCommControl (no pty, works with the manual TestClock).
+// to slavePath() with ComPorts::setTable, or calls plugIntoCom; the radio
+// listens on the master with a QSocketNotifier on the test's event loop), or
+// in-process through FakeCommControl (no pty, works with the manual
+// TestClock). Bytes the radio sends while no control has the port open are
+// lost, as on a real line (a control flushes its input when it opens).
+//
+// Typical use on the test clock:
+//   TestClock::install();            // before the radio carries traffic
+//   SimRadio radio;
+//   FakeCommControl::plug(3, &radio);  // controls made for COM3 reach it
+//   ... run the exchange, TestClock::advance(ms) ...
+//   QCOMPARE(radio.frameBytes(), expectedFrames);
 //
 // Time: with the TestClock installed, time stamps are TestClock::now() and all
 // delays run on it (VbTimer::singleShot); otherwise they are milliseconds of a
