@@ -1,6 +1,23 @@
 #include "shell/MainStartupLink.h"
 
-// Until the link is in place the start-up has no radio to talk to.
-void ProbeMainCommPort() {}
-void StartMainIdentify() {}
-void StopMainLink() {}
+#include "link/StartupIdentify.h"
+
+void ProbeMainCommPort(QObject *owner)
+{
+    StartupIdentify *link = MainLink();
+    if (!link)
+        link = new StartupIdentify(owner);
+    link->ProbePorts();
+}
+
+void StartMainIdentify()
+{
+    if (StartupIdentify *link = MainLink())
+        link->RestartIdentify();
+}
+
+void StopMainLink()
+{
+    if (StartupIdentify *link = MainLink())
+        link->stop();
+}

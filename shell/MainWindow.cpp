@@ -78,7 +78,7 @@ void MainWindow::formLoad()
         MsgBox(QStringLiteral("Set the display mode of the computer to 1280 * 800 "),
                MsgIcon::Exclamation, QStringLiteral("Operate Prompt"));
 
-    ProbeMainCommPort();
+    ProbeMainCommPort(this);
 
     ChannelCount = 200;
     BuildSharedTables();

@@ -1,0 +1,371 @@
+// The main window's start-up, menus, toolbar and language commands.
+#include "link/LinkState.h"
+#include "memory/BandTable.h"
+#include "memory/MemoryImage.h"
+#include "platform/CommControl.h"
+#include "platform/Language.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "platform/StatusBar.h"
+#include "platform/Windows.h"
+#include "shell/LanguageTexts.h"
+#include "shell/MainMenus.h"
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+// A stand-in for the windows the menus open, counting its loads.
+QMap<QString, int> loads;
+class StubForm : public Form
+{
+public:
+    void formLoad() override { ++loads[objectName()]; }
+};
+
+const QStringList stubWindows = {"frm_chann",       "frm_option",      "frm_dtmf",
+                                 "frm_2tone",       "frm_5tone",       "Form_open_chann",
+                                 "Form_save_chann", "Form_Comm_Read",  "Form_Comm_Write",
+                                 "Form_setup",      "Form_type",       "frmAbout"};
+}
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+    MainWindow *main = nullptr;
+
+    QAction *entry(const QString &name) { return main->menuEntry(name); }
+    void startUp(QSize screen = {1280, 800})
+    {
+        Screen::setTestSizePixels(screen);
+        Windows::define("MDImain", Windows::Kind::TopLevel, [] { return new MainWindow; });
+        for (const QString &w : stubWindows)
+            Windows::define(w, w == "Form_type" || w == "Form_save_chann" ? Windows::Kind::TopLevel
+                                                                         : Windows::Kind::Child,
+                            [] { return new StubForm; });
+        main = qobject_cast<MainWindow *>(Windows::load("MDImain"));
+        QVERIFY(main);
+    }
+
+private slots:
+    void init()
+    {
+        loads.clear();
+        MsgBoxRecorder::install();
+        ComPorts::setTable({});  // no serial ports at all
+        resetMemoryState();
+        LanguageFlag = 0;
+    }
+    void cleanup()
+    {
+        Windows::reset();
+        main = nullptr;
+        MsgBoxRecorder::uninstall();
+        Screen::setTestSizePixels({});
+        ComPorts::clearTable();
+    }
+
+    void startUpBuildsTheFactoryImageAndOpensTheChannelEditor()
+    {
+        MemoryImage[5][16] = 7;  // column 16 is outside the radio: left alone
+        startUp();
+        QCOMPARE(ChannelCount, qint16(200));
+        QCOMPARE(BandLimits[0].lower, 136.0);
+        QCOMPARE(BandLimits[0].upper, 174.0);
+        QCOMPARE(BandLimits[3].upper, 480.0);
+        QCOMPARE(BandTableRow, qint16(0));
+        QCOMPARE(MemoryImage[200][0], qint16(255));
+        QCOMPARE(MemoryImage[1024][15], qint16(255));
+        QCOMPARE(MemoryImage[5][16], qint16(7));
+        QCOMPARE(AdjustImage[31][15], AdjustImage[31][15]);
+        QVERIFY(Windows::isLoaded("frm_chann"));
+        QVERIFY(Windows::frameOf(Windows::find("frm_chann")));
+        QCOMPARE(loads["frm_chann"], 1);
+        QCOMPARE(AboutTexts.size(), 6);
+        QCOMPARE(AboutTexts[4], QString("Confirm"));
+    }
+
+    void withNoPortTheStartUpWarnsOnceAndGoesOn()
+    {
+        startUp();
+        int warnings = 0;
+        for (const MsgRecord &box : MsgBoxRecorder::boxes())
+            if (box.text == QString("Communication Port Open Error ！")) {
+                ++warnings;
+                QCOMPARE(box.title, QString("Operate Prompt"));
+            }
+        QCOMPARE(warnings, 1);
+        QCOMPARE(CommPortNumber, qint16(1));
+        QCOMPARE(PortErrorFlag, qint16(-1));
+        QVERIFY(Windows::isLoaded("frm_chann"));
+    }
+
+    void startUpWritesTheEnglishTexts()
+    {
+        startUp();
+        QCOMPARE(main->windowTitle(),
+                 QString("ZQ-7310 two Band  Mobile two way radio Program Software."));
+        const QStringList labels = {"Model:", "", "S I M:", "", "MCU-Version:", "", "Band-A", "",
+                                    "Band-B"};
+        for (int k = 1; k <= 9; k += 2)
+            QCOMPARE(main->statusPanels()->panelText(k), labels[k - 1]);
+        QVERIFY(entry("Language_eng")->isChecked());
+        QVERIFY(!entry("Language_chn")->isChecked());
+    }
+
+    void panelWidthsAreFractionsOfTheScreen()
+    {
+        startUp({1600, 900});
+        const int percent[] = {4, 4, 5, 10, 6, 5, 5, 5, 5, 5, 5, 5, 5, 5, 20};
+        for (int k = 1; k <= 15; ++k)
+            QCOMPARE(main->statusPanels()->panelWidth(k), 1600 * percent[k - 1] / 100);
+        QCOMPARE(main->size(), QSize(1600, 900));
+    }
+
+    void smallScreensAreWarned_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("1280 x 800 exactly") << QSize(1280, 800) << false;
+        QTest::newRow("one pixel short in height") << QSize(1280, 799) << true;
+        QTest::newRow("one pixel short in width") << QSize(1279, 800) << true;
+        QTest::newRow("larger") << QSize(1920, 1080) << false;
+    }
+    void smallScreensAreWarned()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, warned);
+        startUp(screen);
+        bool seen = false;
+        for (const MsgRecord &box : MsgBoxRecorder::boxes())
+            if (box.text == "Set the display mode of the computer to 1280 * 800 ") {
+                seen = true;
+                QCOMPARE(box.title, QString("Operate Prompt"));
+                QCOMPARE(box.icon, MsgIcon::Exclamation);
+            }
+        QCOMPARE(seen, warned);
+    }
+
+    // Captions after the start-up, after the Chinese command and after the
+    // English command.
+    void captions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("startup");
+        QTest::addColumn<QString>("chinese");
+        QTest::addColumn<QString>("english");
+        const QList<QStringList> rows = {
+            {"File", "File", "文件", "File"},
+            {"File_New", "New", "新建", "New"},
+            {"File_Open", "Open", "打开", "Open"},
+            {"File_save", "Save", "保存", "Save"},
+            {"File_saveas", "Save As", "另存为", "Save As"},
+            {"File_exit", "Exit", "退出", "Exit"},
+            {"fm_chann_edit", "FM-Radio", "FM-频道", "FM-Radio"},
+            {"chann_edit", "Channel", "信道编辑", "Channel"},
+            {"sys_edit", "Option", "可选参数", "Option"},
+            {"sig_edit", "Signal", "信令编辑", "Signal"},
+            {"Sig_dtmf", "DTMF", "DTMF", "DTMF"},
+            {"Sig_2tone", "2 TONE", "2 TONE", "2 TONE"},
+            {"Sig_5tone", "5 TONE", "5 TONE", "5 TONE"},
+            {"Sig_ZLC1200", "ZLC1200", "ZLC1200", "ZLC1200"},
+            {"frm_adj", "Adjust", "调整参数", "Adjust"},
+            {"Program", "Program", "编程", "Program"},
+            {"Prog_read", "Read form radio", "从对讲机读取数据", "Read from radio"},
+            {"Prog_write", "Write to radio", "向对讲机写入数据", "Write to radio"},
+            {"PC_PassWord", "PassWord", "密码修改", "PassWord"},
+            {"proc_setup", "Communication", "端口设置", "Communication"},
+            {"Language_Setup", "Language", "语言", "Language"},
+            {"Language_chn", "中文", "中文", "中文"},
+            {"Language_eng", "English", "English", "English"},
+            {"about", "About", "关于", "About"},
+            {"Menu_Exit", "Exit", "退出", "Exit"},
+        };
+        for (const QStringList &r : rows)
+            QTest::newRow(qPrintable(r[0])) << r[0] << r[1] << r[2] << r[3];
+    }
+    void captions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, startup);
+        QFETCH(QString, chinese);
+        QFETCH(QString, english);
+        startUp();
+        QCOMPARE(entry(name)->text(), startup);
+        main->Language_chn_Click();
+        QCOMPARE(entry(name)->text(), chinese);
+        main->Language_eng_Click();
+        QCOMPARE(entry(name)->text(), english);
+    }
+
+    void languageCommandsSwitchTitlePanelsAndMarks()
+    {
+        startUp();
+        main->statusPanels()->setPanelText(11, "x");
+        entry("Language_chn")->trigger();
+        QCOMPARE(LanguageFlag, qint16(-1));
+        QCOMPARE(main->windowTitle(), QString("ZQ-7310 双段双频显示分离面盖车台编程软件 "));
+        QCOMPARE(main->statusPanels()->panelText(1), QString("机  型:"));
+        QCOMPARE(main->statusPanels()->panelText(3), QString("序列号:"));
+        QCOMPARE(main->statusPanels()->panelText(5), QString("固体版本:"));
+        QCOMPARE(main->statusPanels()->panelText(7), QString("频段-A"));
+        QCOMPARE(main->statusPanels()->panelText(9), QString("频段-B"));
+        QCOMPARE(main->statusPanels()->panelText(11), QString());
+        QVERIFY(entry("Language_chn")->isChecked());
+        QVERIFY(!entry("Language_eng")->isChecked());
+        QCOMPARE(DecodeResponseList[3], QString("3.提醒并回"));
+        QCOMPARE(CallFunctionList[4], QString("4.巡查"));
+
+        // Choosing Chinese again keeps its mark on (an exclusive pair).
+        entry("Language_chn")->trigger();
+        QVERIFY(entry("Language_chn")->isChecked());
+        QVERIFY(!entry("Language_eng")->isChecked());
+
+        entry("Language_eng")->trigger();
+        QCOMPARE(LanguageFlag, qint16(0));
+        QCOMPARE(CallFunctionList[4], QString("4.Inspection "));
+        QCOMPARE(AboutTexts[5], QString("System Information(&S)..."));
+        QVERIFY(entry("Language_eng")->isChecked());
+        QVERIFY(!entry("Language_chn")->isChecked());
+    }
+
+    void entriesNeverOffered_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("fm_chann_edit") << "fm_chann_edit" << false << false;
+        QTest::newRow("Sig_ZLC1200") << "Sig_ZLC1200" << false << false;
+        QTest::newRow("Sig_ZLC2400") << "Sig_ZLC2400" << false << false;
+        QTest::newRow("frm_adj") << "frm_adj" << false << false;
+        QTest::newRow("PC_PassWord") << "PC_PassWord" << false << false;
+        QTest::newRow("about") << "about" << false << false;
+        QTest::newRow("File_save can't be chosen") << "File_save" << true << false;
+        QTest::newRow("chann_edit") << "chann_edit" << true << true;
+        QTest::newRow("sys_edit") << "sys_edit" << true << true;
+        QTest::newRow("sig_edit") << "sig_edit" << true << true;
+        QTest::newRow("File_New") << "File_New" << true << true;
+    }
+    void entriesNeverOffered()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, visible);
+        QFETCH(bool, enabled);
+        startUp();
+        QCOMPARE(entry(name)->isVisible(), visible);
+        QCOMPARE(entry(name)->isEnabled(), enabled);
+        main->Language_chn_Click();
+        QCOMPARE(entry(name)->isVisible(), visible);
+    }
+
+    void toolbarButtonsInOrder()
+    {
+        startUp();
+        auto *bar = main->findChild<QToolBar *>("Toolbar1");
+        QVERIFY(bar);
+        QStringList keys;
+        for (QAction *a : bar->actions()) {
+            keys << a->data().toString();
+            QVERIFY(a->text().isEmpty());
+            QVERIFY(!a->icon().isNull());
+        }
+        QCOMPARE(keys, (QStringList{"open", "save", "edit_option", "edit_chann", "edit_dtmf",
+                                    "read", "write", "exit"}));
+    }
+
+    void toolbarEditorButtonsCloseTheChannelEditorFirst_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("opens");
+        QTest::addColumn<int>("channelLoads");
+        QTest::newRow("edit_option") << "edit_option" << "frm_option" << 1;
+        QTest::newRow("edit_dtmf") << "edit_dtmf" << "frm_dtmf" << 1;
+        QTest::newRow("edit_chann reopens it") << "edit_chann" << "frm_chann" << 2;
+    }
+    void toolbarEditorButtonsCloseTheChannelEditorFirst()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, opens);
+        QFETCH(int, channelLoads);
+        startUp();
+        main->Toolbar1_ButtonClick(key);
+        QVERIFY(Windows::isLoaded(opens));
+        QCOMPARE(Windows::isLoaded("frm_chann"), opens == "frm_chann");
+        QCOMPARE(loads["frm_chann"], channelLoads);
+    }
+
+    void menusOnlyLoadTheirEditor()
+    {
+        startUp();
+        entry("chann_edit")->trigger();  // already open: nothing happens
+        QCOMPARE(loads["frm_chann"], 1);
+        entry("sys_edit")->trigger();
+        QVERIFY(Windows::isLoaded("frm_option"));
+        QVERIFY(Windows::isLoaded("frm_chann"));
+        entry("Sig_2tone")->trigger();
+        QVERIFY(Windows::isLoaded("frm_2tone"));
+    }
+
+    void readAndWriteCloseAndReload_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("menu read") << "Prog_read" << "Form_Comm_Read";
+        QTest::newRow("menu write") << "Prog_write" << "Form_Comm_Write";
+        QTest::newRow("menu open") << "File_Open" << "Form_open_chann";
+        QTest::newRow("menu save as") << "File_saveas" << "Form_save_chann";
+        QTest::newRow("toolbar read") << "read" << "Form_Comm_Read";
+        QTest::newRow("toolbar write") << "write" << "Form_Comm_Write";
+        QTest::newRow("toolbar open") << "open" << "Form_open_chann";
+        QTest::newRow("toolbar save") << "save" << "Form_save_chann";
+    }
+    void readAndWriteCloseAndReload()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, window);
+        startUp();
+        auto run = [&] {
+            if (QAction *a = entry(how))
+                a->trigger();
+            else
+                main->Toolbar1_ButtonClick(how);
+        };
+        run();
+        run();
+        QCOMPARE(loads[window], 2);
+        QVERIFY(Windows::isLoaded(window));
+    }
+
+    void exitClosesChildrenButTopLevelWindowsStay()
+    {
+        startUp();
+        Windows::load("Form_save_chann");
+        QPointer<QWidget> mainPtr = main;
+        main->Toolbar1_ButtonClick("exit");
+        QVERIFY(!Windows::isLoaded("MDImain"));
+        QVERIFY(!Windows::isLoaded("frm_chann"));
+        QVERIFY(Windows::isLoaded("Form_save_chann"));
+        QTRY_VERIFY(!mainPtr);
+        main = nullptr;
+    }
+
+    void aChildThatRefusesKeepsTheMainWindowOpen()
+    {
+        startUp();
+        struct Stubborn : Form {
+            bool queryUnload() override { return false; }
+        };
+        Windows::define("stubborn", Windows::Kind::Child, [] { return new Stubborn; });
+        Windows::load("stubborn");
+        entry("Menu_Exit")->trigger();
+        QVERIFY(Windows::isLoaded("MDImain"));
+        QVERIFY(Windows::isLoaded("stubborn"));
+        QVERIFY(!Windows::isLoaded("frm_chann"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
