@@ -1,0 +1,204 @@
+// The port setup window: the button of the current port, OK's test open of
+// the main window's port and the restarted identification, Cancel.
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "link/LinkState.h"
+#include "link/StartupIdentify.h"
+#include "memory/MemoryImage.h"
+#include "platform/Language.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "platform/StatusBar.h"
+#include "platform/VbTimer.h"
+#include "platform/Windows.h"
+#include "shell/PortSetupWindow.h"
+#include "support/FakeCommControl.h"
+#include "support/SimRadio.h"
+
+namespace {
+const QString Name = QStringLiteral("Form_setup");
+
+PortSetupWindow *window() { return Windows::get<PortSetupWindow>(Name); }
+void click(const char *button) { window()->findChild<QPushButton *>(QLatin1String(button))->click(); }
+int checkedPort()
+{
+    int found = 0;
+    for (int n = 1; n <= 12; ++n)
+        if (window()->option(n)->isChecked())
+            found = found ? -1 : n;
+    return found;
+}
+}
+
+class TestPortSetup : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<SimRadio> radio;
+    std::unique_ptr<StatusBar> status;
+    std::unique_ptr<QObject> owner;
+    StartupIdentify *link = nullptr;
+
+private slots:
+    void init()
+    {
+        TestClock::install();
+        MsgBoxRecorder::install();
+        resetLinkState();
+        resetMemoryState();
+        LanguageFlag = 0;
+        status = std::make_unique<StatusBar>(15);
+        setMainStatusBar(status.get());
+        for (int p = 2; p <= 14; p += 2)
+            SetMainPanel(p, QStringLiteral("old %1").arg(p));
+        setCommControlFactory([](QObject *p) { return new FakeCommControl(p); });
+        Windows::define(Name, Windows::Kind::Child, [] { return new PortSetupWindow; });
+        radio = std::make_unique<SimRadio>();
+        radio->setModel("NEWMOD");
+        owner = std::make_unique<QObject>();
+        link = new StartupIdentify(owner.get());
+    }
+    void cleanup()
+    {
+        Windows::reset();
+        owner.reset();
+        radio.reset();
+        setCommControlFactory({});
+        setMainStatusBar(nullptr);
+        status.reset();
+        FakeCommControl::unplugAll();
+        MsgBoxRecorder::uninstall();
+        TestClock::uninstall();
+        Screen::setTestSizePixels(QSize());
+        LanguageFlag = 0;
+    }
+
+    void loadShowsCurrentPort_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("checked");
+        QTest::newRow("COM1") << 1 << 1;
+        QTest::newRow("COM12") << 12 << 12;
+        QTest::newRow("COM15 from the probe: none") << 15 << 0;
+    }
+    void loadShowsCurrentPort()
+    {
+        QFETCH(int, port);
+        QFETCH(int, checked);
+        CommPortNumber = qint16(port);
+        Windows::load(Name);
+        QCOMPARE(checkedPort(), checked);
+    }
+
+    void captionsAndPlace_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("ok");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("English") << 0 << "Communication Port Setup" << "Confirm" << "Cancel";
+        QTest::newRow("Chinese") << -1 << "通讯端口设置" << "确 定" << "取 消";
+    }
+    void captionsAndPlace()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, title);
+        QFETCH(QString, ok);
+        QFETCH(QString, cancel);
+        LanguageFlag = qint16(language);
+        Screen::setTestSizePixels(QSize(1280, 800));
+        Windows::load(Name);
+        QCOMPARE(window()->windowTitle(), title);
+        QCOMPARE(window()->findChild<QPushButton *>(QStringLiteral("Command_ok"))->text(), ok);
+        QCOMPARE(window()->findChild<QPushButton *>(QStringLiteral("Command1"))->text(), cancel);
+        QCOMPARE(window()->option(7)->text(), QStringLiteral("COM7"));
+        const QSize client = Windows::clientSize();
+        QCOMPARE(window()->size(), QSize(int(client.width() / 1.9), client.height() / 2));
+    }
+
+    void okOpensAndIdentifiesAgain()
+    {
+        FakeCommControl::plug(4, radio.get());
+        CommPortNumber = 1;
+        Windows::load(Name);
+        window()->option(4)->setChecked(true);
+        click("Command_ok");
+        QCOMPARE(int(CommPortNumber), 4);
+        QVERIFY(!Windows::isLoaded(Name));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 0);
+        for (int p : {2, 4, 6, 8, 10})
+            QCOMPARE(MainPanel(p), QString());
+        QCOMPARE(MainPanel(12), QStringLiteral("old 12"));
+        QCOMPARE(MainPanel(14), QStringLiteral("old 14"));
+        TestClock::advance(500);
+        QCOMPARE(MainPanel(2), QStringLiteral("NEWMOD"));
+        QCOMPARE(MainPanel(8), QStringLiteral(" 136-- 174"));
+    }
+
+    void okWithoutChoiceReopensPort15()
+    {
+        FakeCommControl::plug(15, radio.get());
+        CommPortNumber = 15;
+        Windows::load(Name);
+        click("Command_ok");
+        QCOMPARE(int(CommPortNumber), 15);
+        QVERIFY(!Windows::isLoaded(Name));
+        TestClock::advance(500);
+        QCOMPARE(MainPanel(2), QStringLiteral("NEWMOD"));
+    }
+
+    void okWithPortThatFailsStaysOpen()
+    {
+        CommPortNumber = 1;
+        Windows::load(Name);
+        window()->option(9)->setChecked(true);
+        click("Command_ok");
+        QCOMPARE(int(CommPortNumber), 9);
+        QCOMPARE(PortErrorFlag, qint16(-1));
+        QVERIFY(Windows::isLoaded(Name));
+        QCOMPARE(checkedPort(), 9);
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QCOMPARE(MsgBoxRecorder::boxes()[0].text, QStringLiteral("Communication Port Open Error ！"));
+        QCOMPARE(MsgBoxRecorder::boxes()[0].title, QStringLiteral("Operate Prompt"));
+        QCOMPARE(MainPanel(2), QString());
+        QCOMPARE(TestClock::nextDue(), qint64(-1));  // no identification started
+    }
+
+    void okWhileIdentificationWaitsThenAfterIt()
+    {
+        radio->setSilence(0, 4);
+        FakeCommControl::plug(3, radio.get());
+        CommPortNumber = 3;
+        link->RestartIdentify();
+        TestClock::advance(1000);  // waiting for the reply with the port open
+        Windows::load(Name);
+        click("Command_ok");
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QVERIFY(Windows::isLoaded(Name));
+        TestClock::advance(30000);  // the identification gives up
+        QCOMPARE(MainPanel(4), QStringLiteral("Communication fault."));
+        click("Command_ok");
+        QVERIFY(!Windows::isLoaded(Name));
+        TestClock::advance(500);
+        QCOMPARE(MainPanel(2), QStringLiteral("NEWMOD"));
+        QCOMPARE(MainPanel(4), QString());
+    }
+
+    void cancelChangesNothing()
+    {
+        FakeCommControl::plug(4, radio.get());
+        CommPortNumber = 2;
+        Windows::load(Name);
+        window()->option(4)->setChecked(true);
+        click("Command1");
+        QVERIFY(!Windows::isLoaded(Name));
+        QCOMPARE(int(CommPortNumber), 2);
+        QCOMPARE(MainPanel(2), QStringLiteral("old 2"));
+        QCOMPARE(TestClock::nextDue(), qint64(-1));
+    }
+};
+
+QTEST_MAIN(TestPortSetup)
+#include "tst_portsetup.moc"
