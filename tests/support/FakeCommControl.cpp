@@ -62,7 +62,7 @@ bool FakeCommControl::setPortOpen(bool open)
         m_error = QStringLiteral("COM%1 refused").arg(commPort());
         return false;
     }
-    SimRadio *radio = m_fixedRadio;
+    SimRadio *radio = m_fixedRadio.data();
     if (!radio) {
         auto it = pluggedPorts().constFind(commPort());
         if (it == pluggedPorts().constEnd()) {

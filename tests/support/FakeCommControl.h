@@ -13,6 +13,8 @@
 // (and per empty COM number): a second open fails like a busy port.
 #include "platform/CommControl.h"
 
+#include <QPointer>
+
 class SimRadio;
 
 class FakeCommControl : public CommControl
@@ -44,7 +46,7 @@ private:
     void fromRadio(const QByteArray &bytes);  // called by the radio while open
     void release();
 
-    SimRadio *m_fixedRadio = nullptr;
+    QPointer<SimRadio> m_fixedRadio;
     SimRadio *m_radio = nullptr;
     bool m_open = false;
     bool m_failOpen = false;

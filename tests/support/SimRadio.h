@@ -134,7 +134,7 @@ public:
 
     // --- faults and special answers, by request number ---------------------
     // Requests from..from+count-1 are not heard: no answer, no memory change.
-    // count < 0: silent from `from` on for good.
+    // count < 0: silent from `from` on for good; setSilence(-1) ends it.
     void setSilence(int from, int count = -1);
     // The answer to request n is these bytes instead of the normal one (a
     // write is still stored; no trailing bytes are added). Empty bytes: no
