@@ -1,0 +1,31 @@
+#include "channels/ChannelFrequencyText.h"
+
+#include "memory/BandTable.h"
+#include "memory/FrequencyCodec.h"
+#include "memory/MemoryImage.h"
+#include "platform/NumberText.h"
+
+bool IsBlankText(const QString &text)
+{
+    for (QChar c : text)
+        if (c != QLatin1Char(' '))
+            return false;
+    return true;
+}
+
+bool FrequencyAccepted(double mhz)
+{
+    return mhz >= 0.0 && mhz < 1000.0 && CheckBandFrequency(mhz) == 0;
+}
+
+QString SubstituteFrequencyText()
+{
+    const double lower = BandLimits[0].lower;
+    return PadFrequencyText(NumberToText(lower), lower >= 100 ? 9 : 8);
+}
+
+QString CompletedFrequencyText(const QString &typed)
+{
+    const QString cut = typed.left(9);
+    return PadFrequencyText(cut, TextToNumber(cut) >= 100 ? 9 : 8);
+}

@@ -1,0 +1,227 @@
+#include "channels/ChannelLink.h"
+
+#include <cmath>
+
+#include "channels/ChannelRecord.h"
+#include "channels/ChannelRows.h"
+#include "link/Frames.h"
+#include "link/LinkState.h"
+#include "memory/MemoryImage.h"
+#include "platform/ByteCodec.h"
+#include "platform/FlexGrid.h"
+
+namespace {
+constexpr int NameRegionOffset = 0x1000;  // the names lie this far above the channels
+constexpr int NameImageRow = 256;
+
+int readBlocksFor(int channels)
+{
+    // Four channels a block, and one block more than they fill.
+    return int(std::floor(channels / 4.0 + 0.9)) + 1;
+}
+}
+
+LinkSettings ChannelLinkSettings()
+{
+    LinkSettings s;
+    s.readBase = 0x0000;
+    s.writeBase = 0x0000;
+    s.readBlocks = readBlocksFor(ChannelCount);
+    s.writeRows = ChannelCount;
+    s.readRetries = 3;
+    s.writeRetries = 1;
+    s.retryDelayMs = 1500;
+    s.identPanels = IdentPanels::ThreeBands;
+    s.firstReadBlock = 1;
+    s.readDoneBar100 = false;      // the last request left the bar at 100
+    s.readDoneLabelFirst = false;  // the label after the box
+    s.writeLabelOffset = -1;
+    s.failureReport = FailBox | FailPanel2;
+
+    LinkTexts &t = s.texts;
+    t.portOpenTitle = PromptTitle;
+    t.portOpen = {"Communication port is error, please setting right communication port . ！",
+                  "通讯端口打开错误，请正确设置通讯端口 ！"};
+    t.writeProgressBefore = {"Writeing  ", "正在写入  "};
+    t.writeProgressAfter = {"  Channel", "  信道"};
+    t.afterReadTitle = PromptTitle;
+    t.afterReadBox = {"Complete reading data from the transceiver.", "从对讲机中读取数据完毕 ！"};
+    t.afterReadLabel = {"Read Channel Data is Ok ！", "信道数据读出正常 ！"};
+    t.afterWriteTitle = PromptTitle;
+    t.afterWriteBox = {"Complete writing the data to transceiver.", "向对讲机写入数据完毕 ！"};
+    t.afterWriteLabel = {"Channel Data Writed ！", "信道数据写入完毕 ！"};
+    t.failureTitle = PromptTitle;
+    t.failureBox = {"Fail connect with transceiver.", "与对讲机联络失败 ！"};
+    t.failurePanel = {"Communication fault.", "联机故障 ！"};
+    return s;
+}
+
+QString DecodeRawNameBytes(const quint8 *bytes)
+{
+    if (bytes[0] == 0xFF)
+        return QString();
+    QString text;
+    for (int k = 0; k < ChannelGrid::NameLength; ++k) {
+        const int v = bytes[k];
+        if (v <= 9)
+            text += QChar(char16_t('0' + v));
+        else if (v >= 17 && v <= 37)
+            text += QChar(char16_t(v + 48));
+        else if (v >= 48 && v <= 250)
+            text += byteToChar(quint8(v));
+        else if (v == 251)
+            text += QLatin1Char('+');
+        else if (v == 253)
+            text += QLatin1Char('-');
+    }
+    return text;
+}
+
+ChannelLinkSession::ChannelLinkSession(const LinkControls &controls, FlexGrid *grid, QObject *parent)
+    : LinkSession(controls, ChannelLinkSettings(), parent), m_grid(grid)
+{
+    LinkSettings &s = settings();
+    s.beforeStart = [this] {
+        settings().readBlocks = readBlocksFor(ChannelCount);
+        settings().writeRows = ChannelCount;
+    };
+    s.started = [] { RegionToggle = 0; };
+    s.unpack = [this] {
+        UnpackChannelBlocks();
+        UnpackReadNames();
+    };
+}
+
+void ChannelLinkSession::requestBlock(int address)
+{
+    queueFrame(readRequestFrame(address, 0x40));
+}
+
+void ChannelLinkSession::showReadProgress()
+{
+    showProgress(double(BlockNumber) / double(ReadBlockCount + 1) * 100);
+    setLabel(progressText(settings().texts.readProgressBefore, BlockNumber,
+                          settings().texts.readProgressAfter));
+}
+
+void ChannelLinkSession::startDataPhase()
+{
+    if (WriteMode != -1) {
+        LinkSession::startDataPhase();
+        return;
+    }
+    // The first channel row goes out without an Ack in front; BlockNumber
+    // counts the channels whose two rows have both gone out.
+    BlockNumber = 0;
+    RegionToggle = 0;
+    queueFrame(writeFrame(sessionBase(), writeRowData(0), false));
+}
+
+void ChannelLinkSession::writeAckReceived()
+{
+    const int n = BlockNumber;
+    if (RegionToggle == 0) {
+        // The channel row is in: its name row follows.
+        std::array<quint8, 16> data{};
+        const int row = NameImageRow + n;
+        if (row >= 0 && row < ImageRows)
+            for (int c = 0; c < 16; ++c)
+                data[c] = quint8(MemoryImage[row][c]);
+        BlockNumber = n + 1;
+        RegionToggle = -1;
+        queueFrame(writeFrame(sessionBase() + NameRegionOffset + 16 * n, data, true));
+        return;
+    }
+    RegionToggle = 0;
+    if (n >= WriteBlockCount) {
+        completeWrite();
+        return;
+    }
+    showProgress(double(n) / double(WriteBlockCount) * 100);
+    setLabel(progressText(settings().texts.writeProgressBefore, n + settings().writeLabelOffset,
+                          settings().texts.writeProgressAfter));
+    queueFrame(writeFrame(sessionBase() + 16 * n, writeRowData(n), true));
+}
+
+void ChannelLinkSession::dataReplyReceived(const quint8 *reply)
+{
+    const int n = BlockNumber;
+    auto &buffer = RegionToggle == -1 ? NameReplyBuffer : ReadReplyBuffer;
+    if (n >= 0 && n < ReplyRows)
+        for (int k = 0; k < Frame::DataReplyTaken; ++k)
+            buffer[n][k] = reply[k];
+    if (RegionToggle == 0) {
+        // A channel block came: the names of the same four channels next.
+        requestBlock(sessionBase() + NameRegionOffset + 64 * (n - 1));
+        BlockNumber = n + 1;
+        RegionToggle = -1;
+        showReadProgress();
+        return;
+    }
+    RegionToggle = 0;
+    if (n > ReadBlockCount) {
+        completeRead();
+        return;
+    }
+    requestBlock(sessionBase() + 64 * (n - 1));
+    showReadProgress();
+}
+
+int ChannelLinkSession::dataStart(const std::array<qint16, 71> &reply)
+{
+    for (int j = 0; j <= 5; ++j)
+        if (reply[j] == Frame::Data)
+            return j + 4;
+    return 4;
+}
+
+void ChannelLinkSession::UnpackChannelBlocks()
+{
+    auto unpackRegion = [](const CellGrid<ReplyRows, ReplyCols> &buffer, int firstBlock, int firstRow) {
+        int row = 0;
+        for (int b = firstBlock; b < ReplyRows && row < ChannelCount; ++b) {
+            const auto &reply = buffer[b];
+            int p = dataStart(reply);
+            for (int k = 0; k < 4 && row < ChannelCount; ++k, ++row, p += 16) {
+                const int target = firstRow + row;
+                if (target >= ImageRows)
+                    continue;
+                for (int c = 0; c < 16; ++c)
+                    MemoryImage[target][c] = p + c < ReplyCols ? (reply[p + c] & 0xFF) : 0xFF;
+            }
+        }
+    };
+    unpackRegion(ReadReplyBuffer, 1, 0);
+    unpackRegion(NameReplyBuffer, 2, NameImageRow);
+    if (m_grid)
+        for (int r = 1; r <= ChannelCount; ++r)
+            FillChannelRow(*m_grid, r);
+}
+
+void ChannelLinkSession::UnpackReadNames()
+{
+    for (int b = 2; b <= ReadBlockCount + 1 && b < ReplyRows; ++b) {
+        const auto &reply = NameReplyBuffer[b];
+        // The address the radio echoed stands right after the reply's 'X'.
+        const int x = dataStart(reply) - 4;
+        const int page = (reply[x + 1] & 0xFF) - 0x10;
+        if (page < 0 || page > 31)
+            break;
+        const int first = page * 16 + (reply[x + 2] & 0xFF) / 16 + 1;
+        for (int k = 0; k < 4; ++k)
+            if (first + k <= ChannelCount)
+                DecodeRawName(b, first + k, 16 * k);
+    }
+}
+
+void ChannelLinkSession::DecodeRawName(int block, int row, int dataOffset)
+{
+    if (!m_grid || block < 0 || block >= ReplyRows || dataOffset < 0 || dataOffset > 56)
+        return;
+    const auto &reply = NameReplyBuffer[block];
+    const int p = dataStart(reply) + dataOffset;
+    quint8 bytes[8];
+    for (int k = 0; k < 8; ++k)
+        bytes[k] = p + k < ReplyCols ? quint8(reply[p + k] & 0xFF) : 0xFF;
+    m_grid->setTextMatrix(row, ChannelGrid::ColName, DecodeRawNameBytes(bytes));
+}
