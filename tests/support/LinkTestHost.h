@@ -16,11 +16,16 @@ class LinkTestHost : public QWidget
 {
 public:
     // With a radio the fake port talks to it whatever the COM number;
-    // without one it opens the radio plugged at CommPortNumber.
-    explicit LinkTestHost(const LinkSettings &settings, SimRadio *radio = nullptr)
+    // without one it opens the radio plugged at CommPortNumber. With
+    // realPort the host has the real serial control (for a radio on a pty).
+    explicit LinkTestHost(const LinkSettings &settings, SimRadio *radio = nullptr,
+                          bool realPort = false)
     {
-        fake = radio ? new FakeCommControl(radio, this) : new FakeCommControl(this);
-        controls.MSC = fake;
+        if (realPort)
+            port = new CommControl(this);
+        else
+            port = fake = radio ? new FakeCommControl(radio, this) : new FakeCommControl(this);
+        controls.MSC = port;
         controls.Timer1 = timer("Timer1");
         controls.Timer2 = timer("Timer2");
         controls.Timer3 = timer("Timer3");
@@ -39,7 +44,8 @@ public:
     bool barShown() const { return !bar->isHidden(); }
 
     LinkControls controls;
-    FakeCommControl *fake = nullptr;
+    CommControl *port = nullptr;
+    FakeCommControl *fake = nullptr;  // null with the real control
     QProgressBar *bar = nullptr;
     QLabel *label = nullptr;
     QLineEdit *password = nullptr;

@@ -1,0 +1,108 @@
+// The exchange end to end over a pseudo-terminal, with the real serial
+// control and real timers: the 2-tone read and write reach the simulated
+// radio byte for byte, and the last Ack is on the wire before the port closes.
+#include <QtTest>
+#include <memory>
+
+#include "link/LinkSession.h"
+#include "link/LinkState.h"
+#include "memory/MemoryImage.h"
+#include "platform/CommControl.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "support/LinkTestHost.h"
+#include "support/SimRadio.h"
+
+namespace {
+const QByteArray Handshake = QByteArray::fromHex("5520210123FFDC02");
+const QByteArray Ack(1, char(0x06));
+constexpr int Com = 7;
+}
+
+class TestLinkPty : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<SimRadio> radio;
+    std::unique_ptr<StatusBar> status;
+
+private slots:
+    void init()
+    {
+        MsgBoxRecorder::install();
+        resetLinkState();
+        resetMemoryState();
+        status = std::make_unique<StatusBar>(15);
+        setMainStatusBar(status.get());
+        radio = std::make_unique<SimRadio>();
+        QVERIFY(radio->plugIntoCom(Com));
+        CommPortNumber = Com;
+    }
+    void cleanup()
+    {
+        radio.reset();
+        ComPorts::clearTable();
+        setMainStatusBar(nullptr);
+        status.reset();
+        MsgBoxRecorder::uninstall();
+    }
+
+    void read_data()
+    {
+        QTest::addColumn<bool>("paced");
+        QTest::newRow("instant") << false;
+        QTest::newRow("9600 baud") << true;
+    }
+    void read()
+    {
+        QFETCH(bool, paced);
+        radio->options().paced = paced;
+        QByteArray data(12 * 64, 0);
+        for (int i = 0; i < data.size(); ++i)
+            data[i] = char(i * 13 + 1);
+        radio->setBytes(0x2D00, data);
+        LinkTestHost host(LinkSettings::twoTone(), nullptr, true);
+        QSignalSpy done(host.session, &LinkSession::readCompleted);
+        host.read->click();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 10000);
+        for (int r = 0; r < 48; ++r)
+            for (int c = 0; c < 16; ++c)
+                QCOMPARE(quint8(MemoryImage[720 + r][c]), quint8(data[16 * r + c]));
+        QVERIFY(!host.port->portOpen());
+        // The Ack of the last block left before the port closed.
+        QTRY_COMPARE_WITH_TIMEOUT(radio->frameBytes().size(), 4 + 2 * 12, 2000);
+        QCOMPARE(radio->frameBytes().last(), Ack);
+        QCOMPARE(radio->frameBytes().first(), Handshake);
+        QCOMPARE(MainPanel(8), QStringLiteral(" 136-- 174"));
+    }
+
+    void write()
+    {
+        for (int r = 720; r < 768; ++r)
+            for (int c = 0; c < 16; ++c)
+                MemoryImage[r][c] = qint16((r * 5 + c) & 0xFF);
+        LinkTestHost host(LinkSettings::twoTone(), nullptr, true);
+        QSignalSpy done(host.session, &LinkSession::writeCompleted);
+        host.write->click();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 10000);
+        for (int r = 720; r < 768; ++r)
+            for (int c = 0; c < 16; ++c)
+                QCOMPARE(radio->byteAt(16 * r + c), quint8((r * 5 + c) & 0xFF));
+        QCOMPARE(radio->frameBytes().size(), 4 + 48);
+        QVERIFY(!host.port->portOpen());
+    }
+
+    void secondWindowCannotOpenThePort()
+    {
+        LinkTestHost first(LinkSettings::twoTone(), nullptr, true);
+        LinkTestHost second(LinkSettings::fiveTone(), nullptr, true);
+        QSignalSpy done(first.session, &LinkSession::readCompleted);
+        first.read->click();
+        second.read->click();
+        QCOMPARE(PortErrorFlag, qint16(-1));
+        QCOMPARE(second.session->ReadBusy, qint16(0));
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 10000);
+    }
+};
+
+QTEST_MAIN(TestLinkPty)
+#include "tst_linkpty.moc"
