@@ -1,5 +1,8 @@
 #include "app/Application.h"
 
+#include "link/ReadWindow.h"
+#include "link/WriteWindow.h"
+#include "channels/ChannelEditorWindow.h"
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
 #include "shell/FileDialog.h"
@@ -26,7 +29,10 @@ void defineWindows()
     Windows::define(QStringLiteral("frmAbout"), Kind::Child, [] { return new AboutWindow; });
     Windows::define(QStringLiteral("Form_setup"), Kind::Child, [] { return new PortSetupWindow; });
     // link
+    Windows::define(QStringLiteral("Form_Comm_Read"), Kind::Child, [] { return new ReadWindow; });
+    Windows::define(QStringLiteral("Form_Comm_Write"), Kind::Child, [] { return new WriteWindow; });
     // channels
+    Windows::define(QStringLiteral("frm_chann"), Kind::Child, [] { return new ChannelEditorWindow; });
     // options
     // signalling
     // alignment
