@@ -21,6 +21,8 @@ void setField(OptionField field, qint16 value)
 
 void setCode(int firstByte, const char *digits)
 {
+    if (firstByte < 0 || firstByte > 240)
+        return;
     const QString text = QString::fromLatin1(digits);
     for (qsizetype k = 0; k < text.size() && k < 16; ++k)
         OptionValues[firstByte + k] = qint16(DtmfCharToCode(QString(text.at(k))));
