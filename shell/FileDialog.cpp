@@ -59,8 +59,10 @@ FileDialog::FileDialog(FileDialogRole role, QWidget *parent) : Form(parent), m_r
     connect(m_folders, &FolderList::folderRequested, this, &FileDialog::showFolder);
     connect(m_files, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { File1_Click(item->text()); });
-    connect(m_files, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { File1_Click(item->text()); });
+    connect(m_files, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        if (item)  // moving through the list with the keys
+            File1_Click(item->text());
+    });
     connect(m_enter, &QPushButton::clicked, this, [this] { Command_enter_Click(); });
     connect(m_close, &QPushButton::clicked, this, [this] { Command_close_Click(); });
 }

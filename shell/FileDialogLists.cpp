@@ -95,6 +95,7 @@ FileList::FileList(QWidget *parent) : QListWidget(parent) {}
 void FileList::setPath(const QString &folder)
 {
     m_path = folder;
+    const QSignalBlocker block(this);  // a refill is no choice of the user's
     clear();
     QDir dir(folder);
     dir.setNameFilters({m_pattern});

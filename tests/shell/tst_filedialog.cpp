@@ -375,6 +375,14 @@ private slots:
         QCOMPARE(d->folderShown(), m_start);
         QCOMPARE(files->names().size(), 3);
 
+        // Moving through the files with the keys picks them; a refill does not.
+        auto *text = control<QLineEdit>(d, "Text1");
+        files->setCurrentRow(1);
+        QCOMPARE(text->text(), QStringLiteral("B.DAT"));
+        QVERIFY(d->showFolder(m_other));
+        QCOMPARE(text->text(), QStringLiteral("B.DAT"));
+        QVERIFY(d->showFolder(m_start));
+
         // A folder that cannot be read leaves everything where it was.
         for (const QString &bad : {m_root.path() + "/missing", m_start + "/a.dat"}) {
             MsgBoxRecorder::clear();
