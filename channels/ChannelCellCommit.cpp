@@ -37,6 +37,14 @@ void ChannelGridEditor::MSF_Chann_LeaveCell(int row, int col)
 {
     if (m_open == OpenEditor::None || row != EditRow || col != EditCol)
         return;  // no editor was opened on the cell being left
+    ++m_busy;
+    commit(row, col);
+    --m_busy;
+    emit imageWritten();
+}
+
+void ChannelGridEditor::commit(int row, int col)
+{
     const int r = row;
     m_text->hide();
     switch (col) {
@@ -173,10 +181,12 @@ void ChannelGridEditor::Text_Edit_Enter()
     if (m_open != OpenEditor::Text)
         return;
     m_text->hide();
+    ++m_busy;
     if (EditCol == ColRxFreq)
         enterRxFrequency(EditRow);
     else if (EditCol == ColTxFreq)
         enterTxFrequency(EditRow);
+    --m_busy;
     // Enter in the name cell only hides the box; the cell commits when left.
 }
 

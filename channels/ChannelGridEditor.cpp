@@ -100,6 +100,14 @@ void ChannelGridEditor::ShowCellEditor()
 
 void ChannelGridEditor::Combo_edit_Click(int index)
 {
+    ++m_busy;
+    pick(index);
+    --m_busy;
+    emit imageWritten();
+}
+
+void ChannelGridEditor::pick(int index)
+{
     SavedListText = m_list->text();
     const int r = EditRow;
     const int c = EditCol;
@@ -124,8 +132,10 @@ void ChannelGridEditor::Combo_edit_Enter()
 {
     if (m_open != OpenEditor::List || EditCol < ColRxTone || EditCol > ColScrambler)
         return;
+    ++m_busy;
     m_grid->setCurrentCell(EditRow, EditCol + 1);
     ShowCellEditor();
+    --m_busy;
 }
 
 void ChannelGridEditor::MSF_Chann_Click() { ShowCellEditor(); }

@@ -44,13 +44,24 @@ public:
     // Commits the open editor as if its cell were left (the window closing
     // or redrawing calls it first).
     void commitOpenEditor();
+    // Closes the open editor without committing it (its text belongs to an
+    // image that has been replaced).
+    void discardOpenEditor() { closeEditors(); }
 
     int EditRow = 0;
     int EditCol = 0;
     QString SavedListText;
     OpenEditor openEditor() const { return m_open; }
+    // True while a commit, a pick or an Enter is being handled.
+    bool busy() const { return m_busy > 0; }
+
+signals:
+    // A commit or a pick has written into MemoryImage.
+    void imageWritten();
 
 private:
+    void pick(int index);
+    void commit(int row, int col);
     void placeOver(QWidget *editor, bool withHeight);
     void closeEditors();
     void commitBand(int r);
@@ -67,4 +78,5 @@ private:
     TextBox *m_text;
     PickList *m_list;
     OpenEditor m_open = OpenEditor::None;
+    int m_busy = 0;
 };

@@ -1,0 +1,261 @@
+// The channel record codec and the grid row routines: stored bytes to the
+// cells of a row, new-channel defaults and the two clearing routines.
+#include "channels/ChannelLink.h"
+#include "channels/ChannelRecord.h"
+#include "channels/ChannelRows.h"
+#include "memory/FactoryImage.h"
+#include "memory/MemoryImage.h"
+#include "memory/ToneNames.h"
+#include "platform/FlexGrid.h"
+
+#include <QTest>
+
+using namespace ChannelGrid;
+
+namespace {
+using Bytes = QList<int>;
+
+// A channel in use on 145.50000 / 145.50000 whose other bytes come from the case.
+void putRecord(int ch, const Bytes &b8to15)
+{
+    const int freq[8] = {0x00, 0x00, 0x55, 0x14, 0x00, 0x00, 0x55, 0x14};
+    for (int k = 0; k < 8; ++k)
+        MemoryImage[ch][k] = qint16(freq[k]);
+    for (int k = 0; k < 8; ++k)
+        MemoryImage[ch][8 + k] = qint16(b8to15.value(k));
+}
+
+void putName(int ch, const Bytes &bytes)
+{
+    for (int k = 0; k < 16; ++k)
+        MemoryImage[256 + ch][k] = qint16(bytes.value(k, 0xFF));
+}
+
+QStringList rowTexts(const FlexGrid &g, int r)
+{
+    QStringList l;
+    for (int c = 1; c < ColumnCount; ++c)
+        l << g.textMatrix(r, c);
+    return l;
+}
+
+void grid(FlexGrid &g)
+{
+    g.setCols(ColumnCount);
+    g.setRows(201);
+}
+}
+
+class TstChannelRecord : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void optionBytesShowTheirTexts_data();
+    void optionBytesShowTheirTexts();
+    void toneWords_data();
+    void toneWords();
+    void emptyChannelBlanksRowAndErasesBothRecords();
+    void transmitterOff();
+    void nameRecords_data();
+    void nameRecords();
+    void setChannelDefaultsKeepsFrequenciesAndErasesName();
+    void clearingRoutinesLeaveTheirCells();
+    void rawNamesAfterARead_data();
+    void rawNamesAfterARead();
+};
+
+void TstChannelRecord::init()
+{
+    resetMemoryState();
+    BuildSharedTables();
+    ChannelCount = 200;
+}
+
+void TstChannelRecord::optionBytesShowTheirTexts_data()
+{
+    // Bytes 12 to 15, and the texts of columns 6 to 14.
+    QTest::addColumn<Bytes>("b12to15");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("new channel") << Bytes{0, 0, 0, 4}
+        << QStringList{"HIGH", "W", "OFF", "OFF", "ON", "1", "OFF", "QT", "OFF"};
+    QTest::newRow("byte 15 = 0x4D") << Bytes{0, 0, 0, 0x4D}
+        << QStringList{"HIGH", "N", "BOT", "ON", "ON", "1", "OFF", "QT", "OFF"};
+    QTest::newRow("code 15 shows 15") << Bytes{0x3E, 0x21, 0x10, 0x02}
+        << QStringList{"HIGH", "W", "EOT", "OFF", "OFF", "15", "DTMF", "OR", "ON"};
+    QTest::newRow("code nibble 15 is blank") << Bytes{0x0F, 0x34, 0x20, 0x03}
+        << QStringList{"HIGH", "W", "BOTH", "OFF", "OFF", "", "", "", ""};
+    QTest::newRow("high nibble of byte 12 ignored") << Bytes{0xF2, 0x13, 0x01, 0x08}
+        << QStringList{"LOW", "W", "OFF", "ON", "OFF", "3", "5TONE", "AND", "OFF"};
+    QTest::newRow("power from bits 0-2: 0x09 low") << Bytes{0, 0, 0x09, 0}
+        << QStringList{"LOW", "W", "OFF", "OFF", "OFF", "1", "OFF", "QT", "OFF"};
+    QTest::newRow("power from bits 0-2: 0x05 high") << Bytes{0, 0, 0x05, 0}
+        << QStringList{"HIGH", "W", "OFF", "OFF", "OFF", "1", "OFF", "QT", "OFF"};
+    QTest::newRow("power 0x03 high") << Bytes{0, 0, 0x03, 0}
+        << QStringList{"HIGH", "W", "OFF", "OFF", "OFF", "1", "OFF", "QT", "OFF"};
+}
+
+void TstChannelRecord::optionBytesShowTheirTexts()
+{
+    QFETCH(Bytes, b12to15);
+    QFETCH(QStringList, texts);
+    putRecord(7, Bytes{0, 0, 0, 0} + b12to15);
+    FlexGrid g;
+    grid(g);
+    FillChannelRow(g, 8);
+    QCOMPARE(rowTexts(g, 8).mid(ColPower - 1, 9), texts);
+    QCOMPARE(g.textMatrix(8, ColBand), QStringLiteral("VHF/UHF "));
+    QCOMPARE(g.textMatrix(8, ColRxFreq), QStringLiteral("145.50000"));
+    QCOMPARE(g.textMatrix(8, ColTxFreq), QStringLiteral("145.50000"));
+}
+
+void TstChannelRecord::toneWords_data()
+{
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("high");
+    QTest::addColumn<QString>("rx");  // column 4, DCS names as stored
+    QTest::addColumn<QString>("tx");  // column 5, trimmed
+    QTest::newRow("none 00 00") << 0x00 << 0x00 << "OFF" << "OFF";
+    QTest::newRow("none FF FF") << 0xFF << 0xFF << "OFF" << "OFF";
+    QTest::newRow("88.5") << 0x75 << 0x03 << "88.5" << "88.5";
+    QTest::newRow("60.0") << 0x58 << 0x02 << "60.0" << "60.0";
+    QTest::newRow("100.0") << 0xE8 << 0x03 << "100.0" << "100.0";
+    QTest::newRow("first DCS") << 0x01 << 0x00 << ToneName(51) << "D023N";
+    QTest::newRow("last DCS") << 210 << 0x00 << ToneName(260) << "D754I";
+    // Words of no form show a blank cell and are left as they are.
+    QTest::newRow("DCS beyond the list") << 211 << 0x00 << "" << "";
+    QTest::newRow("high byte 0x80") << 0x10 << 0x80 << "" << "";
+    QTest::newRow("FF with low 0") << 0x00 << 0xFF << "" << "";
+}
+
+void TstChannelRecord::toneWords()
+{
+    QFETCH(int, low);
+    QFETCH(int, high);
+    QFETCH(QString, rx);
+    QFETCH(QString, tx);
+    putRecord(0, Bytes{low, high, low, high, 0, 0, 0, 4});
+    FlexGrid g;
+    grid(g);
+    FillChannelRow(g, 1);
+    QCOMPARE(g.textMatrix(1, ColRxTone), rx);
+    QCOMPARE(g.textMatrix(1, ColTxTone), tx);
+    QCOMPARE(int(MemoryImage[0][8]), low);
+    QCOMPARE(int(MemoryImage[0][9]), high);
+}
+
+void TstChannelRecord::emptyChannelBlanksRowAndErasesBothRecords()
+{
+    putRecord(3, Bytes{1, 2, 3, 4, 5, 6, 7, 8});
+    MemoryImage[3][0] = 0xFF;
+    putName(3, Bytes{0x41, 0x42});
+    FlexGrid g;
+    grid(g);
+    for (int c = 1; c < ColumnCount; ++c)
+        g.setTextMatrix(4, c, QStringLiteral("x"));
+    g.setTextMatrix(4, 0, QStringLiteral("3"));
+    FillChannelRow(g, 4);
+    QCOMPARE(rowTexts(g, 4), QStringList(15, QString()));
+    QCOMPARE(g.textMatrix(4, 0), QStringLiteral("3"));
+    for (int k = 0; k < 16; ++k) {
+        QCOMPARE(int(MemoryImage[3][k]), 0xFF);
+        QCOMPARE(int(MemoryImage[259][k]), 0xFF);
+    }
+}
+
+void TstChannelRecord::transmitterOff()
+{
+    putRecord(0, Bytes{0x9E, 0x02, 0x9E, 0x02, 0, 0, 0, 4});
+    MemoryImage[0][4] = 0xFF;
+    FlexGrid g;
+    grid(g);
+    FillChannelRow(g, 1);
+    QCOMPARE(g.textMatrix(1, ColTxFreq), QString());
+    QCOMPARE(g.textMatrix(1, ColTxTone), QString());
+    QCOMPARE(g.textMatrix(1, ColRxTone), QStringLiteral("67.0"));
+}
+
+void TstChannelRecord::nameRecords_data()
+{
+    QTest::addColumn<Bytes>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letters and digits close up") << Bytes{0x41, 0xFF, 0x42, 0x20, 0x61, 0x33, 0xFF, 0xFF} << "AB3";
+    QTest::newRow("byte 0 FF: no name") << Bytes{0xFF, 0x41, 0x42, 0x43} << "";
+    QTest::newRow("eight characters") << Bytes{0x5A, 0x51, 0x37, 0x33, 0x31, 0x30, 0x2D, 0x41} << "ZQ7310A";
+    QTest::newRow("bytes 8-15 not read") << Bytes{0x43, 0x48, 0x31, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x41} << "CH1";
+}
+
+void TstChannelRecord::nameRecords()
+{
+    QFETCH(Bytes, bytes);
+    QFETCH(QString, shown);
+    putRecord(9, Bytes{0, 0, 0, 0, 0, 0, 0, 4});
+    putName(9, bytes);
+    FlexGrid g;
+    grid(g);
+    FillChannelRow(g, 10);
+    QCOMPARE(g.textMatrix(10, ColName), shown);
+}
+
+void TstChannelRecord::setChannelDefaultsKeepsFrequenciesAndErasesName()
+{
+    putRecord(4, Bytes{0x75, 0x03, 0x75, 0x03, 0x3E, 0x21, 0x11, 0x4F});
+    putName(4, Bytes{0x41, 0x42});
+    FlexGrid g;
+    grid(g);
+    FillChannelRow(g, 5);
+    SetChannelDefaults(g, 5);
+    QCOMPARE(rowTexts(g, 5),
+             QStringList({"VHF/UHF ", "145.50000", "145.50000", "OFF", "OFF", "HIGH", "W", "OFF",
+                          "OFF", "ON", "1", "OFF", "QT", "OFF", ""}));
+    const int expected[16] = {0x00, 0x00, 0x55, 0x14, 0x00, 0x00, 0x55, 0x14, 0, 0, 0, 0, 0, 0, 0, 4};
+    for (int k = 0; k < 16; ++k) {
+        QCOMPARE(int(MemoryImage[4][k]), expected[k]);
+        QCOMPARE(int(MemoryImage[260][k]), 0xFF);
+    }
+}
+
+void TstChannelRecord::clearingRoutinesLeaveTheirCells()
+{
+    FlexGrid g;
+    grid(g);
+    for (int r : {1, 2}) {
+        putRecord(r - 1, Bytes{0, 0, 0, 0, 0, 0, 0, 4});
+        putName(r - 1, Bytes{0x41});
+        FillChannelRow(g, r);
+    }
+    ClearChannel(g, 1);
+    ClearChannelOptions(g, 2);
+    QCOMPARE(rowTexts(g, 1), QStringList({"VHF/UHF "}) + QStringList(14, QString()));
+    QCOMPARE(rowTexts(g, 2), QStringList({"", "145.50000", "145.50000"}) + QStringList(12, QString()));
+    for (int ch : {0, 1})
+        for (int k = 0; k < 16; ++k) {
+            QCOMPARE(int(MemoryImage[ch][k]), 0xFF);
+            QCOMPARE(int(MemoryImage[256 + ch][k]), 0xFF);
+        }
+}
+
+void TstChannelRecord::rawNamesAfterARead_data()
+{
+    QTest::addColumn<Bytes>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("name codes 17, 18") << Bytes{17, 18, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << "AB";
+    QTest::newRow("character codes") << Bytes{0x43, 0x48, 253, 0x37, 0x2D, 0xFF, 0xFF, 0xFF} << "CH-7";
+    QTest::newRow("digits 0-9 as codes") << Bytes{0, 9, 5, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << "095";
+    QTest::newRow("a blank is P") << Bytes{32, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << "P";
+    QTest::newRow("251 and 253") << Bytes{251, 253, 252, 10, 38, 254, 0xFF, 0xFF} << "+-";
+    QTest::newRow("first byte FF") << Bytes{0xFF, 0x41, 0x42, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << "";
+}
+
+void TstChannelRecord::rawNamesAfterARead()
+{
+    QFETCH(Bytes, bytes);
+    QFETCH(QString, shown);
+    quint8 raw[8];
+    for (int k = 0; k < 8; ++k)
+        raw[k] = quint8(bytes.at(k));
+    QCOMPARE(DecodeRawNameBytes(raw), shown);
+}
+
+QTEST_MAIN(TstChannelRecord)
+#include "tst_channelrecord.moc"
