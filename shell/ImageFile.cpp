@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -80,6 +81,14 @@ ImageFileStatus LoadImageFile(const QString &path, ImageGrid &image)
     QFile file(path);
     ImageFileStatus status;
     status.path = path;
+    // A folder, pipe or device would never read as a file (a pipe would
+    // block for ever); only plain files are opened.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        status.fault = ImageFileFault::CannotOpen;
+        status.systemError = QStringLiteral("not a plain file");
+        return status;
+    }
     QByteArray contents;
     if (file.open(QIODevice::ReadOnly)) {
         contents = file.readAll();
@@ -99,6 +108,12 @@ ImageFileStatus SaveImageFile(const QString &path, const ImageGrid &image)
 {
     ImageFileStatus status;
     status.path = path;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        status.fault = ImageFileFault::CannotWrite;
+        status.systemError = QStringLiteral("not a plain file");
+        return status;
+    }
     const QByteArray bytes = ImageFileBytes(image);
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {

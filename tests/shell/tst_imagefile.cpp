@@ -15,6 +15,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 const QString SavedEn = QStringLiteral("Complete storing  parameter.");
@@ -221,6 +222,8 @@ private slots:
         QTest::newRow("missing file") << QByteArray() << "none" << int(ImageFileFault::CannotOpen);
         QTest::newRow("folder in place of the file") << QByteArray() << "folder"
                                                      << int(ImageFileFault::CannotOpen);
+        QTest::newRow("pipe in place of the file") << QByteArray() << "pipe"
+                                                   << int(ImageFileFault::CannotOpen);
     }
     void badFiles()
     {
@@ -232,6 +235,8 @@ private slots:
             QVERIFY(writeAll(dir.filePath("bad.dat"), contents));
         else if (kind == "folder")
             QVERIFY(QDir(dir.path()).mkdir("bad.dat"));
+        else if (kind == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("bad.dat")).constData(), 0600), 0);
 
         fillPattern(MemoryImage, 77);
         const ImageGrid before = MemoryImage;
@@ -303,12 +308,33 @@ private slots:
         QVERIFY(MsgBoxRecorder::boxes().first().text.startsWith("Storing the parameter failed"));
     }
 
-    void saveIntoMissingFolderFails()
+    void saveToUnwritablePlaces_data()
     {
-        QVERIFY(!WriteImageFile(m_dir.filePath("no/such/folder"), "x.dat"));
-        QVERIFY(!QFile::exists(m_dir.filePath("no/such/folder/x.dat")));
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing folder") << "missing";
+        QTest::newRow("folder of that name") << "folder";
+        QTest::newRow("pipe of that name") << "pipe";
+    }
+    void saveToUnwritablePlaces()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString folder = dir.path();
+        const QString target = dir.filePath("x.dat");
+        if (kind == "missing")
+            folder = dir.filePath("no/such/folder");
+        else if (kind == "folder")
+            QVERIFY(QDir(dir.path()).mkdir("x.dat"));
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+
+        QVERIFY(!WriteImageFile(folder, "x.dat"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                 kind == "missing" ? QStringList{} : QStringList{"x.dat"});
+        if (kind == "folder")
+            QVERIFY(QFileInfo(target).isDir());
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
-        QVERIFY(MsgBoxRecorder::boxes().first().text != SavedEn);
+        QVERIFY(MsgBoxRecorder::boxes().first().text.startsWith("Storing the parameter failed"));
     }
 
     void requestFlagsAndPath()
