@@ -80,7 +80,7 @@ private slots:
 };
 
 void TstChannelEditing::init() { reset(); }
-void TstChannelEditing::cleanup() { Windows::reset(); }
+void TstChannelEditing::cleanup() { ChannelEditorFixture::cleanup(); }
 
 void TstChannelEditing::typedReceiveFrequencyOnNewRow_data()
 {

@@ -3,6 +3,7 @@
 // limits, frm_chann loaded (offscreen, without a main window), message boxes
 // recorded, and helpers that click cells, type and leave as a user does.
 // Header-only so that the support library needs no channels subsystem.
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTest>
 
@@ -38,6 +39,15 @@ inline void reset()
     BuildFactoryImage();
     Windows::define(QStringLiteral("frm_chann"), Windows::Kind::Child,
                     [] { return new ChannelEditorWindow; });
+}
+
+// Closes the windows and deletes them, as the event loop would.
+inline void cleanup()
+{
+    Windows::reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    MsgBoxRecorder::uninstall();
+    LanguageFlag = 0;
 }
 
 inline ChannelEditorWindow *load()
