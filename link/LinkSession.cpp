@@ -355,6 +355,19 @@ void LinkSession::stop()
     ReadBusy = 0;
 }
 
+void LinkSession::clearForLoad()
+{
+    ++m_generation;
+    m_pausing = false;
+    m_deferred = false;
+    timersOff();
+    WriteMode = 0;
+    DataPhase = 0;
+    FrameSent = 0;
+    WriteBusy = 0;
+    ReadBusy = 0;
+}
+
 bool LinkSession::exchangeRunning() const
 {
     return WriteBusy == -1 || ReadBusy == -1 || m_pausing

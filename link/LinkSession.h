@@ -50,6 +50,10 @@ public:
     // The owning window calls it when it closes; the destructor does too.
     void stop();
 
+    // What a window's load routine does to its exchange: the three timers
+    // off and WriteMode, DataPhase, FrameSent, WriteBusy and ReadBusy 0.
+    void clearForLoad();
+
     // True from the start of an exchange until it completes, fails or stops,
     // the retry pauses included.
     bool exchangeRunning() const;
