@@ -88,6 +88,9 @@ signals:
 
 protected:
     // The steps a window's exchange can replace.
+    // Bytes arrived before the data phase: takes the identification in
+    // stage 0 and the password block in stage 1 when enough are buffered.
+    virtual void handleHandshake();
     // Stage 0: 50 bytes are in ReceiveBuffer; the form is A or B.
     virtual void identReplyAccepted(IdentForm form);
     // BandLimits and the status-bar panels from an accepted identification.
@@ -105,6 +108,8 @@ protected:
     void queueFrame(const QByteArray &frame);  // into TransmitFrame, then StartSendTimer
     void sendNow(quint8 byte);                 // one byte straight to the port
     void discardInput();
+    // Takes up to count buffered bytes, one input call each, in arrival order.
+    int takeBytes(quint8 *into, int count);
     void closePort();
     void timersOff();
     // End of an exchange: timers off, busy flags 0, port closed.
@@ -127,11 +132,9 @@ protected:
 
 private:
     void startExchange(bool write);
-    void handleHandshake();
     void handlePasswordReply();
     void handleReadReply();
     void handleWriteReply();
-    int takeBytes(quint8 *into, int count);
 
     quint64 m_generation = 0;  // cancels pauses that belong to an ended attempt
     bool m_pausing = false;
