@@ -68,6 +68,8 @@ private slots:
     void failureAfterFourReadAttempts();
     void writeIsTriedTwice();
     void busyButtonsRefuse();
+    void portThatDoesNotOpen();
+    void retryAfterLostNameReplyStillReadsRight();
 };
 
 void TstChannelLink::init()
@@ -250,6 +252,44 @@ void TstChannelLink::busyButtonsRefuse()
              QStringList{QStringLiteral("Read-write operating with transceiver .")});
     TestClock::advance(120000);
     QCOMPARE(w->session()->ReadBusy, qint16(0));
+}
+
+void TstChannelLink::portThatDoesNotOpen()
+{
+    FakeCommControl::unplugAll();  // COM1 does not exist
+    ChannelEditorWindow *w = ChannelEditorFixture::load();
+    w->Command_read->click();
+    QCOMPARE(ChannelEditorFixture::boxTexts(),
+             QStringList{QStringLiteral("Communication port is error, please setting right communication port . ！")});
+    QCOMPARE(MsgBoxRecorder::boxes().first().title, QStringLiteral("Operate prompt"));
+    QCOMPARE(PortErrorFlag, qint16(-1));
+    QVERIFY(w->ProgressBar1->isHidden());
+    QCOMPARE(w->Label_tr_count->text(), QString());
+    QCOMPARE(w->session()->ReadBusy, qint16(0));
+}
+
+void TstChannelLink::retryAfterLostNameReplyStillReadsRight()
+{
+    fillRadio(*radio);
+    // Requests: 0 handshake, 1 password block, 2 channel block 0, 3 name
+    // block 0. The first name request goes unheard; the attempt times out
+    // with the name region in flight and the read starts again.
+    radio->setSilence(3, 1);
+    ChannelEditorWindow *w = ChannelEditorFixture::load();
+    QSignalSpy done(w->session(), &LinkSession::readCompleted);
+    w->Command_read->click();
+    TestClock::advance(120000);
+    QCOMPARE(done.count(), 1);
+    int dataRequests = 0;
+    for (const QByteArray &f : radio->frameBytes())
+        dataRequests += f.startsWith('S') && f != QByteArray::fromHex("533DF010");
+    // Two requests of the failed attempt, then a whole read with one more
+    // request: its first reply (channel block 0) counts as a name reply.
+    QCOMPARE(dataRequests, 2 + 102 + 1);
+    for (int r = 0; r < 200; ++r) {
+        QCOMPARE(imageRow(r), radio->bytes(16 * r, 16));
+        QCOMPARE(imageRow(256 + r), radio->bytes(0x1000 + 16 * r, 16));
+    }
 }
 
 QTEST_MAIN(TstChannelLink)
