@@ -108,6 +108,10 @@ void ChannelEditorWindow::setCaptions()
 {
     setWindowTitle(ChannelTexts::Caption);
     MSF_Chann->setFormatString(ChannelTexts::GridFormat);
+    // The band heading's blanks are narrow in this font: keep the band text whole.
+    const int bandWidth = MSF_Chann->fontMetrics().horizontalAdvance(ChannelGrid::BandText) + 12;
+    if (MSF_Chann->colWidth(ChannelGrid::ColBand) < bandWidth)
+        MSF_Chann->setColWidth(ChannelGrid::ColBand, bandWidth);
     Command_read->setText(ChannelTexts::Read);
     Command_Write->setText(ChannelTexts::Write);
     Command_Clear->setText(ChannelTexts::Clear);
