@@ -77,6 +77,7 @@ private slots:
     void warningsInBothLanguages();
     void movingThroughCellsChangesNothing();
     void bandPick();
+    void scrollingHidesTheTextBoxButKeepsTheEdit();
 };
 
 void TstChannelEditing::init() { reset(); }
@@ -550,6 +551,19 @@ void TstChannelEditing::bandPick()
     chooseBand(w, NewRow);
     QCOMPARE(row(NewCh), Bytes(16, 0xFF));
     QCOMPARE(w->MSF_Chann->textMatrix(NewRow, ColRxFreq), QString());
+}
+
+void TstChannelEditing::scrollingHidesTheTextBoxButKeepsTheEdit()
+{
+    ChannelEditorWindow *w = load();
+    clickCell(w, 1, ColName);
+    type(w, QStringLiteral("xy"));
+    w->MSF_Chann->showRow(200);
+    QVERIFY(!w->Text_Edit->isVisible());
+    QCOMPARE(w->editor()->openEditor(), ChannelGridEditor::OpenEditor::Text);
+    leave(w);
+    QCOMPARE(row(256).mid(0, 3), Bytes({'X', 'Y', 0xFF}));
+    QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("XY"));
 }
 
 QTEST_MAIN(TstChannelEditing)
