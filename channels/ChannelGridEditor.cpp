@@ -66,6 +66,8 @@ void ChannelGridEditor::ShowCellEditor()
         placeOver(m_list, false);
         m_list->setFocus(Qt::OtherFocusReason);
         m_open = OpenEditor::List;
+        m_listRow = r;
+        m_listCol = c;
         return;
     }
     if (c == ColRxFreq || c == ColTxFreq || c == ColName) {
@@ -96,6 +98,8 @@ void ChannelGridEditor::ShowCellEditor()
     placeOver(m_list, false);
     m_list->setFocus(Qt::OtherFocusReason);
     m_open = OpenEditor::List;
+    m_listRow = r;
+    m_listCol = c;
 }
 
 void ChannelGridEditor::Combo_edit_Click(int index)
@@ -109,8 +113,10 @@ void ChannelGridEditor::Combo_edit_Click(int index)
 void ChannelGridEditor::pick(int index)
 {
     SavedListText = m_list->text();
-    const int r = EditRow;
-    const int c = EditCol;
+    // The cell the list was opened on, even when it is still shown after
+    // the current cell has moved on.
+    const int r = m_listRow;
+    const int c = m_listCol;
     if (r < 1)
         return;
     if (c == ColBand) {

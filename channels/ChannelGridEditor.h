@@ -79,4 +79,6 @@ private:
     PickList *m_list;
     OpenEditor m_open = OpenEditor::None;
     int m_busy = 0;
+    int m_listRow = 0;  // the cell the list was last opened on
+    int m_listCol = 0;
 };

@@ -78,6 +78,7 @@ private slots:
     void movingThroughCellsChangesNothing();
     void bandPick();
     void scrollingHidesTheTextBoxButKeepsTheEdit();
+    void pickInListLeftOpenGoesToItsOwnCell();
 };
 
 void TstChannelEditing::init() { reset(); }
@@ -564,6 +565,20 @@ void TstChannelEditing::scrollingHidesTheTextBoxButKeepsTheEdit()
     leave(w);
     QCOMPARE(row(256).mid(0, 3), Bytes({'X', 'Y', 0xFF}));
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("XY"));
+}
+
+void TstChannelEditing::pickInListLeftOpenGoesToItsOwnCell()
+{
+    ChannelEditorWindow *w = load();
+    clickCell(w, NewRow, ColBand);
+    // A cell that opens no editor: the band list stays where it was.
+    clickCell(w, 150, ColRxTone);
+    QVERIFY(w->Combo_edit->isVisible());
+    QCOMPARE(w->editor()->EditRow, 150);
+    QTest::keyClick(w->Combo_edit, Qt::Key_Down);
+    QCOMPARE(w->MSF_Chann->textMatrix(NewRow, ColBand), QStringLiteral("VHF/UHF"));
+    QCOMPARE(w->MSF_Chann->textMatrix(150, ColBand), QString());
+    QCOMPARE(row(149), Bytes(16, 0xFF));
 }
 
 QTEST_MAIN(TstChannelEditing)
