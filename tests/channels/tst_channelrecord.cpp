@@ -1,5 +1,6 @@
 // The channel record codec and the grid row routines: stored bytes to the
 // cells of a row, new-channel defaults and the two clearing routines.
+#include "channels/ChannelFrequencyText.h"
 #include "channels/ChannelLink.h"
 #include "channels/ChannelRecord.h"
 #include "channels/ChannelRows.h"
@@ -63,6 +64,10 @@ private slots:
     void clearingRoutinesLeaveTheirCells();
     void rawNamesAfterARead_data();
     void rawNamesAfterARead();
+    void substituteText_data();
+    void substituteText();
+    void completedText_data();
+    void completedText();
 };
 
 void TstChannelRecord::init()
@@ -255,6 +260,43 @@ void TstChannelRecord::rawNamesAfterARead()
     for (int k = 0; k < 8; ++k)
         raw[k] = quint8(bytes.at(k));
     QCOMPARE(DecodeRawNameBytes(raw), shown);
+}
+
+void TstChannelRecord::substituteText_data()
+{
+    QTest::addColumn<double>("lower");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("136") << 136.0 << "136.00000";
+    QTest::newRow("400") << 400.0 << "400.00000";
+    QTest::newRow("two digits") << 66.0 << "66.00000";
+    QTest::newRow("with a fraction") << 136.5 << "136.50000";
+    QTest::newRow("one digit") << 5.0 << "5.000000";
+}
+
+void TstChannelRecord::substituteText()
+{
+    QFETCH(double, lower);
+    QFETCH(QString, text);
+    BandLimits[0] = {lower, lower + 10};
+    QCOMPARE(SubstituteFrequencyText(), text);
+}
+
+void TstChannelRecord::completedText_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("145") << "145" << "145.00000";
+    QTest::newRow("145.5") << "145.5" << "145.50000";
+    QTest::newRow("long text cut to 9") << "145.1234567" << "145.12345";
+    QTest::newRow("below 100") << "88" << "88.00000";
+    QTest::newRow("already complete") << "438.00625" << "438.00625";
+}
+
+void TstChannelRecord::completedText()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, text);
+    QCOMPARE(CompletedFrequencyText(typed), text);
 }
 
 QTEST_MAIN(TstChannelRecord)
