@@ -311,6 +311,7 @@ private slots:
         QTest::newRow("garbage instead of the identification") << 6 << 1;
         QTest::newRow("49-byte identification alone") << 7 << 1;
         QTest::newRow("data replies without Ack, padded to 69") << 8 << 0;
+        QTest::newRow("password block with its X at position 10") << 9 << 1;
     }
     void lineFaultsStillRead()
     {
@@ -334,6 +335,7 @@ private slots:
         case 6: radio->replaceReply(0, QByteArray(50, char(0x06))); break;
         case 7: radio->replaceReply(0, radio->identReply().mid(1)); o.formB = true; break;
         case 8: o.ackBeforeBlock = false; o.trailing = hex("00"); break;
+        case 9: radio->replaceReply(1, QByteArray(10, char(0x06)) + "X" + QByteArray(19, char(0x20))); break;
         }
         LinkTestHost host(LinkSettings::twoTone(), radio.get());
         QSignalSpy done(host.session, &LinkSession::readCompleted);
