@@ -267,6 +267,10 @@ void LinkSession::Timer1_Timer()
     CommControl *msc = m_controls.MSC.data();
     if (!msc || !msc->portOpen()) {
         timerOff(m_controls.Timer1);
+        // The port closed itself (a line error) between two frames: the
+        // attempt ends as a reply time-out would, instead of waiting forever.
+        if (WriteBusy == -1 || ReadBusy == -1)
+            Timer2_Timer();
         return;
     }
     m_sending = true;

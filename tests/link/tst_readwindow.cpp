@@ -476,6 +476,26 @@ private slots:
         QCOMPARE(imageBytes(0, WholeReadImageRows), memory.left(WholeReadImageRows * 16));
     }
 
+    void portLostBetweenFrames()
+    {
+        // The port closes itself (a line error) while the next request waits
+        // for the send timer: the attempt ends as a reply time-out would,
+        // and the retry reads the whole radio.
+        const QByteArray memory = pattern(17, SimRadio::MemorySize);
+        radio->setBytes(0, memory);
+        ReadWindow *w = open();
+        w->Command_read->click();
+        TestClock::advance(500);  // between two block requests
+        QCOMPARE(w->session()->ReadBusy, qint16(-1));
+        port(w)->setPortOpen(false);
+        TestClock::advance(60000);
+        QCOMPARE(countFrames(radio->frameBytes(), Handshake), 2);
+        QCOMPARE(moments.size(), 1);
+        QCOMPARE(moments[0].box.text, QStringLiteral("Complete reading data from the transceiver."));
+        QCOMPARE(imageBytes(0, WholeReadImageRows), memory.left(WholeReadImageRows * 16));
+        QVERIFY(!LinkSession::anyExchangeRunning());
+    }
+
     void readDuringRetryPause()
     {
         // The first attempt's handshake goes unanswered; Read pressed in the
