@@ -278,7 +278,8 @@ void LinkSession::Timer1_Timer()
     if (SendPosition == 0)
         msc->clearInBuffer();
     if (m_settings.bytePerTick) {
-        m_controls.Timer1->setInterval(10);
+        if (m_controls.Timer1->interval() != m_settings.byteTickMs)
+            m_controls.Timer1->setInterval(m_settings.byteTickMs);
         if (SendPosition < TransmitLength) {
             msc->output(QByteArray(1, char(TransmitFrame[SendPosition])));
             timerOn(m_controls.Timer2, m_settings.byteTimeoutMs);

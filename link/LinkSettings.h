@@ -66,7 +66,8 @@ struct LinkSettings {
     bool busyTest = true;     // Read and Write refuse while an exchange runs
 
     // Sending.
-    bool bytePerTick = false;  // one byte per send-timer tick (15 ms, then 10 ms)
+    bool bytePerTick = false;  // one byte per send-timer tick: the first after
+    int byteTickMs = 10;       // 15 ms, the others byteTickMs apart
     int replyTimeoutMs = 1000; // from the last byte of a frame
     int byteTimeoutMs = 2000;  // re-armed at every byte while a frame goes out
     int framePauseSteps = 0;   // counted pause after every frame (0: none)
