@@ -358,6 +358,25 @@ private slots:
         QCOMPARE(port(w)->openCount(), 1);
     }
 
+    void portLostBetweenRows()
+    {
+        // The port closes itself while the next row waits for the send
+        // timer: the write is reported failed 5000 ms later, never done.
+        fillImage(14);
+        WriteWindow *w = open();
+        w->Command_Write->click();
+        TestClock::advance(500);
+        QCOMPARE(w->session()->WriteBusy, qint16(-1));
+        port(w)->setPortOpen(false);
+        const qint64 lost = TestClock::now();
+        TestClock::advance(60000);
+        QCOMPARE(boxTexts(), QStringList{"Fail connect with transceiver."});
+        QVERIFY(moments[0].at > lost && moments[0].at <= lost + 15 + 5000);
+        QCOMPARE(label()->text(), QStringLiteral("Communication fault."));
+        QCOMPARE(countFrames(radio->frameBytes(), Handshake), 1);
+        QVERIFY(!LinkSession::anyExchangeRunning());
+    }
+
     void writeBeforeTheFailureReport()
     {
         // The handshake goes unanswered; Write pressed in the 5000 ms before
