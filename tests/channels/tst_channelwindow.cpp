@@ -5,6 +5,7 @@
 #include "support/SimRadio.h"
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -58,6 +59,7 @@ private slots:
     void openSaveAndClose();
     void switchingChildWindowsRedraws();
     void returnFromTopLevelRedrawsChangedImageOnly();
+    void returnFromAnotherTopLevelWindowShowsNewImage();
 };
 
 void TstChannelWindow::init()
@@ -284,6 +286,31 @@ void TstChannelWindow::returnFromTopLevelRedrawsChangedImageOnly()
     QCOMPARE(row(258).mid(0, 3), Bytes({'N', 'E', 'W'}));
     QVERIFY(!w->Text_Edit->isVisible());
     QCOMPARE(w->MSF_Chann->row(), 200);
+}
+
+void TstChannelWindow::returnFromAnotherTopLevelWindowShowsNewImage()
+{
+    QMainWindow main;
+    auto *area = new QMdiArea;
+    main.setCentralWidget(area);
+    main.resize(1200, 800);
+    main.show();
+    QApplication::setActiveWindow(&main);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    Windows::setMdiArea(area);
+    ChannelEditorWindow *w = load();
+    // A top-level dialog (the save dialog, say) takes the focus; meanwhile
+    // the image changes; the focus comes back to the main window.
+    QWidget dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    putName(2, "NEW");
+    for (int k = 0; k < 16; ++k)
+        MemoryImage[2][k] = qint16(k == 15 ? 4 : 0);
+    QApplication::setActiveWindow(&main);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTRY_COMPARE(w->MSF_Chann->textMatrix(3, ColName), QStringLiteral("NEW"));
 }
 
 QTEST_MAIN(TstChannelWindow)
