@@ -115,7 +115,7 @@ void FlexGrid::setRows(int rows)
     setRowCount(rows - m_fixedRows);
     for (int i = old; i < rowCount(); ++i) {
         auto *h = new QTableWidgetItem(QString());
-        h->setTextAlignment(Qt::AlignCenter);
+        h->setTextAlignment(m_cornerAlign);  // the fixed column's alignment
         setVerticalHeaderItem(i, h);
     }
     m_syncing = false;
