@@ -1,5 +1,7 @@
 #include "link/LinkState.h"
 
+#include "link/Frames.h"
+
 qint16 CommPortNumber = 1;
 qint16 PortErrorFlag = 0;
 std::array<quint8, 2> SessionBaseAddress{};
@@ -33,4 +35,5 @@ void resetLinkState()
         row.fill(0);
     for (auto &row : NameReplyBuffer)
         row.fill(0);
+    StoreProgramModeHandshake();
 }

@@ -35,5 +35,5 @@ extern CellGrid<ReplyRows, ReplyCols> NameReplyBuffer;
 // the 17th are ignored; a character without a single-byte code counts as "?".
 void SetTypedPassword(const QString &text);
 
-// Back to program start. Tests call it.
+// Back to program start (the opening command stored). Tests call it.
 void resetLinkState();
