@@ -163,7 +163,7 @@ void ChannelEditorWindow::formLoad()
     MSF_Chann->setRows(ChannelCount + 1);
     for (int r = 1; r <= ChannelCount; ++r)
         MSF_Chann->setTextMatrix(r, ChannelGrid::ColNumber, QString::number(r - 1));
-    m_session->stop();
+    m_session->clearForLoad();
     ProgressBar1->setValue(0);
     Label_tr_count->setText(QString());
     ProgressBar1->hide();
