@@ -16,6 +16,7 @@
 #include "link/WholeReadUnpack.h"
 #include "memory/MemoryImage.h"
 #include "platform/MessageBox.h"
+#include "platform/Screen.h"
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
@@ -154,8 +155,13 @@ private slots:
         QFETCH(int, language);
         QFETCH(QStringList, texts);
         LanguageFlag = qint16(language);
+        Screen::setTestSizePixels(QSize(1200, 900));
         ReadWindow *w = open();
+        Screen::setTestSizePixels(QSize());
         QVERIFY(w);
+        // A third of the main window each way, centred across, a third down.
+        QCOMPARE(w->size(), QSize(400, 300));
+        QCOMPARE(w->pos(), QPoint(400, 200));
         QCOMPARE(w->windowTitle(), texts[0]);
         QCOMPARE(button("Command_read")->text(), texts[1]);
         QCOMPARE(button("Command_Cancel")->text(), texts[2]);
