@@ -51,6 +51,7 @@ ChannelEditorWindow::ChannelEditorWindow(QWidget *parent) : Form(parent)
     MSF_Chann->setObjectName(QStringLiteral("MSF_Chann"));
     Text_Edit = new TextBox(this);
     Text_Edit->setObjectName(QStringLiteral("Text_Edit"));
+    Text_Edit->setAccessibleName(QStringLiteral("MSF_Chann cell"));
     Text_Edit->hide();
     Combo_edit = new PickList(this);
     Combo_edit->setObjectName(QStringLiteral("Combo_edit"));

@@ -44,6 +44,10 @@ void ChannelGridEditor::placeOver(QWidget *editor, bool withHeight)
         editor->setGeometry(at.x(), at.y(), r.width(), r.height());
     else
         editor->setGeometry(at.x(), at.y(), r.width(), editor->sizeHint().height());
+    // An in-cell editor has no caption label: a screen reader hears the
+    // column's heading and the channel instead.
+    editor->setAccessibleName(m_grid->textMatrix(0, EditCol) + QLatin1Char(' ')
+                              + m_grid->textMatrix(EditRow, 0));
     editor->show();
     editor->raise();
 }

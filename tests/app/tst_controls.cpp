@@ -1,0 +1,89 @@
+// Every window of the program: its controls carry names, and every text box
+// has its caption label as buddy (a grid's in-cell editor an accessible
+// name), so tests and screen readers can find them.
+#include "app/Application.h"
+#include "link/LinkControls.h"
+#include "memory/FactoryImage.h"
+#include "memory/MemoryImage.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "platform/VbTimer.h"
+#include "platform/Windows.h"
+#include "support/FakeCommControl.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QtTest>
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        TestClock::install();
+        MsgBoxRecorder::install();
+        Screen::setTestSizePixels({1280, 800});
+        setCommControlFactory([](QObject *parent) { return new FakeCommControl(parent); });
+        defineWindows();
+        QVERIFY(Windows::load("MDImain"));
+    }
+    void cleanupTestCase()
+    {
+        Windows::reset();
+        setCommControlFactory({});
+        MsgBoxRecorder::uninstall();
+        TestClock::uninstall();
+    }
+
+    void controlsAreNamedAndLabelled_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *w : {"MDImain", "Form_open_chann", "Form_save_chann", "Form_open_adj",
+                              "Form_save_adj", "Form_open_menu", "Form_save_menu", "Form_open_sig",
+                              "Form_save_sig", "Form_type", "frmAbout", "Form_setup",
+                              "Form_Comm_Read", "Form_Comm_Write", "frm_chann"})
+            QTest::newRow(w) << QString(w);
+    }
+    void controlsAreNamedAndLabelled()
+    {
+        QFETCH(QString, window);
+        QWidget *w = Windows::load(window);
+        QVERIFY(w);
+        QSet<const QWidget *> buddies;
+        for (QLabel *label : w->findChildren<QLabel *>())
+            if (label->buddy())
+                buddies.insert(label->buddy());
+        for (QWidget *c : w->findChildren<QWidget *>()) {
+            const bool control = qobject_cast<QAbstractButton *>(c) || qobject_cast<QComboBox *>(c)
+                                 || qobject_cast<QListWidget *>(c)
+                                 || qobject_cast<QAbstractSpinBox *>(c)
+                                 || qobject_cast<QLineEdit *>(c);
+            if (!control || qobject_cast<QComboBox *>(c->parentWidget())
+                || qobject_cast<QAbstractSpinBox *>(c->parentWidget()))
+                continue;  // the inner parts of a compound control
+            if (c->inherits("QMdiSubWindow") || c->parentWidget()->inherits("QMdiSubWindow")
+                || c->parentWidget()->inherits("QToolBar")
+                || c->parentWidget()->inherits("QAbstractScrollArea")
+                || c->inherits("QToolButton"))
+                continue;  // frame buttons, toolbar and scroll-bar parts
+            QVERIFY2(!c->objectName().isEmpty(),
+                     qPrintable(QString("%1: unnamed %2").arg(window, c->metaObject()->className())));
+            // A grid's in-cell editor has no caption label; it carries an
+            // accessible name instead.
+            if (auto *edit = qobject_cast<QLineEdit *>(c))
+                if (!edit->isReadOnly() && edit->accessibleName().isEmpty())
+                    QVERIFY2(buddies.contains(edit),
+                             qPrintable(QString("%1: %2 has no caption label as buddy")
+                                            .arg(window, edit->objectName())));
+        }
+    }
+};
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"
