@@ -29,19 +29,12 @@ LinkSettings WholeReadSettings()
     s.failureReport = FailBox | FailBarZero | FailLabel;
 
     LinkTexts &t = s.texts;
-    t.portOpenTitle = PromptTitle;
-    t.portOpen = T::PortError;
-    t.busyTitle = PromptTitle;
-    t.busy = T::Busy;
-    t.connecting = T::Connecting;
+    SetWholeRadioSharedTexts(t);
     t.readProgressBefore = T::ReadingBefore;
     t.readProgressAfter = T::ReadingAfter;
     t.afterReadTitle = PromptTitle;
     t.afterReadBox = T::ReadDoneBox;
     t.afterReadLabel = T::ReadDoneLabel;
-    t.failureTitle = PromptTitle;
-    t.failureBox = T::FailBox;
-    t.failureLabel = T::FailLabel;
     return s;
 }
 

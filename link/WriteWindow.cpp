@@ -28,19 +28,12 @@ LinkSettings WholeWriteSettings()
     s.started = [] { RegionToggle = 0; };
 
     LinkTexts &t = s.texts;
-    t.portOpenTitle = PromptTitle;
-    t.portOpen = T::PortError;
-    t.busyTitle = PromptTitle;
-    t.busy = T::Busy;
-    t.connecting = T::Connecting;
+    SetWholeRadioSharedTexts(t);
     t.writeProgressBefore = T::WritingBefore;
     t.writeProgressAfter = T::WritingAfter;
     t.afterWriteTitle = PromptTitle;
     t.afterWriteBox = T::WriteDoneBox;
     t.afterWriteLabel = T::WriteDoneLabel;
-    t.failureTitle = PromptTitle;
-    t.failureBox = T::FailBox;
-    t.failureLabel = T::FailLabel;
     return s;
 }
 
