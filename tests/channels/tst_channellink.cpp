@@ -2,14 +2,13 @@
 // clock: channels and names alternating, 102 read requests, 400 write
 // frames, the identification panels and a radio that does not answer.
 #include "support/ChannelEditorFixture.h"
-#include "support/FakeCommControl.h"
-#include "support/SimRadio.h"
+#include "support/LinkFrames.h"
+#include "support/LinkTestBench.h"
 
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QPushButton>
 #include <QLabel>
-#include <memory>
 
 #include "channels/ChannelLink.h"
 #include "channels/ChannelRecord.h"
@@ -19,24 +18,15 @@
 #include "platform/VbTimer.h"
 
 using namespace ChannelGrid;
+using namespace LinkFrames;
 
 namespace {
-const QByteArray Handshake = QByteArray::fromHex("5520210123FFDC02");
-
 int addressOf(const QByteArray &frame)
 {
     const int x = frame.indexOf('X') >= 0 && (frame.startsWith('X') || frame.startsWith('\x06'))
         ? (frame.startsWith('X') ? 0 : 1)
         : 0;
     return (quint8(frame.at(x + 1)) << 8) | quint8(frame.at(x + 2));
-}
-
-QByteArray imageRow(int row)
-{
-    QByteArray b;
-    for (int c = 0; c < 16; ++c)
-        b.append(char(MemoryImage[row][c]));
-    return b;
 }
 
 // Radio memory with a recognisable pattern in both regions.
@@ -53,11 +43,9 @@ void fillRadio(SimRadio &radio)
 }
 }
 
-class TstChannelLink : public QObject
+class TstChannelLink : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
-    std::unique_ptr<StatusBar> status;
 
 private slots:
     void init();
@@ -74,25 +62,16 @@ private slots:
 
 void TstChannelLink::init()
 {
-    TestClock::install();
+    setUpBench();
     ChannelEditorFixture::reset();
-    status = std::make_unique<StatusBar>(15);
-    setMainStatusBar(status.get());
-    radio = std::make_unique<SimRadio>();
-    setCommControlFactory([](QObject *parent) { return new FakeCommControl(parent); });
-    FakeCommControl::plug(1, radio.get());
-    CommPortNumber = 1;
+    useFakePorts();
+    plugRadio(1);
 }
 
 void TstChannelLink::cleanup()
 {
     ChannelEditorFixture::cleanup();
-    setCommControlFactory({});
-    FakeCommControl::unplugAll();
-    radio.reset();
-    setMainStatusBar(nullptr);
-    status.reset();
-    TestClock::uninstall();
+    tearDownBench();
 }
 
 void TstChannelLink::readAlternatesRegions()

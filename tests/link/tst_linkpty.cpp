@@ -2,7 +2,6 @@
 // control and real timers: the 2-tone read and write reach the simulated
 // radio byte for byte, and the last Ack is on the wire before the port closes.
 #include <QtTest>
-#include <memory>
 
 #include "link/LinkSession.h"
 #include "link/LinkState.h"
@@ -10,40 +9,31 @@
 #include "platform/CommControl.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
+#include "support/LinkFrames.h"
+#include "support/LinkTestBench.h"
 #include "support/LinkTestHost.h"
-#include "support/SimRadio.h"
+
+using namespace LinkFrames;
 
 namespace {
-const QByteArray Handshake = QByteArray::fromHex("5520210123FFDC02");
-const QByteArray Ack(1, char(0x06));
 constexpr int Com = 7;
 }
 
-class TestLinkPty : public QObject
+class TestLinkPty : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
-    std::unique_ptr<StatusBar> status;
 
 private slots:
     void init()
     {
-        MsgBoxRecorder::install();
-        resetLinkState();
-        resetMemoryState();
-        status = std::make_unique<StatusBar>(15);
-        setMainStatusBar(status.get());
-        radio = std::make_unique<SimRadio>();
+        setUpBench({}, Clock::Real);
         QVERIFY(radio->plugIntoCom(Com));
         CommPortNumber = Com;
     }
     void cleanup()
     {
-        radio.reset();
+        tearDownBench();
         ComPorts::clearTable();
-        setMainStatusBar(nullptr);
-        status.reset();
-        MsgBoxRecorder::uninstall();
     }
 
     void read_data()

@@ -10,22 +10,14 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
+#include "support/LinkFrames.h"
+#include "support/LinkTestBench.h"
 #include "support/LinkTestHost.h"
-#include "support/SimRadio.h"
+
+using namespace LinkFrames;
 
 namespace {
 QByteArray hex(const char *h) { return QByteArray::fromHex(h); }
-const QByteArray Handshake = QByteArray::fromHex("5520210123FFDC02");
-const QByteArray Ack(1, char(0x06));
-
-QByteArray request(int address, int length = 0x40)
-{
-    QByteArray f("S");
-    f.append(char(address >> 8));
-    f.append(char(address & 0xFF));
-    f.append(char(length));
-    return f;
-}
 
 // The frames the program sends in a read of `blocks` blocks from `base`.
 QList<QByteArray> readFrames(int base, int blocks)
@@ -36,28 +28,12 @@ QList<QByteArray> readFrames(int base, int blocks)
     return f;
 }
 
-QByteArray imageRowBytes(int row)
-{
-    QByteArray b;
-    for (int c = 0; c < 16; ++c)
-        b.append(char(MemoryImage[row][c]));
-    return b;
-}
-
 // The frames of a write of `rows` image rows from `base`.
 QList<QByteArray> writeFrames(int base, int rows)
 {
     QList<QByteArray> f{Handshake, Ack, request(0x3DF0, 0x10), Ack};
-    for (int i = 0; i < rows; ++i) {
-        const int a = base + 16 * i;
-        QByteArray x = i ? Ack : QByteArray();
-        x += 'X';
-        x += char(a >> 8);
-        x += char(a & 0xFF);
-        x += char(0x10);
-        x += imageRowBytes(a / 16);
-        f << x;
-    }
+    for (int i = 0; i < rows; ++i)
+        f << writeFrame(base + 16 * i, i > 0);
     return f;
 }
 
@@ -97,34 +73,13 @@ struct ProgressLog {
 };
 }
 
-class TestLinkSession : public QObject
+class TestLinkSession : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
-    std::unique_ptr<StatusBar> status;
 
 private slots:
-    void init()
-    {
-        TestClock::install();
-        MsgBoxRecorder::install();
-        resetLinkState();
-        resetMemoryState();
-        status = std::make_unique<StatusBar>(15);
-        setMainStatusBar(status.get());
-        radio = std::make_unique<SimRadio>();
-        LanguageFlag = 0;
-    }
-    void cleanup()
-    {
-        radio.reset();
-        setMainStatusBar(nullptr);
-        status.reset();
-        FakeCommControl::unplugAll();
-        MsgBoxRecorder::uninstall();
-        TestClock::uninstall();
-        LanguageFlag = 0;
-    }
+    void init() { setUpBench(); }
+    void cleanup() { tearDownBench(); }
 
     void read_data()
     {
@@ -167,8 +122,8 @@ private slots:
         // The stretch landed in its rows and nowhere else.
         const int row0 = base / 16;
         for (int r = 0; r < blocks * 4; ++r)
-            QCOMPARE(imageRowBytes(row0 + r), data.mid(16 * r, 16));
-        QCOMPARE(imageRowBytes(row0 - 1), QByteArray(imageRowBytes(row0 - 1)));
+            QCOMPARE(imageRow(row0 + r), data.mid(16 * r, 16));
+        QCOMPARE(imageRow(row0 - 1), QByteArray(imageRow(row0 - 1)));
         QCOMPARE(int(MemoryImage[row0 - 1][0]), (5 + (row0 - 1) * 16) & 0xFF);
         QCOMPARE(int(MemoryImage[row0 + blocks * 4][0]), (5 + (row0 + blocks * 4) * 16) & 0xFF);
         QCOMPARE(host.shows, 1);
@@ -221,7 +176,7 @@ private slots:
         QCOMPARE(radio->bytes(base, rows * 16), [&] {
             QByteArray all;
             for (int r = 0; r < rows; ++r)
-                all += imageRowBytes(base / 16 + r);
+                all += imageRow(base / 16 + r);
             return all;
         }());
         // Values when each Ack-led frame goes out (the two Acks of the
@@ -343,7 +298,7 @@ private slots:
         TestClock::advance(60000);
         QCOMPARE(done.count(), 1);
         for (int r = 0; r < 48; ++r)
-            QCOMPARE(imageRowBytes(720 + r), data.mid(16 * r, 16));
+            QCOMPARE(imageRow(720 + r), data.mid(16 * r, 16));
         const auto frames = radio->frameBytes();
         QCOMPARE(int(frames.count(Handshake)), 1 + restarts);
         // The final attempt is a clean read from the handshake on.
@@ -377,7 +332,7 @@ private slots:
         const QByteArray before = [] {
             QByteArray b;
             for (int r = 720; r < 768; ++r)
-                b += imageRowBytes(r);
+                b += imageRow(r);
             return b;
         }();
         LinkTestHost host(LinkSettings::twoTone(), radio.get());
@@ -387,7 +342,7 @@ private slots:
         QCOMPARE(failed.count(), 1);
         QByteArray after;
         for (int r = 720; r < 768; ++r)
-            after += imageRowBytes(r);
+            after += imageRow(r);
         QCOMPARE(after, before);
         QCOMPARE(host.shows, 0);
         QCOMPARE(int(radio->frameBytes().count(Handshake)), 4);  // four attempts, all unanswered
@@ -417,7 +372,7 @@ private slots:
         QCOMPARE(frames.mid(frames.lastIndexOf(Handshake)), writeFrames(0x2D00, 48));
         QByteArray all;
         for (int r = 720; r < 768; ++r)
-            all += imageRowBytes(r);
+            all += imageRow(r);
         QCOMPARE(radio->bytes(0x2D00, 48 * 16), all);
     }
 
@@ -461,7 +416,7 @@ private slots:
     {
         radio->setBytes(0x2D00, pattern(4, 12 * 64));
         fillImage(720, 48, 1);
-        const QByteArray row = imageRowBytes(720);
+        const QByteArray row = imageRow(720);
         auto host = std::make_unique<LinkTestHost>(LinkSettings::twoTone(), radio.get());
         host->read->click();
         TestClock::advance(100);
@@ -473,7 +428,7 @@ private slots:
         const int heard = radio->requestCount();
         TestClock::advance(20000);
         QCOMPARE(radio->requestCount(), heard);
-        QCOMPARE(imageRowBytes(720), row);
+        QCOMPARE(imageRow(720), row);
         QCOMPARE(host->shows, 0);
         // Closing a window mid-exchange (its controls go with it).
         host->read->click();
@@ -481,7 +436,7 @@ private slots:
         host.reset();
         QVERIFY(!LinkSession::anyExchangeRunning());
         TestClock::advance(20000);
-        QCOMPARE(imageRowBytes(720), row);
+        QCOMPARE(imageRow(720), row);
     }
 
     void twoWindowsWantThePort()

@@ -2,7 +2,6 @@
 // editor's: frame pause, Ack-led first request, no password block, write
 // preamble, password check, three-band identification, failure reports.
 #include <QtTest>
-#include <memory>
 
 #include "link/LinkSession.h"
 #include "link/LinkState.h"
@@ -10,22 +9,14 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
+#include "support/LinkFrames.h"
+#include "support/LinkTestBench.h"
 #include "support/LinkTestHost.h"
-#include "support/SimRadio.h"
+
+using namespace LinkFrames;
 
 namespace {
 QByteArray hex(const char *h) { return QByteArray::fromHex(h); }
-const QByteArray Handshake = hex("5520210123FFDC02");
-const QByteArray Ack(1, char(0x06));
-
-QByteArray request(int address, int length = 0x40)
-{
-    QByteArray f("S");
-    f.append(char(address >> 8));
-    f.append(char(address & 0xFF));
-    f.append(char(length));
-    return f;
-}
 
 struct BoxMoment {
     QString text;
@@ -35,39 +26,27 @@ struct BoxMoment {
 };
 }
 
-class TestLinkVariants : public QObject
+class TestLinkVariants : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
-    std::unique_ptr<StatusBar> status;
     LinkTestHost *current = nullptr;
     QList<BoxMoment> moments;
 
 private slots:
     void init()
     {
-        TestClock::install();
         moments.clear();
-        MsgBoxRecorder::install([this](const MsgRecord &r) {
+        setUpBench([this](const MsgRecord &r) {
             if (current)
                 moments << BoxMoment{r.text, current->label->text(), current->barShown(),
                                      current->bar->value()};
             return MsgResult::Ok;
         });
-        resetLinkState();
-        resetMemoryState();
-        status = std::make_unique<StatusBar>(15);
-        setMainStatusBar(status.get());
-        radio = std::make_unique<SimRadio>();
     }
     void cleanup()
     {
         current = nullptr;
-        radio.reset();
-        setMainStatusBar(nullptr);
-        status.reset();
-        MsgBoxRecorder::uninstall();
-        TestClock::uninstall();
+        tearDownBench();
     }
 
     void framePauseDelaysEverythingAfterAFrame()

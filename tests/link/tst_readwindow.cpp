@@ -3,12 +3,8 @@
 // progress and texts, a radio that stops, no radio, a port held elsewhere,
 // the busy refusals and closing the window in the middle of a read.
 #include <QtTest>
-#include <memory>
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
 
 #include "link/LinkSession.h"
 #include "link/LinkState.h"
@@ -20,22 +16,13 @@
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
-#include "support/FakeCommControl.h"
-#include "support/SimRadio.h"
+#include "support/LinkFrames.h"
+#include "support/TransferWindowFixture.h"
+
+using namespace LinkFrames;
 
 namespace {
 const QString Name = QStringLiteral("Form_Comm_Read");
-const QByteArray Handshake = QByteArray::fromHex("5520210123FFDC02");
-const QByteArray Ack(1, char(0x06));
-
-QByteArray request(int address, int length = 0x40)
-{
-    QByteArray f("S");
-    f.append(char(address >> 8));
-    f.append(char(address & 0xFF));
-    f.append(char(length));
-    return f;
-}
 
 // Every frame the program sends in one complete attempt of the whole read.
 QList<QByteArray> wholeReadFrames()
@@ -62,86 +49,19 @@ void fillImage(int seed)
             MemoryImage[r][c] = qint16((seed + r * 16 + c * 3) & 0xFF);
 }
 
-QByteArray imageBytes(int firstRow, int rows)
-{
-    QByteArray b;
-    for (int r = firstRow; r < firstRow + rows; ++r)
-        for (int c = 0; c < 16; ++c)
-            b.append(char(MemoryImage[r][c]));
-    return b;
-}
-
 auto imageCopy() { return MemoryImage; }
-
-int countFrames(const QList<QByteArray> &frames, const QByteArray &f)
-{
-    return int(std::count(frames.begin(), frames.end(), f));
 }
 
-// What the window showed when a box came up.
-struct BoxMoment {
-    MsgRecord box;
-    QString label;
-    int bar;
-    bool barShown;
-    qint64 at;
-};
-}
-
-class TestReadWindow : public QObject
+class TestReadWindow : public QObject, TransferWindowFixture<ReadWindow>
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
-    std::unique_ptr<StatusBar> status;
-    QList<BoxMoment> moments;
 
-    ReadWindow *window() { return Windows::get<ReadWindow>(Name); }
-    ReadWindow *open()
-    {
-        Windows::load(Name);
-        return window();
-    }
-    QLabel *label() { return window()->findChild<QLabel *>(QStringLiteral("Label_tr_count")); }
-    QProgressBar *bar() { return window()->findChild<QProgressBar *>(QStringLiteral("ProgressBar1")); }
-    FakeCommControl *port(ReadWindow *w) { return w->findChild<FakeCommControl *>(QStringLiteral("MSC")); }
-    QPushButton *button(const char *name) { return window()->findChild<QPushButton *>(QLatin1String(name)); }
+public:
+    TestReadWindow() : TransferWindowFixture(Name) {}
 
 private slots:
-    void init()
-    {
-        TestClock::install();
-        moments.clear();
-        MsgBoxRecorder::install([this](const MsgRecord &box) {
-            ReadWindow *w = window();
-            moments << BoxMoment{box, w ? label()->text() : QString(), w ? bar()->value() : -1,
-                                 w ? !bar()->isHidden() : false, TestClock::now()};
-            return MsgResult::Ok;
-        });
-        resetLinkState();
-        resetMemoryState();
-        ChannelCount = 200;
-        status = std::make_unique<StatusBar>(15);
-        setMainStatusBar(status.get());
-        radio = std::make_unique<SimRadio>();
-        setCommControlFactory([](QObject *parent) { return new FakeCommControl(parent); });
-        FakeCommControl::plug(1, radio.get());
-        CommPortNumber = 1;
-        LanguageFlag = 0;
-        Windows::define(Name, Windows::Kind::Child, [] { return new ReadWindow; });
-    }
-    void cleanup()
-    {
-        Windows::reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setCommControlFactory({});
-        FakeCommControl::unplugAll();
-        radio.reset();
-        setMainStatusBar(nullptr);
-        status.reset();
-        MsgBoxRecorder::uninstall();
-        TestClock::uninstall();
-        LanguageFlag = 0;
-    }
+    void init() { setUpWindow(); }
+    void cleanup() { tearDownWindow(); }
 
     void captions_data()
     {

@@ -11,11 +11,12 @@
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
-#include "support/FakeCommControl.h"
-#include "support/SimRadio.h"
+#include "support/LinkFrames.h"
+#include "support/LinkTestBench.h"
+
+using namespace LinkFrames;
 
 namespace {
-const QByteArray Handshake = QByteArray::fromHex("5520210123FFDC02");
 const char *MenuNames[] = {"sig_edit", "sys_edit", "chann_edit", "fm_chann_edit"};
 
 class FakeMain : public Form
@@ -43,28 +44,19 @@ int enabledMenus()
 }
 }
 
-class TestStartupIdentify : public QObject
+class TestStartupIdentify : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
-    std::unique_ptr<StatusBar> status;
     std::unique_ptr<QObject> owner;
     StartupIdentify *link = nullptr;
 
 private slots:
     void init()
     {
-        TestClock::install();
-        MsgBoxRecorder::install();
-        resetLinkState();
-        resetMemoryState();
-        LanguageFlag = 0;
-        status = std::make_unique<StatusBar>(15);
-        setMainStatusBar(status.get());
-        setCommControlFactory([](QObject *p) { return new FakeCommControl(p); });
+        setUpBench();
+        useFakePorts();
         Windows::define(QStringLiteral("MDImain"), Windows::Kind::TopLevel, [] { return new FakeMain; });
         Windows::load(QStringLiteral("MDImain"));
-        radio = std::make_unique<SimRadio>();
         owner = std::make_unique<QObject>();
         link = new StartupIdentify(owner.get());
         SetMainPanel(3, QStringLiteral("S I M:"));
@@ -72,15 +64,8 @@ private slots:
     void cleanup()
     {
         owner.reset();
-        radio.reset();
         Windows::reset();
-        setCommControlFactory({});
-        setMainStatusBar(nullptr);
-        status.reset();
-        FakeCommControl::unplugAll();
-        MsgBoxRecorder::uninstall();
-        TestClock::uninstall();
-        LanguageFlag = 0;
+        tearDownBench();
     }
 
     void accessorAndControls()

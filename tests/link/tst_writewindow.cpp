@@ -4,12 +4,8 @@
 // a port held elsewhere, the busy refusals, a Write in the wait before the
 // failure report, and closing the window in the middle of a write.
 #include <QtTest>
-#include <memory>
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
 
 #include "link/LinkSession.h"
 #include "link/LinkState.h"
@@ -20,47 +16,22 @@
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
-#include "support/FakeCommControl.h"
-#include "support/SimRadio.h"
+#include "support/LinkFrames.h"
+#include "support/TransferWindowFixture.h"
+
+using namespace LinkFrames;
 
 namespace {
 const QString Name = QStringLiteral("Form_Comm_Write");
-const QByteArray Handshake = QByteArray::fromHex("5520210123FFDC02");
-const QByteArray Ack(1, char(0x06));
 constexpr int ToneTableRow = 512;
 constexpr int ToneTableRows = 64;
-
-QByteArray request(int address, int length)
-{
-    QByteArray f("S");
-    f.append(char(address >> 8));
-    f.append(char(address & 0xFF));
-    f.append(char(length));
-    return f;
-}
-
-QByteArray imageBytes(int firstRow, int rows)
-{
-    QByteArray b;
-    for (int r = firstRow; r < firstRow + rows; ++r)
-        for (int c = 0; c < 16; ++c)
-            b.append(char(MemoryImage[r][c]));
-    return b;
-}
 
 // Every frame of one complete write of image rows 0 to 783.
 QList<QByteArray> wholeWriteFrames()
 {
     QList<QByteArray> f{Handshake, Ack, request(0x3DF0, 0x10), Ack};
-    for (int n = 0; n < WholeWriteRows; ++n) {
-        QByteArray x = n ? Ack : QByteArray();
-        x += 'X';
-        x += char((16 * n) >> 8);
-        x += char((16 * n) & 0xFF);
-        x += char(0x10);
-        x += imageBytes(n, 1);
-        f << x;
-    }
+    for (int n = 0; n < WholeWriteRows; ++n)
+        f << writeFrame(16 * n, n > 0);
     return f;
 }
 
@@ -81,86 +52,22 @@ QByteArray computedToneTables()
     return tables;
 }
 
-int countFrames(const QList<QByteArray> &frames, const QByteArray &f)
-{
-    return int(std::count(frames.begin(), frames.end(), f));
-}
-
 bool isWriteFrame(const QByteArray &f)
 {
     return (f.size() == 20 && f.startsWith('X')) || (f.size() == 21 && f.startsWith("\x06X"));
 }
-
-struct BoxMoment {
-    MsgRecord box;
-    QString label;
-    int bar;
-    bool barShown;
-    qint64 at;
-};
 }
 
-class TestWriteWindow : public QObject
+class TestWriteWindow : public QObject, TransferWindowFixture<WriteWindow>
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
-    std::unique_ptr<StatusBar> status;
-    QList<BoxMoment> moments;
 
-    WriteWindow *window() { return Windows::get<WriteWindow>(Name); }
-    WriteWindow *open()
-    {
-        Windows::load(Name);
-        return window();
-    }
-    QLabel *label() { return window()->findChild<QLabel *>(QStringLiteral("Label_tr_count")); }
-    QProgressBar *bar() { return window()->findChild<QProgressBar *>(QStringLiteral("ProgressBar1")); }
-    FakeCommControl *port(WriteWindow *w) { return w->findChild<FakeCommControl *>(QStringLiteral("MSC")); }
-    QPushButton *button(const char *name) { return window()->findChild<QPushButton *>(QLatin1String(name)); }
-    QStringList boxTexts() const
-    {
-        QStringList t;
-        for (const BoxMoment &m : moments)
-            t << m.box.text;
-        return t;
-    }
+public:
+    TestWriteWindow() : TransferWindowFixture(Name) {}
 
 private slots:
-    void init()
-    {
-        TestClock::install();
-        moments.clear();
-        MsgBoxRecorder::install([this](const MsgRecord &box) {
-            WriteWindow *w = window();
-            moments << BoxMoment{box, w ? label()->text() : QString(), w ? bar()->value() : -1,
-                                 w ? !bar()->isHidden() : false, TestClock::now()};
-            return MsgResult::Ok;
-        });
-        resetLinkState();
-        resetMemoryState();
-        ChannelCount = 200;
-        status = std::make_unique<StatusBar>(15);
-        setMainStatusBar(status.get());
-        radio = std::make_unique<SimRadio>();
-        setCommControlFactory([](QObject *parent) { return new FakeCommControl(parent); });
-        FakeCommControl::plug(1, radio.get());
-        CommPortNumber = 1;
-        LanguageFlag = 0;
-        Windows::define(Name, Windows::Kind::Child, [] { return new WriteWindow; });
-    }
-    void cleanup()
-    {
-        Windows::reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setCommControlFactory({});
-        FakeCommControl::unplugAll();
-        radio.reset();
-        setMainStatusBar(nullptr);
-        status.reset();
-        MsgBoxRecorder::uninstall();
-        TestClock::uninstall();
-        LanguageFlag = 0;
-    }
+    void init() { setUpWindow(); }
+    void cleanup() { tearDownWindow(); }
 
     void captions_data()
     {

@@ -15,8 +15,7 @@
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
 #include "shell/PortSetupWindow.h"
-#include "support/FakeCommControl.h"
-#include "support/SimRadio.h"
+#include "support/LinkTestBench.h"
 
 namespace {
 const QString Name = QStringLiteral("Form_setup");
@@ -33,29 +32,20 @@ int checkedPort()
 }
 }
 
-class TestPortSetup : public QObject
+class TestPortSetup : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
-    std::unique_ptr<StatusBar> status;
     std::unique_ptr<QObject> owner;
     StartupIdentify *link = nullptr;
 
 private slots:
     void init()
     {
-        TestClock::install();
-        MsgBoxRecorder::install();
-        resetLinkState();
-        resetMemoryState();
-        LanguageFlag = 0;
-        status = std::make_unique<StatusBar>(15);
-        setMainStatusBar(status.get());
+        setUpBench();
         for (int p = 2; p <= 14; p += 2)
             SetMainPanel(p, QStringLiteral("old %1").arg(p));
-        setCommControlFactory([](QObject *p) { return new FakeCommControl(p); });
+        useFakePorts();
         Windows::define(Name, Windows::Kind::Child, [] { return new PortSetupWindow; });
-        radio = std::make_unique<SimRadio>();
         radio->setModel("NEWMOD");
         owner = std::make_unique<QObject>();
         link = new StartupIdentify(owner.get());
@@ -64,15 +54,8 @@ private slots:
     {
         Windows::reset();
         owner.reset();
-        radio.reset();
-        setCommControlFactory({});
-        setMainStatusBar(nullptr);
-        status.reset();
-        FakeCommControl::unplugAll();
-        MsgBoxRecorder::uninstall();
-        TestClock::uninstall();
         Screen::setTestSizePixels(QSize());
-        LanguageFlag = 0;
+        tearDownBench();
     }
 
     void loadShowsCurrentPort_data()

@@ -1,0 +1,56 @@
+#pragma once
+// The program's frames as the exchange tests expect them on the line, spelt
+// out here rather than taken from the link code, and the image rows they
+// carry. Header-only so that the support library needs no memory subsystem.
+#include <QByteArray>
+#include <QList>
+#include <algorithm>
+
+#include "memory/MemoryImage.h"
+
+namespace LinkFrames {
+
+inline const QByteArray Handshake = QByteArray::fromHex("5520210123FFDC02");
+inline const QByteArray Ack = QByteArray(1, char(0x06));
+
+// A read request: 'S', the address high and low, the length.
+inline QByteArray request(int address, int length = 0x40)
+{
+    QByteArray f("S");
+    f.append(char(address >> 8));
+    f.append(char(address & 0xFF));
+    f.append(char(length));
+    return f;
+}
+
+// Bytes 0-15 of MemoryImage rows firstRow to firstRow + rows - 1.
+inline QByteArray imageBytes(int firstRow, int rows)
+{
+    QByteArray b;
+    for (int r = firstRow; r < firstRow + rows; ++r)
+        for (int c = 0; c < 16; ++c)
+            b.append(char(MemoryImage[r][c]));
+    return b;
+}
+
+inline QByteArray imageRow(int row) { return imageBytes(row, 1); }
+
+// The write frame of radio address `address`: [Ack] 'X', the address high
+// and low, 0x10, then the 16 bytes of image row address / 16.
+inline QByteArray writeFrame(int address, bool ackLed)
+{
+    QByteArray x = ackLed ? Ack : QByteArray();
+    x += 'X';
+    x += char(address >> 8);
+    x += char(address & 0xFF);
+    x += char(0x10);
+    x += imageRow(address / 16);
+    return x;
+}
+
+inline int countFrames(const QList<QByteArray> &frames, const QByteArray &f)
+{
+    return int(std::count(frames.begin(), frames.end(), f));
+}
+
+}

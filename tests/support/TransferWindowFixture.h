@@ -1,0 +1,74 @@
+#pragma once
+// A whole-radio read or write window in a test: the bench with the radio at
+// COM1 behind fake ports, 200 channels, the window defined under its form
+// name, its controls found by name, and every message box recorded with what
+// the window showed at that moment. Header-only so that the support library
+// needs no link subsystem.
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "platform/Windows.h"
+#include "support/LinkTestBench.h"
+
+// What the window showed when a box came up.
+struct BoxMoment {
+    MsgRecord box;
+    QString label;
+    int bar;
+    bool barShown;
+    qint64 at;
+};
+
+template <class Window>
+class TransferWindowFixture : public LinkTestBench
+{
+protected:
+    explicit TransferWindowFixture(const QString &name) : m_name(name) {}
+
+    QList<BoxMoment> moments;
+
+    Window *window() { return Windows::get<Window>(m_name); }
+    Window *open()
+    {
+        Windows::load(m_name);
+        return window();
+    }
+    QLabel *label() { return window()->template findChild<QLabel *>(QStringLiteral("Label_tr_count")); }
+    QProgressBar *bar() { return window()->template findChild<QProgressBar *>(QStringLiteral("ProgressBar1")); }
+    FakeCommControl *port(Window *w) { return w->template findChild<FakeCommControl *>(QStringLiteral("MSC")); }
+    QPushButton *button(const char *name) { return window()->template findChild<QPushButton *>(QLatin1String(name)); }
+    QStringList boxTexts() const
+    {
+        QStringList t;
+        for (const BoxMoment &m : moments)
+            t << m.box.text;
+        return t;
+    }
+
+    void setUpWindow()
+    {
+        moments.clear();
+        setUpBench([this](const MsgRecord &box) {
+            Window *w = window();
+            moments << BoxMoment{box, w ? label()->text() : QString(), w ? bar()->value() : -1,
+                                 w ? !bar()->isHidden() : false, TestClock::now()};
+            return MsgResult::Ok;
+        });
+        ChannelCount = 200;
+        useFakePorts();
+        plugRadio(1);
+        Windows::define(m_name, Windows::Kind::Child, [] { return new Window; });
+    }
+    // Closes the windows and deletes them, as the event loop would.
+    void tearDownWindow()
+    {
+        Windows::reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        tearDownBench();
+    }
+
+private:
+    QString m_name;
+};
