@@ -100,14 +100,20 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Every child window unloads first, each with its own unload handling;
     // one that refuses keeps the main window open.
+    // A refusing child is asked once: its refusal (and its warning) ends the
+    // shut-down here.
     for (const QString &name : Windows::openChildren())
         Windows::unload(name);
+    if (!Windows::openChildren().isEmpty()) {
+        event->ignore();
+        return;
+    }
     for (QMdiSubWindow *sub : m_mdi->subWindowList())
         if (!sub->close()) {
             event->ignore();
             return;
         }
-    if (!Windows::openChildren().isEmpty() || !Windows::handleClose(this)) {
+    if (!Windows::handleClose(this)) {
         event->ignore();
         return;
     }

@@ -355,8 +355,15 @@ private slots:
     void aChildThatRefusesKeepsTheMainWindowOpen()
     {
         startUp();
+        // It is asked once per exit: a refusal that warns warns once.
+        static int asked;
+        asked = 0;
         struct Stubborn : Form {
-            bool queryUnload() override { return false; }
+            bool queryUnload() override
+            {
+                ++asked;
+                return false;
+            }
         };
         Windows::define("stubborn", Windows::Kind::Child, [] { return new Stubborn; });
         Windows::load("stubborn");
@@ -364,6 +371,7 @@ private slots:
         QVERIFY(Windows::isLoaded("MDImain"));
         QVERIFY(Windows::isLoaded("stubborn"));
         QVERIFY(!Windows::isLoaded("frm_chann"));
+        QCOMPARE(asked, 1);
     }
 };
 
