@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "link/Frames.h"
 #include "memory/BandTable.h"
 #include "memory/FactoryImage.h"
 #include "memory/MemoryImage.h"
@@ -51,6 +52,8 @@ QAction *MainWindow::menuEntry(const QString &name) const
 
 void MainWindow::formLoad()
 {
+    StoreProgramModeHandshake();
+
     // Language and its texts; the program always starts in English.
     LanguageFlag = 0;
     LoadLanguageTexts();

@@ -1,4 +1,5 @@
 // The main window's start-up, menus, toolbar and language commands.
+#include "link/Frames.h"
 #include "link/LinkState.h"
 #include "memory/BandTable.h"
 #include "memory/MemoryImage.h"
@@ -71,7 +72,10 @@ private slots:
     void startUpBuildsTheFactoryImageAndOpensTheChannelEditor()
     {
         MemoryImage[5][16] = 7;  // column 16 is outside the radio: left alone
+        ProgramModeHandshake.fill(0);
         startUp();
+        QCOMPARE(programModeHandshakeFrame(),
+                 QByteArray::fromHex("55202101 23ffdc02"));
         QCOMPARE(ChannelCount, qint16(200));
         QCOMPARE(BandLimits[0].lower, 136.0);
         QCOMPARE(BandLimits[0].upper, 174.0);
