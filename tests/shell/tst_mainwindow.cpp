@@ -3,6 +3,7 @@
 #include "link/LinkState.h"
 #include "memory/BandTable.h"
 #include "memory/MemoryImage.h"
+#include "memory/ToneNames.h"
 #include "platform/CommControl.h"
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
@@ -104,6 +105,52 @@ private slots:
         QCOMPARE(warnings, 1);
         QCOMPARE(CommPortNumber, qint16(1));
         QCOMPARE(PortErrorFlag, qint16(-1));
+        QVERIFY(Windows::isLoaded("frm_chann"));
+    }
+
+    // The order of the start-up as its two boxes see it: the screen warning
+    // after the window shows and before the probe; the port-open warning of
+    // the identification start after the tables and band limits, before the
+    // factory image and the channel editor.
+    void startUpStepsInOrder()
+    {
+        struct Seen {
+            QString text;
+            bool mainShown;
+            qint16 port;
+            qint16 channels;
+            double band1Lower;
+            QString firstTone;
+            qint16 lastImageCell;
+            bool channelEditor;
+        };
+        QList<Seen> seen;
+        MsgBoxRecorder::install([&seen](const MsgRecord &box) {
+            QWidget *w = Windows::find("MDImain");
+            seen.append({box.text, w && w->isVisible(), CommPortNumber, ChannelCount,
+                         BandLimits[0].lower, ToneNames[0], MemoryImage[1024][0],
+                         Windows::isLoaded("frm_chann")});
+            return MsgResult::Ok;
+        });
+        CommPortNumber = 7;
+        PortErrorFlag = 0;
+        startUp({1024, 768});
+        QCOMPARE(seen.size(), 2);
+
+        QCOMPARE(seen[0].text, QString("Set the display mode of the computer to 1280 * 800 "));
+        QVERIFY(seen[0].mainShown);
+        QCOMPARE(seen[0].port, qint16(7));  // not probed yet
+        QCOMPARE(seen[0].channels, qint16(0));
+
+        QCOMPARE(seen[1].text, QString("Communication Port Open Error ！"));
+        QCOMPARE(seen[1].port, qint16(1));
+        QCOMPARE(seen[1].channels, qint16(200));
+        QCOMPARE(seen[1].band1Lower, 136.0);
+        QCOMPARE(seen[1].firstTone.trimmed(), QString("OFF"));
+        QCOMPARE(seen[1].lastImageCell, qint16(0));  // not filled yet
+        QVERIFY(!seen[1].channelEditor);
+
+        QCOMPARE(MemoryImage[1024][0], qint16(255));
         QVERIFY(Windows::isLoaded("frm_chann"));
     }
 
