@@ -55,7 +55,9 @@ FileDialog::FileDialog(FileDialogRole role, QWidget *parent) : Form(parent), m_r
     grid->addLayout(buttons, 3, 0, 1, 3);
     resize(480, 320);
 
-    connect(m_drive, &QComboBox::activated, this, [this] { Drive1_Change(); });
+    // A change of drive, like the list's own change event: choosing the drive
+    // already shown again leaves the folder where it is.
+    connect(m_drive, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
     connect(m_folders, &FolderList::folderRequested, this, &FileDialog::showFolder);
     connect(m_files, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { File1_Click(item->text()); });

@@ -408,6 +408,31 @@ private slots:
         QCOMPARE(drives->drive(), QStringLiteral("/"));
     }
 
+    // The drive list acts on a change of drive, the way the user makes it.
+    void driveChosenInTheList()
+    {
+        FileDialog *d = open(FileDialogRole::OpenImage);
+        auto *drives = control<DriveList>(d, "Drive1");
+        QVERIFY(d->showFolder(m_start + "/sub"));
+        const QString drive = drives->drive();
+
+        // Choosing the drive already shown is no change: the folder stays.
+        emit drives->activated(drives->currentIndex());
+        QCOMPARE(d->folderShown(), m_start + "/sub");
+        QCOMPARE(drives->drive(), drive);
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+
+        // Another drive is acted on at once; one that cannot be read gives its
+        // box and the list goes back.
+        const QString missing = m_root.path() + "/missing";
+        drives->addItem(missing, missing);
+        drives->setCurrentIndex(drives->findData(missing));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QVERIFY(MsgBoxRecorder::boxes().first().text.contains(missing));
+        QCOMPARE(drives->drive(), drive);
+        QCOMPARE(d->folderShown(), m_start + "/sub");
+    }
+
     void loadingAgainStartsAfresh()
     {
         FileDialog *d = open(FileDialogRole::OpenImage);
