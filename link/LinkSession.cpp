@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <algorithm>
 #include <cmath>
@@ -91,7 +92,7 @@ LinkSession::~LinkSession()
 void LinkSession::Command_read_Click()
 {
     if (m_settings.busyTest && (WriteBusy == -1 || ReadBusy == -1)) {
-        MsgBox(m_settings.texts.busy, MsgIcon::Exclamation, m_settings.texts.busyTitle);
+        exchangeBox(m_settings.texts.busy, m_settings.texts.busyTitle);
         return;
     }
     if (m_settings.beforeStart)
@@ -109,7 +110,7 @@ void LinkSession::Command_read_Click()
 void LinkSession::Command_Write_Click()
 {
     if (m_settings.busyTest && (WriteBusy == -1 || ReadBusy == -1)) {
-        MsgBox(m_settings.texts.busy, MsgIcon::Exclamation, m_settings.texts.busyTitle);
+        exchangeBox(m_settings.texts.busy, m_settings.texts.busyTitle);
         return;
     }
     if (m_settings.beforeStart)
@@ -150,7 +151,7 @@ void LinkSession::OpenCommPort()
         ok = msc->setPortOpen(true);
     }
     if (!ok) {
-        MsgBox(m_settings.texts.portOpen, MsgIcon::Exclamation, m_settings.texts.portOpenTitle);
+        exchangeBox(m_settings.texts.portOpen, m_settings.texts.portOpenTitle);
         PortErrorFlag = -1;
     }
 }
@@ -407,12 +408,54 @@ void LinkSession::pauseThen(int steps, std::function<void()> fn)
     VbTimer::singleShot(pauseMs(steps), this, [this, gen, fn = std::move(fn)] {
         if (gen != m_generation)
             return;
-        m_pausing = false;
-        fn();
-        CommControl *msc = m_controls.MSC.data();
-        if (!m_pausing && msc && msc->portOpen() && msc->inBufferCount() > 0)
-            MSC_OnComm(CommControl::ComEvReceive);
+        if (m_boxOpen > 0) {
+            m_afterBox = fn;  // the box holds the exchange
+            return;
+        }
+        endPause(fn);
     });
+}
+
+void LinkSession::endPause(const std::function<void()> &fn)
+{
+    m_pausing = false;
+    fn();
+    CommControl *msc = m_controls.MSC.data();
+    if (!m_pausing && msc && msc->portOpen() && msc->inBufferCount() > 0)
+        MSC_OnComm(CommControl::ComEvReceive);
+}
+
+void LinkSession::exchangeBox(const QString &text, const QString &title)
+{
+    const QPointer<VbTimer> timers[3] = {m_controls.Timer1, m_controls.Timer2, m_controls.Timer3};
+    bool ran[3];
+    for (int i = 0; i < 3; ++i) {
+        ran[i] = timers[i] && timers[i]->enabled();
+        timerOff(timers[i]);
+    }
+    const quint64 gen = m_generation;
+    QPointer<LinkSession> self(this);
+    ++m_boxOpen;
+    MsgBox(text, MsgIcon::Exclamation, title);
+    if (!self)
+        return;  // the window went while its box was open
+    --m_boxOpen;
+    if (m_boxOpen > 0)
+        return;
+    std::function<void()> pending = std::move(m_afterBox);
+    m_afterBox = nullptr;
+    if (gen != m_generation)
+        return;  // stopped, finished or started anew meanwhile
+    for (int i = 0; i < 3; ++i)
+        if (ran[i] && timers[i])
+            timers[i]->setEnabled(true);
+    if (pending) {
+        endPause(pending);
+        return;
+    }
+    CommControl *msc = m_controls.MSC.data();
+    if (!m_pausing && msc && msc->portOpen() && msc->inBufferCount() > 0)
+        MSC_OnComm(CommControl::ComEvReceive);
 }
 
 // ---------------------------------------------------------------- receive
@@ -428,8 +471,8 @@ void LinkSession::MSC_OnComm(int event)
         m_deferred = true;
         return;
     }
-    if (m_pausing)
-        return;  // handled when the pause ends
+    if (m_pausing || m_boxOpen > 0)
+        return;  // handled when the pause ends or the box closes
     if (WriteBusy != -1 && ReadBusy != -1)
         return;  // no exchange of this window runs
     if (DataPhase == -1 && WriteMode == -1)

@@ -121,6 +121,11 @@ protected:
     // receive events meanwhile are handled after it. Cancelled by a stop,
     // a time-out or a new start.
     void pauseThen(int steps, std::function<void()> fn);
+    // Shows one of the exchange's boxes. While it is open the exchange
+    // stands still: its timers are off, and bytes that arrive and a pause
+    // that ends meanwhile are handled once it is closed; then the timers that
+    // ran start their counts again (unless the exchange ended meanwhile).
+    void exchangeBox(const QString &text, const QString &title);
     void showProgress(double value);   // shows the bar with Int(value)
     void setLabel(const QString &text);
     int sessionBase() const;
@@ -135,10 +140,13 @@ private:
     void handlePasswordReply();
     void handleReadReply();
     void handleWriteReply();
+    void endPause(const std::function<void()> &fn);
 
     quint64 m_generation = 0;  // cancels pauses that belong to an ended attempt
     bool m_pausing = false;
     bool m_sending = false;    // inside the send timer's tick
     bool m_deferred = false;   // a receive event came while sending
     int m_taken = 0;           // bytes of the password reply taken so far
+    int m_boxOpen = 0;         // boxes of this exchange now open
+    std::function<void()> m_afterBox;  // a pause that ended while a box was open
 };
