@@ -281,7 +281,7 @@ void ChannelEditorWindow::Command_open_Click()
         busyBox(ChannelTexts::Busy);
         return;
     }
-    Windows::load(QStringLiteral("Form_open_chann"));
+    Windows::show(QStringLiteral("Form_open_chann"));
 }
 
 void ChannelEditorWindow::Command_save_Click()
@@ -290,7 +290,7 @@ void ChannelEditorWindow::Command_save_Click()
         busyBox(ChannelTexts::Busy);
         return;
     }
-    Windows::load(QStringLiteral("Form_save_chann"));
+    Windows::show(QStringLiteral("Form_save_chann"));
 }
 
 void ChannelEditorWindow::Command_close_Click()

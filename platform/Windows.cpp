@@ -115,6 +115,24 @@ bool unload(const QString &name)
     return !isLoaded(name);
 }
 
+QWidget *show(const QString &name)
+{
+    QWidget *w = load(name);
+    if (!w)
+        return nullptr;
+    if (QMdiSubWindow *sub = frameOf(w)) {
+        sub->showNormal();
+        if (area)
+            area->setActiveSubWindow(sub);
+        sub->raise();
+    } else {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+    return w;
+}
+
 void reload(const QString &name)
 {
     if (unload(name))

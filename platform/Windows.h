@@ -55,6 +55,9 @@ QWidget *load(const QString &name);
 // Closes the window with its unload handling. Returns true when the window is
 // closed afterwards (also when it was not open), false when it refused.
 bool unload(const QString &name);
+// Loads the window when it is not open, then brings it to the front: the
+// Show of a window, where load alone leaves an open window where it is.
+QWidget *show(const QString &name);
 void reload(const QString &name);  // unload, then load
 bool isLoaded(const QString &name);
 QWidget *find(const QString &name);

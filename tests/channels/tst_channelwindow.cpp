@@ -57,6 +57,7 @@ private slots:
     void refusalsWhileTransferRuns();
     void closeBoxRefusedUntilTheReadEnds();
     void openSaveAndClose();
+    void openBringsAnOpenDialogToTheFront();
     void switchingChildWindowsRedraws();
     void returnFromTopLevelRedrawsChangedImageOnly();
     void returnFromAnotherTopLevelWindowShowsNewImage();
@@ -235,6 +236,23 @@ void TstChannelWindow::openSaveAndClose()
     QVERIFY(!Windows::isLoaded(QStringLiteral("frm_chann")));
     QVERIFY(!Windows::isLoaded(QStringLiteral("Form_open_chann")));
     QVERIFY(!Windows::isLoaded(QStringLiteral("Form_save_chann")));
+}
+
+void TstChannelWindow::openBringsAnOpenDialogToTheFront()
+{
+    QMdiArea area;
+    area.resize(1200, 760);
+    area.show();
+    Windows::setMdiArea(&area);
+    ChannelEditorWindow *w = load();
+    w->Command_open->click();
+    QWidget *dialog = Windows::find(QStringLiteral("Form_open_chann"));
+    QVERIFY(Windows::frameOf(dialog));
+    area.setActiveSubWindow(Windows::frameOf(w));
+    w->Command_open->click();
+    QCOMPARE(Windows::find(QStringLiteral("Form_open_chann")), dialog);
+    QCOMPARE(area.activeSubWindow(), Windows::frameOf(dialog));
+    Windows::reset();
 }
 
 void TstChannelWindow::switchingChildWindowsRedraws()

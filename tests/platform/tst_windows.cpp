@@ -65,6 +65,22 @@ private slots:
         QCOMPARE(area->subWindowList().size(), 1);
     }
 
+    void showBringsAnOpenWindowToTheFrontUnchanged()
+    {
+        Windows::define("other", Windows::Kind::Child, [this] { return new ProbeForm(top, nullptr); });
+        QWidget *c = Windows::load("child");
+        c->setProperty("state", 42);
+        Windows::load("other");
+        QCOMPARE(area->activeSubWindow(), Windows::frameOf(Windows::find("other")));
+        Windows::load("child");  // load alone leaves it behind
+        QCOMPARE(area->activeSubWindow(), Windows::frameOf(Windows::find("other")));
+        QCOMPARE(Windows::show("child"), c);
+        QCOMPARE(area->activeSubWindow(), Windows::frameOf(c));
+        QCOMPARE(child.loads, 1);
+        QCOMPARE(c->property("state").toInt(), 42);
+        QVERIFY(!Windows::show("never-defined"));
+    }
+
     void childLivesInTheMdiAreaTopLevelDoesNot()
     {
         QWidget *c = Windows::load("child");
