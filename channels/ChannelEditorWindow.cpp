@@ -39,10 +39,6 @@ QPushButton *button(QWidget *parent, const char *name)
     return b;
 }
 
-void busyBox(const BiText &text)
-{
-    MsgBox(text, MsgIcon::Exclamation, PromptTitle);
-}
 }
 
 ChannelEditorWindow::ChannelEditorWindow(QWidget *parent) : Form(parent)
@@ -239,6 +235,14 @@ quint64 ChannelEditorWindow::shownImageHash() const
 }
 
 void ChannelEditorWindow::rememberShownImage() { m_shownHash = shownImageHash(); }
+
+void ChannelEditorWindow::busyBox(const BiText &text)
+{
+    if (m_session)
+        m_session->exchangeBox(text, PromptTitle);
+    else
+        MsgBox(text, MsgIcon::Exclamation, PromptTitle);
+}
 
 bool ChannelEditorWindow::transferRunning() const
 {

@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include "link/LinkControls.h"
+#include "platform/Language.h"
 #include "platform/Windows.h"
 
 class ChannelGridEditor;
@@ -65,6 +66,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // A busy refusal: the exchange stands still while its box is open.
+    void busyBox(const BiText &text);
     void setCaptions();
     void layOut();
     quint64 shownImageHash() const;

@@ -33,6 +33,12 @@ public:
     void Text_PassWord_Change();
 
     // The engine's operations.
+    // Shows one of the exchange's boxes, also a window's busy refusals.
+    // While it is open the exchange stands still: its timers are off, and
+    // bytes that arrive and a pause that ends meanwhile are handled once it
+    // is closed; then the timers that ran start their counts again (unless
+    // the exchange ended meanwhile).
+    void exchangeBox(const QString &text, const QString &title);
     void OpenCommPort();
     void StartSendTimer();
     void StartRead();
@@ -121,11 +127,6 @@ protected:
     // receive events meanwhile are handled after it. Cancelled by a stop,
     // a time-out or a new start.
     void pauseThen(int steps, std::function<void()> fn);
-    // Shows one of the exchange's boxes. While it is open the exchange
-    // stands still: its timers are off, and bytes that arrive and a pause
-    // that ends meanwhile are handled once it is closed; then the timers that
-    // ran start their counts again (unless the exchange ended meanwhile).
-    void exchangeBox(const QString &text, const QString &title);
     void showProgress(double value);   // shows the bar with Int(value)
     void setLabel(const QString &text);
     int sessionBase() const;

@@ -151,7 +151,7 @@ void TransferWindow::formUnload()
 void TransferWindow::Command_Cancel_Click()
 {
     if (m_session && (m_session->ReadBusy == -1 || m_session->WriteBusy == -1)) {
-        MsgBox(WholeRadioText::CancelBusy, MsgIcon::Exclamation, PromptTitle);
+        m_session->exchangeBox(WholeRadioText::CancelBusy, PromptTitle);
         return;
     }
     if (m_controls.MSC && m_controls.MSC->portOpen())

@@ -197,7 +197,16 @@ void TstChannelWindow::refusalsWhileTransferRuns()
     MemoryImage[0][12] = 0x07;  // an edit meanwhile
     const Bytes ch0 = row(0);
     LanguageFlag = qint16(language);
+    // The exchange stands still while the refusal is on screen.
+    bool timerRanUnderBox = false;
+    const LinkControls &c = w->session()->controls();
+    MsgBoxRecorder::install([&](const MsgRecord &) {
+        timerRanUnderBox = c.Timer1->enabled() || c.Timer2->enabled() || c.Timer3->enabled();
+        return MsgResult::Ok;
+    });
     w->findChild<QPushButton *>(button)->click();
+    QVERIFY(!timerRanUnderBox);
+    QVERIFY(c.Timer2->enabled() || c.Timer1->enabled());
     QCOMPARE(boxTexts(), QStringList{text});
     QCOMPARE(MsgBoxRecorder::boxes().first().title, language ? QStringLiteral("操作提示") : QStringLiteral("Operate prompt"));
     QCOMPARE(row(0), ch0);

@@ -357,6 +357,9 @@ private slots:
         QCOMPARE(moments[0].box.title, QStringLiteral("Operate prompt"));
         QCOMPARE(moments[1].box.text, QStringLiteral("Read-write operating，don't close the window. ,"));
         QCOMPARE(moments[1].box.title, QStringLiteral("Operate prompt"));
+        // The read stands still while a refusal is on screen.
+        QVERIFY(!moments[0].timersRunning);
+        QVERIFY(!moments[1].timersRunning);
         QCOMPARE(label()->text(), progress);
         QVERIFY(Windows::isLoaded(Name));
 

@@ -19,6 +19,7 @@ struct BoxMoment {
     int bar;
     bool barShown;
     qint64 at;
+    bool timersRunning;  // any of the exchange's timers enabled under the box
 };
 
 template <class Window>
@@ -52,8 +53,14 @@ protected:
         moments.clear();
         setUpBench([this](const MsgRecord &box) {
             Window *w = window();
+            bool timers = false;
+            if (w && w->session()) {
+                const LinkControls &c = w->session()->controls();
+                for (VbTimer *t : {c.Timer1.data(), c.Timer2.data(), c.Timer3.data()})
+                    timers = timers || (t && t->enabled());
+            }
             moments << BoxMoment{box, w ? label()->text() : QString(), w ? bar()->value() : -1,
-                                 w ? !bar()->isHidden() : false, TestClock::now()};
+                                 w ? !bar()->isHidden() : false, TestClock::now(), timers};
             return MsgResult::Ok;
         });
         ChannelCount = 200;
