@@ -1,6 +1,8 @@
 #include "platform/VbTimer.h"
 
-#include <QTimer>
+#include "platform/PreciseTimer.h"
+
+#include <cmath>
 #include <algorithm>
 #include <vector>
 
@@ -66,19 +68,18 @@ void VbTimer::restart()
         seqOf(this) = ++seqCounter;
         return;
     }
-    if (!m_qtimer) {
-        m_qtimer = new QTimer(this);
-        m_qtimer->setTimerType(Qt::PreciseTimer);
-        connect(m_qtimer, &QTimer::timeout, this, &VbTimer::fire);
+    if (!m_ticker) {
+        m_ticker = new PreciseTimer(this);
+        connect(m_ticker, &PreciseTimer::timeout, this, &VbTimer::fire);
     }
-    m_qtimer->start(m_interval);
+    m_ticker->start(qint64(m_interval) * 1000, true);
 }
 
 void VbTimer::stop()
 {
     m_due = -1;
-    if (m_qtimer)
-        m_qtimer->stop();
+    if (m_ticker)
+        m_ticker->stop();
 }
 
 void VbTimer::fire()
@@ -89,18 +90,25 @@ void VbTimer::fire()
 
 void VbTimer::singleShot(int ms, QObject *ctx, std::function<void()> fn)
 {
+    singleShotUs(qint64(std::max(0, ms)) * 1000, ctx, std::move(fn));
+}
+
+void VbTimer::singleShotUs(qint64 us, QObject *ctx, std::function<void()> fn)
+{
+    us = std::max<qint64>(0, us);
     if (manual) {
-        shots.push_back({clockNow + std::max(0, ms), ++seqCounter, ctx, std::move(fn)});
+        // The manual clock counts whole milliseconds.
+        shots.push_back({clockNow + (us + 999) / 1000, ++seqCounter, ctx, std::move(fn)});
         return;
     }
-    QTimer *t = new QTimer(ctx);
-    t->setSingleShot(true);
-    t->setTimerType(Qt::PreciseTimer);
-    QObject::connect(t, &QTimer::timeout, ctx, [t, fn = std::move(fn)] {
+    if (!ctx)
+        return;
+    auto *t = new PreciseTimer(ctx);
+    QObject::connect(t, &PreciseTimer::timeout, ctx, [t, fn = std::move(fn)] {
         t->deleteLater();
         fn();
     });
-    t->start(std::max(0, ms));
+    t->start(us, false);
 }
 
 void TestClock::install()

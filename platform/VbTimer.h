@@ -2,12 +2,13 @@
 // A timer control with the semantics the windows were written for: an
 // interval in milliseconds and an enabled flag; it ticks while enabled with a
 // non-zero interval, and setting the interval of a running timer restarts its
-// count. Runs on QTimer, or on a manual test clock that a test advances.
+// count. Runs on a microsecond timer, or on a manual test clock that a test
+// advances.
 #include <QObject>
 #include <QPointer>
 #include <functional>
 
-class QTimer;
+class PreciseTimer;
 
 class VbTimer : public QObject
 {
@@ -24,6 +25,8 @@ public:
 
     // Runs fn once after ms milliseconds on the same clock, unless ctx is gone.
     static void singleShot(int ms, QObject *ctx, std::function<void()> fn);
+    // The same to the microsecond (the manual clock rounds up to whole ms).
+    static void singleShotUs(qint64 us, QObject *ctx, std::function<void()> fn);
 
 signals:
     void timer();
@@ -36,7 +39,7 @@ private:
 
     int m_interval = 0;
     bool m_enabled = true;
-    QTimer *m_qtimer = nullptr;
+    PreciseTimer *m_ticker = nullptr;
     qint64 m_due = -1;  // manual clock: when the next tick falls, -1 when idle
 };
 

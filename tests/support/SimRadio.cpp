@@ -344,8 +344,8 @@ void SimRadio::schedulePump(double dueMs)
     if (m_pumpAt >= 0 && m_pumpAt <= dueMs)
         return;
     m_pumpAt = dueMs;
-    const int delay = std::max(0, int(std::ceil(dueMs - now() - 1e-9)));
-    VbTimer::singleShot(delay, this, [this] {
+    const qint64 delayUs = std::max<qint64>(0, qint64(std::ceil((dueMs - now()) * 1000 - 1e-6)));
+    VbTimer::singleShotUs(delayUs, this, [this] {
         m_pumpAt = -1;
         pump();
     });
