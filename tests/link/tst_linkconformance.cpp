@@ -13,6 +13,7 @@
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
 #include "support/FakeCommControl.h"
+#include "support/LinkTestBench.h"
 #include "support/LinkTestHost.h"
 #include "support/SimRadio.h"
 
@@ -26,11 +27,9 @@ int handshakes(const SimRadio &radio)
 }
 }
 
-class TestLinkConformance : public QObject
+class TestLinkConformance : public QObject, public LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
-    std::unique_ptr<StatusBar> status;
     // What the radio heard while the last box was open (the user left it
     // open for BoxOpenMs).
     int heardDuringBox = -1;
@@ -50,27 +49,10 @@ class TestLinkConformance : public QObject
 private slots:
     void init()
     {
-        TestClock::install();
-        MsgBoxRecorder::install();
-        resetLinkState();
-        resetMemoryState();
-        LanguageFlag = 0;
-        status = std::make_unique<StatusBar>(15);
-        setMainStatusBar(status.get());
-        radio = std::make_unique<SimRadio>();
+        setUpBench();
         heardDuringBox = -1;
     }
-    void cleanup()
-    {
-        setCommControlFactory({});
-        FakeCommControl::unplugAll();
-        radio.reset();
-        setMainStatusBar(nullptr);
-        status.reset();
-        MsgBoxRecorder::uninstall();
-        TestClock::uninstall();
-        LanguageFlag = 0;
-    }
+    void cleanup() { tearDownBench(); }
 
     // A Read or Write click while the window's exchange runs: the busy box
     // holds the exchange where it was (no frame, no time-out, no retry);
