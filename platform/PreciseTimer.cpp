@@ -39,12 +39,12 @@ void PreciseTimer::start(qint64 us, bool repeat)
         m_fallback->start(int((us + 999) / 1000));
         return;
     }
-    itimerspec spec{};
-    spec.it_value.tv_sec = us / 1000000;
-    spec.it_value.tv_nsec = (us % 1000000) * 1000;
+    itimerspec timing{};
+    timing.it_value.tv_sec = us / 1000000;
+    timing.it_value.tv_nsec = (us % 1000000) * 1000;
     if (repeat)
-        spec.it_interval = spec.it_value;
-    ::timerfd_settime(m_fd, 0, &spec, nullptr);
+        timing.it_interval = timing.it_value;
+    ::timerfd_settime(m_fd, 0, &timing, nullptr);
     m_notifier->setEnabled(true);
 }
 
@@ -55,8 +55,8 @@ void PreciseTimer::stop()
         m_fallback->stop();
         return;
     }
-    itimerspec spec{};
-    ::timerfd_settime(m_fd, 0, &spec, nullptr);
+    itimerspec timing{};
+    ::timerfd_settime(m_fd, 0, &timing, nullptr);
     m_notifier->setEnabled(false);
     quint64 expirations;
     while (::read(m_fd, &expirations, sizeof expirations) < 0 && errno == EINTR) {

@@ -71,10 +71,10 @@ FileDialog::FileDialog(FileDialogRole role, QWidget *parent) : Form(parent), m_r
 
 void FileDialog::formLoad()
 {
-    const FileDialogSpec &spec = fileDialogSpec(m_role);
-    setWindowTitle(spec.caption);
+    const FileDialogSetup &setup = fileDialogSetup(m_role);
+    setWindowTitle(setup.caption);
     m_driveLabel->setText(DriveLabelText);
-    m_nameLabel->setText(spec.nameLabel);
+    m_nameLabel->setText(setup.nameLabel);
     m_enter->setText(ConfirmText);
     m_close->setText(CancelText);
 
@@ -138,14 +138,14 @@ void FileDialog::File1_Click(const QString &name)
 
 void FileDialog::Command_close_Click()
 {
-    Windows::unload(fileDialogSpec(m_role).windowName);
+    Windows::unload(fileDialogSetup(m_role).windowName);
 }
 
 void FileDialog::Command_enter_Click()
 {
-    const FileDialogSpec &spec = fileDialogSpec(m_role);
+    const FileDialogSetup &setup = fileDialogSetup(m_role);
     const std::optional<QString> name = CheckDialogFileName(
-        m_name->text(), QLatin1String(spec.suffix), spec.badName, spec.badSuffix);
+        m_name->text(), QLatin1String(setup.suffix), setup.badName, setup.badSuffix);
     if (name)
         okAction(*name);
 }
@@ -182,7 +182,7 @@ void FileDialog::okAction(const QString &name)
         FileRequestSave = -1;
         break;
     }
-    Windows::unload(fileDialogSpec(m_role).windowName);
+    Windows::unload(fileDialogSetup(m_role).windowName);
 }
 
 QWidget *NewFileDialog(FileDialogRole role)

@@ -10,7 +10,7 @@ constexpr BiText KeepSuffix{"Advice don't modify file suffix name of system defa
 constexpr BiText KeepSuffixDot{"Advice don't modify file suffix name of system default.",
                                "建议不要修改系统默认的文件后缀名！"};
 
-constexpr std::array<FileDialogSpec, FileDialogRoleCount> Specs{{
+constexpr std::array<FileDialogSetup, FileDialogRoleCount> Setups{{
     {FileDialogRole::OpenImage, "Form_open_chann", ".dat",
      {"Open File", "打开文件"}, OpenName,
      {"Open the file name is nullity ", "打开文件名无效 "},
@@ -49,12 +49,12 @@ constexpr std::array<FileDialogSpec, FileDialogRoleCount> Specs{{
 }};
 }
 
-const FileDialogSpec &fileDialogSpec(FileDialogRole role)
+const FileDialogSetup &fileDialogSetup(FileDialogRole role)
 {
-    return Specs[static_cast<std::size_t>(role)];
+    return Setups[static_cast<std::size_t>(role)];
 }
 
 QString fileDialogPattern(FileDialogRole role)
 {
-    return QLatin1Char('*') + QLatin1String(fileDialogSpec(role).suffix);
+    return QLatin1Char('*') + QLatin1String(fileDialogSetup(role).suffix);
 }

@@ -16,7 +16,7 @@ enum class FileDialogRole {
     SaveSignal,  // Form_save_sig
 };
 
-struct FileDialogSpec {
+struct FileDialogSetup {
     FileDialogRole role;
     const char *windowName;
     const char *suffix;  // lower case, with its point: ".dat"
@@ -28,7 +28,7 @@ struct FileDialogSpec {
 
 // All eight, in the order of FileDialogRole.
 inline constexpr int FileDialogRoleCount = 8;
-const FileDialogSpec &fileDialogSpec(FileDialogRole role);
+const FileDialogSetup &fileDialogSetup(FileDialogRole role);
 
 // The list pattern and the initial name text: "*" and the suffix.
 QString fileDialogPattern(FileDialogRole role);

@@ -31,7 +31,7 @@ const FileDialogRole AllRoles[] = {
     FileDialogRole::OpenSignal, FileDialogRole::SaveSignal,
 };
 
-QString windowName(FileDialogRole role) { return fileDialogSpec(role).windowName; }
+QString windowName(FileDialogRole role) { return fileDialogSetup(role).windowName; }
 
 void touch(const QString &path, const QByteArray &bytes = "x")
 {
