@@ -91,23 +91,15 @@ LinkSession::~LinkSession()
 
 void LinkSession::Command_read_Click()
 {
-    if (m_settings.busyTest && (WriteBusy == -1 || ReadBusy == -1)) {
-        exchangeBox(m_settings.texts.busy, m_settings.texts.busyTitle);
-        return;
-    }
-    if (m_settings.beforeStart)
-        m_settings.beforeStart();
-    RetriesLeft = m_settings.readRetries;
-    StartRead();
-    if (PortErrorFlag == 0) {
-        if (m_settings.started)
-            m_settings.started();
-        showProgress(0);
-        setLabel(m_settings.texts.connecting);
-    }
+    startByButton(false);
 }
 
 void LinkSession::Command_Write_Click()
+{
+    startByButton(true);
+}
+
+void LinkSession::startByButton(bool write)
 {
     if (m_settings.busyTest && (WriteBusy == -1 || ReadBusy == -1)) {
         exchangeBox(m_settings.texts.busy, m_settings.texts.busyTitle);
@@ -115,8 +107,8 @@ void LinkSession::Command_Write_Click()
     }
     if (m_settings.beforeStart)
         m_settings.beforeStart();
-    RetriesLeft = m_settings.writeRetries;
-    StartWrite();
+    RetriesLeft = write ? m_settings.writeRetries : m_settings.readRetries;
+    startExchange(write);
     if (PortErrorFlag == 0) {
         if (m_settings.started)
             m_settings.started();
@@ -278,25 +270,17 @@ void LinkSession::Timer1_Timer()
     // Whatever is left of an earlier reply never counts toward this frame's.
     if (SendPosition == 0)
         msc->clearInBuffer();
-    if (m_settings.bytePerTick) {
-        if (m_controls.Timer1->interval() != m_settings.byteTickMs)
-            m_controls.Timer1->setInterval(m_settings.byteTickMs);
-        if (SendPosition < TransmitLength) {
-            msc->output(QByteArray(1, char(TransmitFrame[SendPosition])));
-            timerOn(m_controls.Timer2, m_settings.byteTimeoutMs);
-            ++SendPosition;
-        }
-        if (SendPosition >= TransmitLength) {
-            timerOn(m_controls.Timer2, m_settings.replyTimeoutMs);
-            timerOff(m_controls.Timer1);
-            FrameSent = -1;
-        }
-    } else {
-        while (SendPosition < TransmitLength) {
-            msc->output(QByteArray(1, char(TransmitFrame[SendPosition])));
-            timerOn(m_controls.Timer2, m_settings.byteTimeoutMs);
-            ++SendPosition;
-        }
+    // The whole frame in one tick, or one byte a tick.
+    if (m_settings.bytePerTick && m_controls.Timer1->interval() != m_settings.byteTickMs)
+        m_controls.Timer1->setInterval(m_settings.byteTickMs);
+    const int end = m_settings.bytePerTick ? std::min(SendPosition + 1, TransmitLength)
+                                           : TransmitLength;
+    while (SendPosition < end) {
+        msc->output(QByteArray(1, char(TransmitFrame[SendPosition])));
+        timerOn(m_controls.Timer2, m_settings.byteTimeoutMs);
+        ++SendPosition;
+    }
+    if (SendPosition >= TransmitLength) {
         timerOn(m_controls.Timer2, m_settings.replyTimeoutMs);
         timerOff(m_controls.Timer1);
         FrameSent = -1;
@@ -308,8 +292,7 @@ void LinkSession::Timer1_Timer()
     }
     if (m_deferred) {
         m_deferred = false;
-        if (msc->portOpen() && msc->inBufferCount() > 0)
-            MSC_OnComm(CommControl::ComEvReceive);
+        handleWaitingInput();
     }
 }
 
@@ -350,12 +333,17 @@ void LinkSession::timersOff()
     timerOff(m_controls.Timer3);
 }
 
-void LinkSession::stop()
+void LinkSession::cancelPending()
 {
-    ++m_generation;
+    ++m_generation;  // pauses of the attempt that ends are dropped
     m_pausing = false;
     m_deferred = false;
     timersOff();
+}
+
+void LinkSession::stop()
+{
+    cancelPending();
     closePort();
     WriteBusy = 0;
     ReadBusy = 0;
@@ -363,10 +351,7 @@ void LinkSession::stop()
 
 void LinkSession::clearForLoad()
 {
-    ++m_generation;
-    m_pausing = false;
-    m_deferred = false;
-    timersOff();
+    cancelPending();
     WriteMode = 0;
     DataPhase = 0;
     FrameSent = 0;
@@ -420,6 +405,11 @@ void LinkSession::endPause(const std::function<void()> &fn)
 {
     m_pausing = false;
     fn();
+    handleWaitingInput();
+}
+
+void LinkSession::handleWaitingInput()
+{
     CommControl *msc = m_controls.MSC.data();
     if (!m_pausing && msc && msc->portOpen() && msc->inBufferCount() > 0)
         MSC_OnComm(CommControl::ComEvReceive);
@@ -453,9 +443,7 @@ void LinkSession::exchangeBox(const QString &text, const QString &title)
         endPause(pending);
         return;
     }
-    CommControl *msc = m_controls.MSC.data();
-    if (!m_pausing && msc && msc->portOpen() && msc->inBufferCount() > 0)
-        MSC_OnComm(CommControl::ComEvReceive);
+    handleWaitingInput();
 }
 
 // ---------------------------------------------------------------- receive
@@ -701,9 +689,7 @@ std::array<quint8, 16> LinkSession::writeRowData(int index) const
 
 void LinkSession::finishExchange()
 {
-    ++m_generation;
-    m_pausing = false;
-    timersOff();
+    cancelPending();
     WriteBusy = 0;
     ReadBusy = 0;
     closePort();

@@ -137,7 +137,12 @@ protected:
     LinkSettings m_settings;
 
 private:
+    void startByButton(bool write);  // a Read or Write click
     void startExchange(bool write);
+    // Ends what is pending of the attempt: timers, pauses, deferred input.
+    void cancelPending();
+    // Input that waited for a pause, a box or a frame's sending.
+    void handleWaitingInput();
     void handlePasswordReply();
     void handleReadReply();
     void handleWriteReply();
