@@ -128,6 +128,14 @@ void LinkSession::Text_PassWord_Change()
 void LinkSession::OpenCommPort()
 {
     PortErrorFlag = 0;
+    if (!openPortQuietly()) {
+        exchangeBox(m_settings.texts.portOpen, m_settings.texts.portOpenTitle);
+        PortErrorFlag = -1;
+    }
+}
+
+bool LinkSession::openPortQuietly()
+{
     CommControl *msc = m_controls.MSC.data();
     bool ok = msc && !msc->portOpen();  // a port that is already open cannot open again
     if (ok) {
@@ -142,10 +150,7 @@ void LinkSession::OpenCommPort()
         msc->clearOutBuffer();
         ok = msc->setPortOpen(true);
     }
-    if (!ok) {
-        exchangeBox(m_settings.texts.portOpen, m_settings.texts.portOpenTitle);
-        PortErrorFlag = -1;
-    }
+    return ok;
 }
 
 void LinkSession::closePort()

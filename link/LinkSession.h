@@ -113,6 +113,9 @@ protected:
     // Helpers for those steps.
     void queueFrame(const QByteArray &frame);  // into TransmitFrame, then StartSendTimer
     void sendNow(quint8 byte);                 // one byte straight to the port
+    // Sets the port up at "9600,N,8,1" on CommPortNumber and opens it;
+    // false when that fails. Shows nothing and leaves PortErrorFlag alone.
+    bool openPortQuietly();
     void discardInput();
     // Takes up to count buffered bytes, one input call each, in arrival order.
     int takeBytes(quint8 *into, int count);

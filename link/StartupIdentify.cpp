@@ -25,11 +25,9 @@ void enableEditorMenus()
     QWidget *main = Windows::find(QStringLiteral("MDImain"));
     if (!main)
         return;
-    const QList<QAction *> actions = main->findChildren<QAction *>();
     for (const char *name : {"sig_edit", "sys_edit", "chann_edit", "fm_chann_edit"})
-        for (QAction *a : actions)
-            if (a->objectName() == QLatin1String(name))
-                a->setEnabled(true);
+        for (QAction *a : main->findChildren<QAction *>(QLatin1String(name)))
+            a->setEnabled(true);
 }
 }
 
@@ -79,22 +77,7 @@ StartupIdentify::~StartupIdentify()
 
 void StartupIdentify::ProbeCommPort()
 {
-    PortErrorFlag = 0;
-    CommControl *msc = m_controls.MSC.data();
-    bool ok = msc && !msc->portOpen();
-    if (ok) {
-        msc->setCommPort(CommPortNumber);
-        ok = msc->setSettings(QStringLiteral("9600,N,8,1"));
-    }
-    if (ok) {
-        msc->setInBufferSize(1024);
-        msc->setInputLen(1);
-        msc->setRThreshold(1);
-        msc->clearInBuffer();
-        ok = msc->setPortOpen(true);
-    }
-    if (!ok)
-        PortErrorFlag = -1;
+    PortErrorFlag = openPortQuietly() ? 0 : -1;
 }
 
 void StartupIdentify::ProbePorts()
