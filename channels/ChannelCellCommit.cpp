@@ -64,13 +64,6 @@ void ChannelGridEditor::commit(int row, int col)
     closeEditors();
 }
 
-void ChannelGridEditor::commitOpenEditor()
-{
-    if (m_open != OpenEditor::None)
-        MSF_Chann_LeaveCell(EditRow, EditCol);
-    m_open = OpenEditor::None;
-}
-
 void ChannelGridEditor::commitBand(int r)
 {
     const QString l = m_list->text();

@@ -41,9 +41,6 @@ public:
     // Enter in the text box: the frequency checks, then on to the next cell.
     void Text_Edit_Enter();
 
-    // Commits the open editor as if its cell were left (the window closing
-    // or redrawing calls it first).
-    void commitOpenEditor();
     // Closes the open editor without committing it (its text belongs to an
     // image that has been replaced).
     void discardOpenEditor() { closeEditors(); }
