@@ -127,12 +127,13 @@ void TstTextBox::enterRaisesEnterOnce()
     QCOMPARE(box.text(), QStringLiteral("145"));
 }
 
-void TstTextBox::lostFocusFiresOncePerRealMove()
+namespace {
+// Two text boxes in an active window, the first one with the focus.
+void twoBoxesFirstFocused(QWidget &window, TextBox *&a, TextBox *&b)
 {
-    QWidget window;
     auto *layout = new QVBoxLayout(&window);
-    auto *a = new TextBox;
-    auto *b = new TextBox;
+    a = new TextBox;
+    b = new TextBox;
     layout->addWidget(a);
     layout->addWidget(b);
     window.show();
@@ -140,6 +141,17 @@ void TstTextBox::lostFocusFiresOncePerRealMove()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     a->setFocus(Qt::OtherFocusReason);
     QTRY_VERIFY(a->hasFocus());
+}
+}
+
+void TstTextBox::lostFocusFiresOncePerRealMove()
+{
+    QWidget window;
+    TextBox *a = nullptr;
+    TextBox *b = nullptr;
+    twoBoxesFirstFocused(window, a, b);
+    if (QTest::currentTestFailed())
+        return;
     QSignalSpy lost(a, &TextBox::lostFocus);
     QSignalSpy got(b, &TextBox::gotFocus);
     // The window losing the activation is no loss of focus for the box.
@@ -155,16 +167,11 @@ void TstTextBox::lostFocusFiresOncePerRealMove()
 void TstTextBox::modalBoxInLostFocusDoesNotFireAgain()
 {
     QWidget window;
-    auto *layout = new QVBoxLayout(&window);
-    auto *a = new TextBox;
-    auto *b = new TextBox;
-    layout->addWidget(a);
-    layout->addWidget(b);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    a->setFocus(Qt::OtherFocusReason);
-    QTRY_VERIFY(a->hasFocus());
+    TextBox *a = nullptr;
+    TextBox *b = nullptr;
+    twoBoxesFirstFocused(window, a, b);
+    if (QTest::currentTestFailed())
+        return;
     int lost = 0;
     auto validationBox = [&] {
         // A modal box takes the focus for a moment and gives it back.
