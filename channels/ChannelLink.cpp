@@ -8,12 +8,14 @@
 #include "link/LinkProfiles.h"
 #include "link/LinkState.h"
 #include "memory/MemoryImage.h"
+#include "memory/MemoryMap.h"
 #include "platform/ByteCodec.h"
 #include "platform/FlexGrid.h"
 
 namespace {
-constexpr int NameRegionOffset = 0x1000;  // the names lie this far above the channels
-constexpr int NameImageRow = 256;
+// The names lie this far above the channels.
+constexpr int NameRegionOffset = MemoryMap::RowAddress(MemoryMap::ChannelNameFirstRow);
+constexpr int NameImageRow = MemoryMap::ChannelNameFirstRow;
 }
 
 QString DecodeRawNameBytes(const quint8 *bytes)
@@ -41,7 +43,7 @@ ChannelLinkSession::ChannelLinkSession(const LinkControls &controls, FlexGrid *g
     : LinkSession(controls, LinkProfile::channels(), parent), m_grid(grid)
 {
     LinkSettings &s = settings();
-    s.beforeStart = [this] {
+    s.beforeStart = [this](bool) {
         settings().readBlocks = ChannelReadBlocks(ChannelCount);
         settings().writeRows = ChannelCount;
     };

@@ -6,6 +6,7 @@
 #include "link/WholeReadUnpack.h"
 #include "link/WriteWindow.h"
 #include "memory/MemoryImage.h"
+#include "memory/MemoryMap.h"
 
 namespace {
 // The texts the whole-radio read and write share: the port and busy
@@ -31,7 +32,7 @@ LinkSettings startupIdentify()
 {
     LinkSettings s;
     s.readBase = 0x0000;
-    s.writeBase = 0x3E00;
+    s.writeBase = 0x3E00;  // the radio's identification block
     s.readBlocks = 1;
     s.writeRows = 12;
     s.readRetries = 3;
@@ -140,8 +141,8 @@ LinkSettings channels()
 LinkSettings twoTone()
 {
     LinkSettings s;
-    s.readBase = 0x2D00;
-    s.writeBase = 0x2D00;
+    s.readBase = MemoryMap::RowAddress(MemoryMap::TwoToneAreaRow);
+    s.writeBase = MemoryMap::RowAddress(MemoryMap::TwoToneAreaRow);
     s.readBlocks = 12;
     s.writeRows = 48;
     return s;
@@ -150,8 +151,8 @@ LinkSettings twoTone()
 LinkSettings fiveTone()
 {
     LinkSettings s;
-    s.readBase = 0x2400;
-    s.writeBase = 0x2000;
+    s.readBase = MemoryMap::RowAddress(MemoryMap::FiveToneAreaRow);
+    s.writeBase = MemoryMap::RowAddress(MemoryMap::FiveToneTableRow);
     s.readBlocks = 8;
     s.writeRows = 96;
     return s;

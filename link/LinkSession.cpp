@@ -86,7 +86,7 @@ void LinkSession::startByButton(bool write)
         return;
     }
     if (m_settings.beforeStart)
-        m_settings.beforeStart();
+        m_settings.beforeStart(write);
     RetriesLeft = write ? m_settings.writeRetries : m_settings.readRetries;
     startExchange(write);
     if (PortErrorFlag == 0) {

@@ -90,8 +90,9 @@ struct LinkSettings {
     int writeLabelOffset = -1;          // write label number = BlockNumber + offset
 
     // The window's routines. Empty ones take the engine's own behaviour.
-    // Runs in the Read/Write click after the busy test, before the start.
-    std::function<void()> beforeStart;
+    // Runs in the Read/Write click after the busy test, before the start;
+    // write: the Write button.
+    std::function<void(bool write)> beforeStart;
     // Runs in the Read/Write click when the port opened, before the bar shows.
     std::function<void()> started;
     // The first write frame instead of row 0 (then BlockNumber starts at 0).

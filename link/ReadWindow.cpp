@@ -1,5 +1,6 @@
 #include "link/ReadWindow.h"
 
+#include "link/EditorWindow.h"
 #include "link/LinkProfiles.h"
 #include "link/LinkSession.h"
 #include "link/LinkState.h"
@@ -18,7 +19,11 @@ ReadWindow::ReadWindow(QWidget *parent)
     Command_read = m_start;
     m_controls.Command_read = Command_read;
     LinkSettings s = LinkProfile::wholeRead();
-    s.unpack = [] { UnpackWholeRead(); };
+    s.unpack = [] {
+        // The image is replaced: edits still open belong to the old one.
+        EditorWindow::discardAllOpenEdits();
+        UnpackWholeRead();
+    };
     // Like every whole-radio transfer, an opened read resets the channel
     // editor's region alternation.
     s.started = [] { RegionToggle = 0; };

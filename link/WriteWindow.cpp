@@ -1,5 +1,6 @@
 #include "link/WriteWindow.h"
 
+#include "link/EditorWindow.h"
 #include "link/LinkProfiles.h"
 #include "link/LinkSession.h"
 #include "link/LinkState.h"
@@ -20,7 +21,10 @@ WriteWindow::WriteWindow(QWidget *parent)
     LinkSettings s = LinkProfile::wholeWrite();
     // The computed tone tables go to the radio, whatever a file or a read
     // left in their rows.
-    s.beforeStart = [] { BuildFiveToneTables(); };
+    s.beforeStart = [](bool) {
+        EditorWindow::commitAllOpenEdits();
+        BuildFiveToneTables();
+    };
     s.started = [] { RegionToggle = 0; };
     bindSession(s);
 }
