@@ -11,7 +11,6 @@
 #include "memory/ToneNames.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
-#include "platform/NumberText.h"
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
 
@@ -76,7 +75,7 @@ void ChannelGridEditor::commitBand(int r)
 void ChannelGridEditor::commitRxFrequency(int r)
 {
     const int ch = ChannelRecordRow(r);
-    QString t = m_text->text();
+    QString t = TypedFrequencyText(m_text->text());
     // A blank frequency deletes the channel, whatever the band limits hold.
     if (IsBlankText(t)) {
         setCell(r, ColRxFreq, QString());
@@ -85,7 +84,7 @@ void ChannelGridEditor::commitRxFrequency(int r)
         FillChannelRow(*m_grid, r);
         return;
     }
-    if (!FrequencyAccepted(TextToNumber(t))) {
+    if (!FrequencyTextAccepted(t)) {
         warn(ChannelTexts::RxOutOfRange);
         t = SubstituteFrequencyText();
         setCell(r, ColRxFreq, t);
@@ -109,7 +108,7 @@ void ChannelGridEditor::commitRxFrequency(int r)
 void ChannelGridEditor::commitTxFrequency(int r)
 {
     const int ch = ChannelRecordRow(r);
-    QString t = m_text->text();
+    QString t = TypedFrequencyText(m_text->text());
     if (IsBlankText(cell(r, ColRxFreq)) && !IsBlankText(t)) {
         warn(ChannelTexts::RxFirst);
         m_text->setText(QString());
@@ -121,7 +120,7 @@ void ChannelGridEditor::commitTxFrequency(int r)
         setCell(r, ColTxTone, QString());
         for (int k : {4, 5, 6, 7, 10, 11})
             MemoryImage[ch][k] = 0xFF;
-    } else if (!FrequencyAccepted(TextToNumber(t))) {
+    } else if (!FrequencyTextAccepted(t)) {
         warn(ChannelTexts::TxOutOfRange);
         t = SubstituteFrequencyText();
         setCell(r, ColTxFreq, t);
@@ -159,9 +158,13 @@ void ChannelGridEditor::commitTone(int r, int c)
 
 void ChannelGridEditor::commitName(int r)
 {
-    bool refused = false;
-    QString name = NormalizeChannelName(m_text->text(), &refused);
-    if (refused)
+    NameVerdict verdict = NameVerdict::Kept;
+    QString name = NormalizeChannelName(m_text->text(), &verdict);
+    if (verdict == NameVerdict::Refused) {
+        warn(ChannelTexts::NameCharacters, PromptTitleCap);
+        return;  // the cell and the record keep the name they had
+    }
+    if (verdict == NameVerdict::Cut)
         warn(ChannelTexts::NameTooLong, PromptTitleCap);
     if (IsBlankText(cell(r, ColBand)))
         name.clear();  // a row without a band gets no name
@@ -185,12 +188,12 @@ void ChannelGridEditor::Text_Edit_Enter()
 
 void ChannelGridEditor::enterRxFrequency(int r)
 {
-    const QString t = m_text->text();
+    const QString t = TypedFrequencyText(m_text->text());
     if (IsBlankText(t)) {
         setCell(r, ColRxFreq, QString());
         setCell(r, ColTxFreq, QString());
         ClearChannelOptions(*m_grid, r);
-    } else if (!FrequencyAccepted(TextToNumber(t))) {
+    } else if (!FrequencyTextAccepted(t)) {
         warn(ChannelTexts::RxOutOfRange);
         setCell(r, ColRxFreq, SubstituteFrequencyText());
         if (emptyRecord(ChannelRecordRow(r)))
@@ -207,7 +210,7 @@ void ChannelGridEditor::enterRxFrequency(int r)
 
 void ChannelGridEditor::enterTxFrequency(int r)
 {
-    const QString t = m_text->text();
+    const QString t = TypedFrequencyText(m_text->text());
     const bool rxBlank = IsBlankText(cell(r, ColRxFreq));
     if (rxBlank && !IsBlankText(t)) {
         warn(ChannelTexts::RxFirst);
@@ -215,7 +218,7 @@ void ChannelGridEditor::enterTxFrequency(int r)
     } else if (IsBlankText(t)) {
         setCell(r, ColTxFreq, QString());
         setCell(r, ColTxTone, QString());
-    } else if (!FrequencyAccepted(TextToNumber(t))) {
+    } else if (!FrequencyTextAccepted(t)) {
         warn(ChannelTexts::TxOutOfRange);
         setCell(r, ColTxFreq, SubstituteFrequencyText());
         setCell(r, ColTxTone, QStringLiteral("OFF"));
