@@ -34,6 +34,7 @@ protected:
 
 private:
     void connectMenus();
+    void fitPanelsToScreen();
     void writeLanguage(bool chinese);
     void closeAndReload(const QString &window);
     void shutDown();
