@@ -75,12 +75,9 @@ void MainWindow::formLoad()
     m_status->setPanelText(15, QString());
     setWindowTitle(MainWindowTitle(false));
 
-    // Cover the screen and show. On a narrow screen the panels then give up
-    // what the bar's own spacing needs, so the window is never wider than
-    // the screen (the bar's layout counts its panels once it is shown).
+    // Cover the screen and show.
     resize(Screen::sizePixels());
     show();
-    fitPanelsToScreen();
 
     if (Screen::heightTwips() < 12000 || Screen::widthTwips() < 19200)
         MsgBox(QStringLiteral("Set the display mode of the computer to 1280 * 800 "),
@@ -99,6 +96,16 @@ void MainWindow::formLoad()
     Windows::load(QStringLiteral("frm_chann"));
 }
 
+void MainWindow::showEvent(QShowEvent *event)
+{
+    // The bar's layout counts its panels once they are shown, and the window
+    // reaches the screen only after this event.
+    fitPanelsToScreen();
+    QMainWindow::showEvent(event);
+}
+
+// On a narrow screen the panels give up what the bar's own spacing needs, so
+// the window is never wider than the screen.
 void MainWindow::fitPanelsToScreen()
 {
     const int excess = minimumSizeHint().width() - Screen::sizePixels().width();
