@@ -17,6 +17,8 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 const QString SavedEn = QStringLiteral("Complete storing  parameter.");
@@ -429,6 +431,39 @@ private slots:
         QVERIFY(!(save ? WriteImageFile(folder, "x.dat") : ReadImageFile(folder, "x.dat")));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
         QCOMPARE(MsgBoxRecorder::boxes().first().text, text.arg(folder + "/x.dat"));
+    }
+
+    void permissionDeniedIsNamed()
+    {
+        // A file the user may not read, in a folder the user may not write;
+        // for root, the child process that tries takes an ordinary user's id.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("locked.dat");
+        QVERIFY(writeAll(path, ImageFileBytes(MemoryImage)));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            if (::geteuid() == 0 && ::setuid(65534) != 0)
+                ::_exit(99);
+            static ImageGrid scratch{};
+            const ImageFileStatus load = LoadImageFile(path, scratch);
+            const ImageFileStatus save = SaveImageFile(dir.filePath("new.dat"), scratch);
+            ::_exit(int(load.reason) * 10 + int(save.reason));
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(WIFEXITED(status));
+        const int denied = int(FileFailureReason::PermissionDenied);
+        QCOMPARE(WEXITSTATUS(status), denied * 10 + denied);
+        LanguageFlag = -1;
+        ImageFileStatus shown;
+        shown.fault = ImageFileFault::CannotOpen;
+        shown.path = path;
+        shown.reason = FileFailureReason::PermissionDenied;
+        QCOMPARE(ImageFileFaultText(shown), QStringLiteral("无法打开文件 %1（没有访问权限）。").arg(path));
     }
 
     // The system's words of the common failures, as Qt gives them, and the
