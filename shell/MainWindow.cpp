@@ -11,8 +11,10 @@
 #include "shell/LanguageTexts.h"
 #include "shell/MainMenus.h"
 #include "shell/MainStartupLink.h"
+#include "shell/StatusPanelWidths.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -92,6 +94,34 @@ void MainWindow::formLoad()
 
     BuildFactoryImage();
     Windows::load(QStringLiteral("frm_chann"));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    // The bar's layout counts its panels once they are shown, and the window
+    // reaches the screen only after this event.
+    fitPanelsToScreen();
+    QMainWindow::showEvent(event);
+}
+
+// On a narrow screen the panels give up what the bar's own spacing needs, so
+// the window is never wider than the screen.
+void MainWindow::fitPanelsToScreen()
+{
+    const int excess = minimumSizeHint().width() - Screen::sizePixels().width();
+    if (excess <= 0)
+        return;
+    QList<int> widths;
+    for (int k = 1; k <= m_status->panelCount(); ++k)
+        widths << m_status->panelWidth(k);
+    widths = NarrowedPanelWidths(widths, excess);
+    for (int k = 1; k <= m_status->panelCount(); ++k)
+        m_status->setPanelWidth(k, widths[k - 1]);
+    // The bar and the window take their new minimum widths now, before the
+    // window is sized to the screen again.
+    QCoreApplication::sendPostedEvents(m_status, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
+    resize(Screen::sizePixels());
 }
 
 void MainWindow::formUnload()

@@ -31,9 +31,11 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void connectMenus();
+    void fitPanelsToScreen();
     void writeLanguage(bool chinese);
     void closeAndReload(const QString &window);
     void shutDown();
