@@ -306,6 +306,10 @@ void LinkSession::Timer3_Timer()
             StartWrite();
         else
             StartRead();
+        // The port could not be opened again (the device went away): the
+        // exchange ends here, and says so after the port box.
+        if (PortErrorFlag != 0)
+            reportPortLost();
         return;
     }
     reportFailure();
@@ -736,6 +740,17 @@ void LinkSession::reportFailure()
         setLabel(t.failureLabel);
     if (f & FailPanel2)
         SetMainPanel(2, t.failurePanel);
+    emit exchangeFailed();
+}
+
+void LinkSession::reportPortLost()
+{
+    const unsigned f = m_settings.failureReport;
+    if (m_controls.ProgressBar1)
+        m_controls.ProgressBar1->setValue(0);
+    setLabel(m_settings.texts.failureLabel);
+    if (f & FailPanel2)
+        SetMainPanel(2, m_settings.texts.failurePanel);
     emit exchangeFailed();
 }
 

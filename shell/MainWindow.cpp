@@ -10,6 +10,7 @@
 #include "platform/StatusBar.h"
 #include "shell/LanguageTexts.h"
 #include "shell/MainMenus.h"
+#include "link/StartupIdentify.h"
 #include "shell/MainStartupLink.h"
 #include "shell/StatusPanelWidths.h"
 
@@ -84,6 +85,8 @@ void MainWindow::formLoad()
                MsgIcon::Exclamation, QStringLiteral("Operate Prompt"));
 
     ProbeMainCommPort(this);
+    connect(MainLink(), &StartupIdentify::identified, this, &MainWindow::enableEditorMenus,
+            Qt::UniqueConnection);
 
     ChannelCount = 200;
     BuildSharedTables();
@@ -258,4 +261,10 @@ void MainWindow::Toolbar1_ButtonClick(const QString &key)
             Windows::unload(QString::fromLatin1(w));
         shutDown();
     }
+}
+
+void MainWindow::enableEditorMenus()
+{
+    for (const char *name : {"sig_edit", "sys_edit", "chann_edit", "fm_chann_edit"})
+        menuEntry(QString::fromLatin1(name))->setEnabled(true);
 }

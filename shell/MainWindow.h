@@ -27,6 +27,8 @@ public:
     void Language_chn_Click();
     void Language_eng_Click();
     void Toolbar1_ButtonClick(const QString &key);
+    // An identified radio: the Channel, Option, Signal and FM-Radio entries.
+    void enableEditorMenus();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
