@@ -456,6 +456,26 @@ private slots:
         QVERIFY(!isOpen());
     }
 
+    // The boxes of a refused old password, a refused Close and a failed
+    // exchange in Chinese.
+    void boxesInChinese()
+    {
+        LanguageFlag = -1;
+        storeBlock("123456SUPER1");
+        PasswordWindow *w = open();
+        fill(w, QStringLiteral("bad"), QStringLiteral("abc"), QStringLiteral("abc"));
+        w->Command_Write->click();
+        TestClock::advance(60);
+        w->Command_Cancel->click();
+        TestClock::advance(10000);
+        radio->setSilence(0);
+        w->Command_Write->click();
+        TestClock::advance(10000);
+        QCOMPARE(boxes(), (QStringList{"正在进行读写操作,请勿关窗口 ！, | 操作提示",
+                                       "原密码错误，禁止写入 | 操作提示",
+                                       "与对讲机联络失败 ！ | 操作提示"}));
+    }
+
     // Closing the window (the main window's reload, say) ends the exchange.
     void unloadDuringTheExchange()
     {
