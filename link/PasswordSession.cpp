@@ -1,8 +1,8 @@
 #include "link/PasswordSession.h"
 
+#include "link/LinkProfiles.h"
 #include "link/LinkState.h"
 #include "link/PasswordCodec.h"
-#include "link/PasswordTexts.h"
 #include "platform/CommControl.h"
 #include "platform/MessageBox.h"
 #include "platform/VbTimer.h"
@@ -11,43 +11,8 @@ namespace {
 constexpr int BlockAckPauseSteps = 40000;
 }
 
-LinkSettings PasswordSession::passwordSettings()
-{
-    LinkSettings s;
-    s.readBase = PasswordRules::BlockReadAddress;
-    s.writeBase = Frame::PasswordBlockAddress;
-    s.readBlocks = 1;
-    s.writeRows = 1;
-    s.readRetries = 0;
-    s.writeRetries = 0;
-    s.retryDelayMs = 5000;
-    s.bytePerTick = true;
-    s.byteTickMs = 15;
-    s.replyTimeoutMs = 1000;
-    s.byteTimeoutMs = 2000;
-    s.ackIdentReply = false;
-    s.identAckPauseSteps = 0;
-    s.passwordStage = false;
-    s.identPanels = IdentPanels::None;
-    s.failureReport = FailBox;
-
-    namespace T = PasswordText;
-    LinkTexts &t = s.texts;
-    t.portOpenTitle = PromptTitle;
-    t.portOpen = T::PortError;
-    t.busyTitle = PromptTitle;
-    t.busy = T::CloseBusy;
-    t.failureTitle = PromptTitle;
-    t.failureBox = T::Failure;
-    t.passwordRefusedTitle = PromptTitleCap;
-    t.passwordRefused = T::OldRefused;
-    t.afterWriteTitle = PromptTitleCap;
-    t.afterWriteBox = T::Success;
-    return s;
-}
-
 PasswordSession::PasswordSession(const LinkControls &controls, QObject *parent)
-    : LinkSession(controls, passwordSettings(), parent)
+    : LinkSession(controls, LinkProfile::password(), parent)
 {
 }
 

@@ -13,9 +13,8 @@ class PasswordSession : public LinkSession
 {
     Q_OBJECT
 public:
+    // Runs the exchange of LinkProfile::password() on the window's controls.
     PasswordSession(const LinkControls &controls, QObject *parent = nullptr);
-
-    static LinkSettings passwordSettings();
 
     // Starts the exchange with no retry; does nothing while one runs or when
     // the port cannot be opened (the port box has then been shown).

@@ -12,12 +12,9 @@ inline constexpr BiText ConfirmPassWord{"Confirm PassWord", "确认新密码"};
 inline constexpr BiText Modify{"Modify", "修改"};
 inline constexpr BiText Close{"Close", "关闭"};
 
-// Boxes; the title of each stands beside it.
+// Boxes; the title of each stands beside it. The port and failure boxes
+// are the shared LinkText::PortError and LinkText::FailConnect.
 inline constexpr BiText NotConsistent{"Password is not consistent .", "密码不一致"};  // PromptTitle
-inline constexpr BiText PortError{
-    "Communication port is error, please setting right communication port . ！",
-    "通讯端口打开错误，请正确设置通讯端口 ！"};                                       // PromptTitle
-inline constexpr BiText Failure{"Fail connect with transceiver.", "与对讲机联络失败 ！"};  // PromptTitle
 inline constexpr BiText OldRefused{"Old PassWord Error, Writeing Stop",
                                    "原密码错误，禁止写入"};                             // PromptTitleCap
 inline constexpr BiText Success{"PassWord Modify Success ! ", "密码修改成功 "};         // PromptTitleCap
