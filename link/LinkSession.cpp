@@ -770,12 +770,7 @@ void LinkSession::unpackIntoImage()
         if (b < 0 || b >= ReplyRows)
             break;
         const auto &reply = ReadReplyBuffer[b];
-        int p = 4;
-        for (int j = 0; j <= 5; ++j)
-            if (reply[j] == Frame::Data) {
-                p = j + 4;
-                break;
-            }
+        int p = ReplyDataStart(reply);
         for (int k = 0; k < 4; ++k, ++row, p += 16) {
             if (row < 0 || row >= ImageRows)
                 continue;

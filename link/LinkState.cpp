@@ -41,3 +41,11 @@ void resetLinkState()
         row.fill(0);
     StoreProgramModeHandshake();
 }
+
+int ReplyDataStart(const StoredReply &reply)
+{
+    for (int j = 0; j <= 5; ++j)
+        if (reply[j] == Frame::Data)
+            return j + 4;
+    return 4;
+}

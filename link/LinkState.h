@@ -31,6 +31,10 @@ inline constexpr int ReplyRows = 257;
 inline constexpr int ReplyCols = 71;
 // Raw 69-byte replies of a read, one row per block number.
 extern CellGrid<ReplyRows, ReplyCols> ReadReplyBuffer;
+using StoredReply = std::array<qint16, ReplyCols>;
+// Where the 64 data bytes of a stored reply start: after its 'X' (among its
+// first six bytes), the address and the length; 4 when it has no 'X' there.
+int ReplyDataStart(const StoredReply &reply);
 // The channel editor's twin of ReadReplyBuffer for its name region.
 extern CellGrid<ReplyRows, ReplyCols> NameReplyBuffer;
 
