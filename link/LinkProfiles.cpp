@@ -141,6 +141,25 @@ LinkSettings channels()
     return s;
 }
 
+LinkSettings dtmf()
+{
+    LinkSettings s;
+    s.readBase = MemoryMap::RowAddress(MemoryMap::DtmfAreaRow);
+    s.writeBase = MemoryMap::RowAddress(MemoryMap::DtmfAreaRow);
+    s.readBlocks = 8;
+    s.writeRows = 32;
+    s.retryDelayMs = 2000;
+    s.writeLabelOffset = 0;      // the label names the rows acknowledged so far
+    s.failureReport = FailPanel2;  // no box; bar and label stay as they are
+
+    LinkTexts &t = s.texts;
+    t.afterReadLabel = {"Read DTMF Signal parameters in gear. ", "DTMF 信令参数读出正常 ！"};
+    t.afterWriteBox = {"Complete Written DTMF Signal parameters to the transceiver.",
+                       "向对讲机写入 DTMF 信令参数完毕 ！"};
+    t.afterWriteLabel = {"Complete Written DTMF Signal parameters ", "DTMF 信令参数写入完毕 ！"};
+    return s;
+}
+
 LinkSettings twoTone()
 {
     LinkSettings s;

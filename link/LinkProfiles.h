@@ -10,6 +10,7 @@ LinkSettings startupIdentify();  // the main window's identification
 LinkSettings wholeRead();        // Form_Comm_Read
 LinkSettings wholeWrite();       // Form_Comm_Write
 LinkSettings channels();         // frm_chann: channels and names alternating
+LinkSettings dtmf();             // frm_dtmf: the DTMF area, failure in panel 2 alone
 LinkSettings twoTone();          // frm_2tone, the engine's canonical exchange
 LinkSettings fiveTone();         // frm_5tone
 LinkSettings password();         // Form_Write_PassWord (its link is PasswordSession)

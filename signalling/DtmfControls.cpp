@@ -30,7 +30,6 @@ const char *const FunctionLabels[6] = {"Label_xc", "Label_jt", "Label_bj",
 const char *const ListLabels[DtmfListCount] = {
     "Label_dtmf_ontime", "Label_dtmf_offtime", "Label_Group_code",
     "Label_Dec_Space_Code", "Label_Rece_End_ProcDelay", "Label_Reset_Time"};
-const char *const RightNames[5] = {"Inspection", "Monitor", "Stun", "Kill", "Revive"};
 } // namespace
 
 QWidget *DtmfControls::build(QWidget *window)
@@ -106,8 +105,6 @@ QWidget *DtmfControls::build(QWidget *window)
     ctrl->addWidget(codeBoxes[22], 4, 1);
     for (int i = 0; i < 5; ++i) {
         QCheckBox *m = checks[1 + i], *s = checks[6 + i];
-        m->setAccessibleName(QStringLiteral("Master %1").arg(QLatin1String(RightNames[i])));
-        s->setAccessibleName(QStringLiteral("Vice %1").arg(QLatin1String(RightNames[i])));
         ctrl->addWidget(m, 3, 2 + i, Qt::AlignCenter);
         ctrl->addWidget(s, 4, 2 + i, Qt::AlignCenter);
     }

@@ -72,13 +72,13 @@ const std::array<DtmfCheck, DtmfCheckCount> &DtmfChecks()
 {
     static const std::array<DtmfCheck, DtmfCheckCount> checks = [] {
         std::array<DtmfCheck, DtmfCheckCount> c;
-        c[0] = {QStringLiteral("Check_Ctrl_En"), DecodeSettingsRow, IdControlByte, 0};
+        c[0] = {QStringLiteral("Check_Ctrl_En"), {IdControlByte, 0xFF, 0}};
         for (int i = 0; i < RightCount; ++i) {
-            c[1 + i] = {checkName("Check_M", i), DecodeSettingsRow, MasterRightsByte, 1 << i};
-            c[6 + i] = {checkName("Check_S", i), DecodeSettingsRow, ViceRightsByte, 1 << i};
+            c[1 + i] = {checkName("Check_M", i), {MasterRightsByte, 1, i}};
+            c[6 + i] = {checkName("Check_S", i), {ViceRightsByte, 1, i}};
         }
-        c[11] = {QStringLiteral("Check_RX"), DecodeSettingsRow, RadioStateByte, 1};
-        c[12] = {QStringLiteral("Check_Tx"), DecodeSettingsRow, RadioStateByte, 2};
+        c[11] = {QStringLiteral("Check_RX"), {RadioStateByte, 1, 0}};
+        c[12] = {QStringLiteral("Check_Tx"), {RadioStateByte, 1, 1}};
         return c;
     }();
     return checks;
@@ -86,23 +86,12 @@ const std::array<DtmfCheck, DtmfCheckCount> &DtmfChecks()
 
 bool DtmfCheckTicked(const DtmfCheck &check)
 {
-    if (!IsImageCell(check.row, check.byte))
-        return false;
-    const int byte = MemoryImage[check.row][check.byte];
-    return check.mask ? (byte & check.mask) != 0 : byte != 0;
+    return check.field.read(DecodeSettingsRow) > 0;
 }
 
 void StoreDtmfCheck(const DtmfCheck &check, bool ticked)
 {
-    if (!IsImageCell(check.row, check.byte))
-        return;
-    qint16 &byte = MemoryImage[check.row][check.byte];
-    if (!check.mask)
-        byte = ticked ? 1 : 0;
-    else if (ticked)
-        byte = qint16(byte | check.mask);
-    else
-        byte = qint16(byte & ~check.mask);
+    check.field.write(DecodeSettingsRow, ticked ? 1 : 0);
 }
 
 const QStringList &DtmfIdControlledNames()

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <array>
 
+#include "memory/RecordField.h"
+
 enum class DtmfListStore {
     Index,          // the byte holds the item's position
     CharacterCode   // the byte holds the DTMF code of the item's character
@@ -34,11 +36,11 @@ int DtmfListPickByte(const DtmfList &list, int i);
 // Stores a pick of item i into the list's byte; nothing for i outside the list.
 void StoreDtmfListPick(const DtmfList &list, int i);
 
+// A check box's field in the decode settings row: one bit, or for the ID
+// control the whole byte (1 ticked, 0 cleared).
 struct DtmfCheck {
     QString name;  // objectName
-    int row;
-    int byte;
-    int mask;      // the bit it owns; 0: the whole byte, 1 ticked and 0 cleared
+    RecordField field;
 };
 
 inline constexpr int DtmfCheckCount = 13;
@@ -46,10 +48,9 @@ inline constexpr int DtmfCheckCount = 13;
 // Check_Tx.
 const std::array<DtmfCheck, DtmfCheckCount> &DtmfChecks();
 
-// Ticked when its bit is set (a whole-byte box: when the byte is not 0).
+// Ticked when its field is not 0.
 bool DtmfCheckTicked(const DtmfCheck &check);
-// Sets or clears its bit, the byte's other bits as they are (a whole-byte
-// box stores 1 or 0).
+// Stores 1 or 0 into its field, the byte's other bits as they are.
 void StoreDtmfCheck(const DtmfCheck &check, bool ticked);
 
 // The twelve controls that only the ID control enables: Text_MID,

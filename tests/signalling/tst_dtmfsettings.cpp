@@ -260,13 +260,23 @@ private slots:
         QFETCH(bool, tick);
         QFETCH(int, after);
         const DtmfCheck &c = check(name);
+        const int row = DtmfLayout::DecodeSettingsRow;
         markImage();
-        MemoryImage[c.row][c.byte] = qint16(before);
+        MemoryImage[row][c.field.offset] = qint16(before);
         StoreDtmfCheck(c, tick);
-        QCOMPARE(int(MemoryImage[c.row][c.byte]), after);
+        QCOMPARE(int(MemoryImage[row][c.field.offset]), after);
         QCOMPARE(DtmfCheckTicked(c), tick);
-        MemoryImage[c.row][c.byte] = Marker;
+        MemoryImage[row][c.field.offset] = Marker;
         QVERIFY(onlyRowChanged(-1));
+    }
+
+    void checkFieldsDoNotOverlap()
+    {
+        const auto &checks = DtmfChecks();
+        for (int a = 0; a < DtmfCheckCount; ++a)
+            for (int b = a + 1; b < DtmfCheckCount; ++b)
+                QVERIFY2(!FieldsOverlap(checks[a].field, checks[b].field),
+                         qPrintable(checks[a].name + " and " + checks[b].name));
     }
 
     void idControlledControls()

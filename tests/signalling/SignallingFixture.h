@@ -1,0 +1,92 @@
+#pragma once
+// The DTMF and 2-tone editors in a test: program start, the editor's
+// window defined (with stand-ins for the image file dialogs), helpers for
+// image rows and recorded message boxes, and an MDI area to show windows in.
+#include <QApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+
+#include "memory/MemoryImage.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowNames.h"
+#include "platform/Windows.h"
+#include "support/ProgramState.h"
+
+namespace SignallingFixture {
+
+// A window that stands for a dialog or for another editor.
+class OtherForm : public Form
+{
+};
+
+// Program start, the window `name` defined with `make`, the image dialogs
+// and the ".menu" dialogs as stand-ins, and a plain child window "other".
+template <class Make>
+void reset(QLatin1String name, Make make)
+{
+    resetProgramState();
+    Windows::define(name, Windows::Kind::Child, make);
+    Windows::define(WindowName::Form_open_chann, Windows::Kind::Child, [] { return new OtherForm; });
+    for (QLatin1String top : {WindowName::Form_save_chann, WindowName::Form_open_menu,
+                              WindowName::Form_save_menu})
+        Windows::define(top, Windows::Kind::TopLevel, [] { return new OtherForm; });
+    Windows::define(QStringLiteral("other"), Windows::Kind::Child, [] { return new OtherForm; });
+}
+
+inline void cleanup()
+{
+    cleanupProgramState();
+    Windows::setMdiArea(nullptr);
+}
+
+// A main window with an MDI area, shown and active, that child windows
+// open in.
+struct MdiHost {
+    QMainWindow main;
+    QMdiArea *area = new QMdiArea;
+    MdiHost()
+    {
+        main.setCentralWidget(area);
+        main.resize(1280, 800);
+        main.show();
+        QApplication::setActiveWindow(&main);
+        if (!QTest::qWaitForWindowActive(&main))
+            qFatal("the main window did not become active");
+        Windows::setMdiArea(area);
+    }
+    ~MdiHost()
+    {
+        Windows::reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Windows::setMdiArea(nullptr);
+    }
+    bool active(QWidget *w) const { return area->activeSubWindow() == Windows::frameOf(w); }
+};
+
+inline QList<int> row(int r)
+{
+    QList<int> b;
+    for (int c = 0; c < 16; ++c)
+        b << int(MemoryImage[r][c]);
+    return b;
+}
+
+// Rows first..first+count-1 of the image.
+inline QList<QList<int>> rows(int first, int count)
+{
+    QList<QList<int>> all;
+    for (int r = first; r < first + count; ++r)
+        all << row(r);
+    return all;
+}
+
+inline QStringList boxTexts()
+{
+    QStringList l;
+    for (const MsgRecord &m : MsgBoxRecorder::boxes())
+        l << m.text;
+    return l;
+}
+} // namespace SignallingFixture

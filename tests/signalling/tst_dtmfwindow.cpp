@@ -1,0 +1,436 @@
+// The DTMF editor window as a user meets it: captions in both languages,
+// the factory display, code boxes typed and pasted into with real keys,
+// lists and check boxes, Default, Open, Save and Close, the refusals while
+// its exchange runs, and redraws that never write the image.
+#include "signalling/SignallingFixture.h"
+#include "support/LinkTestBench.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "link/LinkSession.h"
+#include "memory/CharacterCodec.h"
+#include "memory/DtmfDefaults.h"
+#include "platform/PickList.h"
+#include "platform/TextBox.h"
+#include "signalling/DtmfEditorWindow.h"
+#include "signalling/DtmfLayout.h"
+
+using namespace SignallingFixture;
+using Bytes = QList<int>;
+
+namespace {
+const int First = DtmfLayout::FirstRow;
+const int Decode = DtmfLayout::DecodeSettingsRow;
+
+DtmfEditorWindow *load()
+{
+    return qobject_cast<DtmfEditorWindow *>(Windows::load(WindowName::frm_dtmf));
+}
+
+TextBox *box(DtmfEditorWindow *w, const QString &name)
+{
+    return w->findChild<TextBox *>(name);
+}
+
+PickList *list(DtmfEditorWindow *w, const char *name)
+{
+    return w->findChild<PickList *>(QLatin1String(name));
+}
+
+QCheckBox *check(DtmfEditorWindow *w, const QString &name)
+{
+    return w->findChild<QCheckBox *>(name);
+}
+
+QString caption(DtmfEditorWindow *w, const char *name)
+{
+    QWidget *c = w->findChild<QWidget *>(QLatin1String(name));
+    if (auto *l = qobject_cast<QLabel *>(c))
+        return l->text();
+    if (auto *g = qobject_cast<QGroupBox *>(c))
+        return g->title();
+    if (auto *b = qobject_cast<QAbstractButton *>(c))
+        return b->text();
+    return QStringLiteral("?");
+}
+
+void fillArea(qint16 value)
+{
+    for (int r = First; r < First + DtmfLayout::RowCount; ++r)
+        for (int c = 0; c < 16; ++c)
+            MemoryImage[r][c] = value;
+}
+
+QList<QList<int>> area() { return rows(First, DtmfLayout::RowCount); }
+
+// Ticks of the master and vice rights boxes, as one number each.
+int rightsShown(DtmfEditorWindow *w, const char *array)
+{
+    int bits = 0;
+    for (int i = 0; i < 5; ++i)
+        if (check(w, QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i))->isChecked())
+            bits |= 1 << i;
+    return bits;
+}
+} // namespace
+
+class TstDtmfWindow : public QObject, LinkTestBench
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        setUpBench();
+        SignallingFixture::reset(WindowName::frm_dtmf, [] { return new DtmfEditorWindow; });
+        useFakePorts();
+        plugRadio(1);
+    }
+    void cleanup()
+    {
+        SignallingFixture::cleanup();
+        tearDownBench();
+    }
+
+    void captionsByLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("English") << 0
+            << QStringList{"DTMF Encode/Decode ", "DTMF Encode", "DTMF Speed (On Time)", "Kill",
+                           "Master Control ID", "      Inspection             Stun                 Revive ",
+                           "Function Control by master and vice ID code", "TX Disable", "Write",
+                           "Default", "Close", "Vice Control ID Kill"};
+        QTest::newRow("Chinese") << -1
+            << QStringList{"DTMF 编解码参数编辑", "DTMF 编码", "发码持续时间（MS）", "遥 毙 码",
+                           "主控ID码", "", "接受主副ID控制", "发射禁止", "写  入", "默 认", "关  闭", "副控ID码 遥毙"};
+    }
+    void captionsByLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, texts);
+        LanguageFlag = qint16(language);
+        DtmfEditorWindow *w = load();
+        const QStringList shown{w->windowTitle(),
+                                caption(w, "Frame_Encode"),
+                                caption(w, "Label_dtmf_ontime"),
+                                caption(w, "Label_yb"),
+                                caption(w, "Label_PID"),
+                                caption(w, "Label_xcjtyyybkj_2"),
+                                caption(w, "Check_Ctrl_En"),
+                                caption(w, "Check_Tx"),
+                                caption(w, "Command_Write"),
+                                caption(w, "Command_def"),
+                                caption(w, "Command_close"),
+                                check(w, "Check_S(3)")->accessibleName()};
+        QCOMPARE(shown, texts);
+        QCOMPARE(caption(w, "Label_xh(0)"), QStringLiteral("1"));
+        QCOMPARE(caption(w, "Label_xh(14)"), QStringLiteral("15"));
+        // The language is taken at load: a switch leaves the open window as it is.
+        LanguageFlag = qint16(language ? 0 : -1);
+        QTest::keyClick(w, Qt::Key_Tab);
+        QCOMPARE(w->windowTitle(), texts.first());
+        QCOMPARE(caption(w, "Command_close"), texts.at(texts.size() - 2));
+    }
+
+    void factoryDisplay()
+    {
+        DtmfEditorWindow *w = load();
+        QCOMPARE(box(w, "Text_tx_Encode(0)")->text(), QStringLiteral("12345"));
+        QCOMPARE(box(w, "Text_tx_Encode(1)")->text(), QString());
+        QCOMPARE(box(w, "Text_tx_Encode(14)")->text(), QStringLiteral("54321"));
+        QCOMPARE(box(w, "Text_XC")->text(), QStringLiteral("101"));
+        QCOMPARE(box(w, "Text_KJ")->text(), QStringLiteral("106"));
+        QCOMPARE(box(w, "Text_SID")->text(), QStringLiteral("10002"));
+        const QStringList lists{list(w, "Combo_Enc_ys1")->text(), list(w, "Combo_Enc_ys2")->text(),
+                                list(w, "Combo_Dec_qh")->text(),
+                                list(w, "Combo_Dec_Space_Code")->text(),
+                                list(w, "Combo_Dec_Proc_Ys")->text(),
+                                list(w, "Combo_Dec_Res_Time")->text()};
+        QCOMPARE(lists, (QStringList{"80", "80", "*", "#", "500", "16000"}));
+        QCOMPARE(list(w, "Combo_Enc_ys1")->listCount(), 196);
+        QCOMPARE(list(w, "Combo_Dec_Res_Time")->listCount(), 200);
+        QVERIFY(check(w, "Check_Ctrl_En")->isChecked());
+        QCOMPARE(rightsShown(w, "Check_M"), 31);
+        QCOMPARE(rightsShown(w, "Check_S"), 3);
+        QVERIFY(!check(w, "Check_RX")->isChecked() && !check(w, "Check_Tx")->isChecked());
+        QVERIFY(w->Label_PassWord->isHidden() && w->Text_PassWord->isHidden());
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    // A redisplay reads the whole area before it sets a control and writes
+    // nothing: an area of 0xFF shows empty codes, no list selection and every
+    // box ticked, and stays 0xFF however often the window redraws.
+    void redisplayWritesNothing()
+    {
+        fillArea(0xFF);
+        MemoryImage[Decode][DtmfLayout::IdControlByte] = 7;
+        const auto before = area();
+        DtmfEditorWindow *w = load();
+        for (TextBox *b : w->controls.codeBoxes)
+            QCOMPARE(b->text(), QString());
+        for (PickList *l : w->controls.lists) {
+            QCOMPARE(l->listIndex(), -1);
+            QCOMPARE(l->text(), QString());
+        }
+        for (QCheckBox *c : w->controls.checks)
+            QVERIFY(c->isChecked());
+        w->ShowDtmf();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(w, &activate);
+        QCOMPARE(area(), before);
+    }
+
+    void activationShowsAChangedImageAndKeepsTheRights()
+    {
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        Windows::show(QStringLiteral("other"));
+        QVERIFY(!host.active(w));
+        // A file brought other rights and an ID control that is off.
+        MemoryImage[Decode][0] = 0;
+        MemoryImage[Decode][1] = 0x15;
+        MemoryImage[Decode][2] = 0xEA;
+        const auto before = area();
+        host.area->setActiveSubWindow(Windows::frameOf(w));
+        QCOMPARE(rightsShown(w, "Check_M"), 0x15);
+        QCOMPARE(rightsShown(w, "Check_S"), 0x0A);
+        QVERIFY(!check(w, "Check_Ctrl_En")->isChecked());
+        QVERIFY(!box(w, "Text_MID")->isEnabled());
+        QVERIFY(!check(w, "Check_S(1)")->isEnabled());
+        QVERIFY(box(w, "Text_XC")->isEnabled());
+        // Back and forth again: the image stays as the file left it.
+        Windows::show(QStringLiteral("other"));
+        host.area->setActiveSubWindow(Windows::frameOf(w));
+        QCOMPARE(area(), before);
+    }
+
+    void focusLandsOnTheFirstCode()
+    {
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        QVERIFY(host.active(w));
+        QTRY_COMPARE(QApplication::focusWidget(), box(w, "Text_tx_Encode(0)"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box(w, "Text_tx_Encode(1)"));
+    }
+
+    void typingStoresTheCodeAndLeavingShowsItPacked()
+    {
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        TextBox *xc = box(w, "Text_XC");
+        QTest::mouseClick(xc, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), xc);
+        xc->selectAll();
+        // "e", space and Backspace are not code keys: nothing of them arrives.
+        QTest::keyClicks(xc, QStringLiteral("1a e#"));
+        QTest::keyClick(xc, Qt::Key_Backspace);
+        QCOMPARE(xc->text(), QStringLiteral("1a#"));
+        QCOMPARE(row(0x2A0), Bytes({1, 13, 12}) + Bytes(13, 0xFF));
+        QTest::mouseClick(box(w, "Text_JT"), Qt::LeftButton);
+        QCOMPARE(xc->text(), QStringLiteral("1A#"));
+        QCOMPARE(row(0x2A0), Bytes({1, 13, 12}) + Bytes(13, 0xFF));
+        // Delete removes the character after the caret; the field follows.
+        xc->setFocus();
+        xc->setCursorPosition(1);
+        QTest::keyClick(xc, Qt::Key_Delete);
+        QCOMPARE(row(0x2A0), Bytes({1, 12}) + Bytes(14, 0xFF));
+        QCOMPARE(row(0x2A1), Bytes({1, 10, 2}) + Bytes(13, 0xFF));  // monitor kept
+    }
+
+    // Sixteen characters at most, typed or pasted; the encode code 15 box
+    // never reaches the timing row after it.
+    void sixteenCharactersAtMost_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("typed") << "typed";
+        QTest::newRow("pasted with Ctrl+V") << "paste";
+        QTest::newRow("pasted at the end of 15") << "paste15";
+    }
+    void sixteenCharactersAtMost()
+    {
+        QFETCH(QString, how);
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        TextBox *b = box(w, "Text_tx_Encode(14)");
+        QTest::mouseClick(b, Qt::LeftButton);
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Delete);
+        const Bytes timing = row(DtmfLayout::EncodeSettingsRow);
+        const QString twenty = QStringLiteral("12345678901234567890");
+        if (how == QLatin1String("typed")) {
+            QTest::keyClicks(b, twenty);
+        } else {
+            if (how == QLatin1String("paste15"))
+                QTest::keyClicks(b, twenty.left(15));
+            QApplication::clipboard()->setText(QStringLiteral("dd dd"));
+            QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+            if (how == QLatin1String("paste"))
+                for (int k = 0; k < 4; ++k)
+                    QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+        }
+        QCOMPARE(b->text().size(), 16);
+        QCOMPARE(row(First + 14).size(), 16);
+        QVERIFY(!row(First + 14).contains(0xFF));
+        // Enter at 16 changes nothing either.
+        QTest::keyClick(b, Qt::Key_Return);
+        QCOMPARE(b->text().size(), 16);
+        QCOMPARE(row(DtmfLayout::EncodeSettingsRow), timing);
+        QTest::keyClick(b, Qt::Key_Tab);
+        QCOMPARE(b->text().size(), 16);
+    }
+
+    void listPicksStoreAndTypingDoesNot()
+    {
+        DtmfEditorWindow *w = load();
+        PickList *group = list(w, "Combo_Dec_qh");
+        group->setListIndex(5);  // a user's pick of "D"
+        QCOMPARE(int(MemoryImage[Decode][4]), 0);
+        group->setListIndex(0);
+        QCOMPARE(int(MemoryImage[Decode][4]), 11);
+        list(w, "Combo_Enc_ys2")->setListIndex(195);
+        QCOMPARE(int(MemoryImage[DtmfLayout::EncodeSettingsRow][1]), 195);
+        const auto before = area();
+        for (PickList *l : w->controls.lists)
+            QTest::keyClicks(l, QStringLiteral("5D#"));
+        QCOMPARE(area(), before);
+    }
+
+    void checkBoxesStoreTheirBits()
+    {
+        MemoryImage[Decode][3] = 1;
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        QTest::mouseClick(check(w, "Check_Tx"), Qt::LeftButton);
+        QCOMPARE(int(MemoryImage[Decode][3]), 3);
+        QTest::mouseClick(check(w, "Check_RX"), Qt::LeftButton);
+        QCOMPARE(int(MemoryImage[Decode][3]), 2);
+        QTest::mouseClick(check(w, "Check_S(4)"), Qt::LeftButton);
+        QCOMPARE(int(MemoryImage[Decode][2]), 3 | 16);
+        // The ID control off: the twelve ID controls disabled with their
+        // contents kept, the rights bytes untouched.
+        QTest::mouseClick(check(w, "Check_Ctrl_En"), Qt::LeftButton);
+        QCOMPARE(int(MemoryImage[Decode][0]), 0);
+        QCOMPARE(Bytes({MemoryImage[Decode][1], MemoryImage[Decode][2]}), Bytes({31, 19}));
+        for (QWidget *c : w->controls.idControlled)
+            QVERIFY2(!c->isEnabled(), qPrintable(c->objectName()));
+        QCOMPARE(box(w, "Text_MID")->text(), QStringLiteral("10001"));
+        QVERIFY(box(w, "Text_BJ")->isEnabled());
+        QTest::mouseClick(check(w, "Check_Ctrl_En"), Qt::LeftButton);
+        QCOMPARE(int(MemoryImage[Decode][0]), 1);
+        QVERIFY(box(w, "Text_MID")->isEnabled());
+    }
+
+    void clickIntoAnInactiveWindowEditsTheNewImage()
+    {
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        Windows::show(QStringLiteral("other"));
+        QVERIFY(!host.active(w));
+        // Meanwhile a file brought another alarm code.
+        StoreDtmfCodeString(QStringLiteral("999"), 0x2A2);
+        TextBox *bj = box(w, "Text_BJ");
+        QTest::mouseClick(bj, Qt::LeftButton);
+        QVERIFY(host.active(w));
+        QCOMPARE(bj->text(), QStringLiteral("999"));
+        QCOMPARE(QApplication::focusWidget(), bj);
+        QTest::keyClick(bj, Qt::Key_End);
+        QTest::keyClicks(bj, QStringLiteral("1"));
+        QCOMPARE(row(0x2A2), Bytes({9, 9, 9, 1}) + Bytes(12, 0xFF));
+    }
+
+    void clickThroughChangesNothing()
+    {
+        MdiHost host;
+        StoreDtmfCodeString(QStringLiteral("ab"), First + 3);  // stored as 13, 14
+        MemoryImage[Decode][4] = 5;                              // a digit as group code
+        const auto before = area();
+        DtmfEditorWindow *w = load();
+        for (TextBox *b : w->controls.codeBoxes)
+            QTest::mouseClick(b, Qt::LeftButton);
+        for (int k = 0; k < 40; ++k)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::mouseClick(box(w, "Text_XC"), Qt::LeftButton);
+        QCOMPARE(area(), before);
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    void defaultRebuildsTheArea()
+    {
+        fillArea(0x33);
+        MemoryImage[First - 1][0] = 0x42;
+        MemoryImage[First + DtmfLayout::RowCount][0] = 0x42;
+        DtmfEditorWindow *w = load();
+        w->Command_def->click();
+        const auto shown = area();
+        resetMemoryState();
+        BuildDtmfDefaults();
+        QCOMPARE(shown, area());
+        QCOMPARE(box(w, "Text_tx_Encode(0)")->text(), QStringLiteral("12345"));
+        QCOMPARE(list(w, "Combo_Dec_Res_Time")->text(), QStringLiteral("16000"));
+    }
+
+    void openSaveAndClose()
+    {
+        DtmfEditorWindow *w = load();
+        Windows::load(WindowName::Form_open_menu);
+        w->Command_open->click();
+        w->Command_save->click();
+        QVERIFY(Windows::isLoaded(WindowName::Form_open_chann));
+        QVERIFY(Windows::isLoaded(WindowName::Form_save_chann));
+        w->Command_close->click();
+        QVERIFY(!Windows::isLoaded(WindowName::frm_dtmf));
+        QVERIFY(!Windows::isLoaded(WindowName::Form_open_menu));
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    void refusalsWhileTheExchangeRuns_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Default") << 0 << "Command_def" << "Read-write operating with transceiver .";
+        QTest::newRow("Open") << 0 << "Command_open" << "Read-write operating with transceiver .";
+        QTest::newRow("Save zh") << -1 << "Command_save" << "正在与对讲机进行读写操作 ！";
+        QTest::newRow("Close") << 0 << "Command_close" << "Read-write operating with transceiver .";
+        QTest::newRow("closing otherwise") << 0 << "" << "Read-write operating，don't close the window.,";
+        QTest::newRow("closing otherwise zh") << -1 << "" << "正在进行读写操作,请勿关窗口 ！,";
+    }
+    void refusalsWhileTheExchangeRuns()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        DtmfEditorWindow *w = load();
+        fillArea(0x21);  // differs from the defaults Default would write
+        w->Command_read->click();
+        TestClock::advance(20);  // the handshake is on its way
+        QCOMPARE(w->session()->ReadBusy, qint16(-1));
+        const auto before = area();
+        LanguageFlag = qint16(language);
+        if (button.isEmpty())
+            QVERIFY(!Windows::unload(WindowName::frm_dtmf));
+        else
+            w->findChild<QPushButton *>(button)->click();
+        QCOMPARE(boxTexts(), QStringList{text});
+        QCOMPARE(MsgBoxRecorder::boxes().first().title,
+                 language ? QStringLiteral("操作提示") : QStringLiteral("Operate prompt"));
+        QCOMPARE(area(), before);
+        QVERIFY(Windows::isLoaded(WindowName::frm_dtmf));
+        QVERIFY(!Windows::isLoaded(WindowName::Form_open_chann));
+        QVERIFY(!Windows::isLoaded(WindowName::Form_save_chann));
+        QCOMPARE(w->session()->ReadBusy, qint16(-1));
+        // The read goes on to its end; then the window closes.
+        TestClock::advance(60000);
+        QCOMPARE(w->session()->ReadBusy, qint16(0));
+        QVERIFY(Windows::unload(WindowName::frm_dtmf));
+    }
+};
+
+QTEST_MAIN(TstDtmfWindow)
+#include "tst_dtmfwindow.moc"
