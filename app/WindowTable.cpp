@@ -12,6 +12,7 @@
 #include "shell/ModelSelectWindow.h"
 #include "shell/PortSetupWindow.h"
 #include "signalling/DtmfEditorWindow.h"
+#include "signalling/TwoToneEditorWindow.h"
 
 // Every window of the system by its name. Child windows live in the main
 // window's MDI area; the others are top-level and outlive it.
@@ -40,5 +41,6 @@ void defineWindows()
     // options
     // signalling
     Windows::define(WindowName::frm_dtmf, Kind::Child, [] { return new DtmfEditorWindow; });
+    Windows::define(WindowName::frm_2tone, Kind::Child, [] { return new TwoToneEditorWindow; });
     // alignment
 }

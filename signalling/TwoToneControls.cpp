@@ -71,6 +71,10 @@ QWidget *TwoToneControls::build(QWidget *window)
     Text_Encode->setObjectName(QStringLiteral("Text_Encode"));
     Text_Encode->setAccessibleName(QStringLiteral("MSF_Encode cell"));
     Text_Encode->hide();
+    Combo_Encode = new PickList(Frame_Encode);
+    Combo_Encode->setObjectName(QStringLiteral("Combo_Encode"));
+    Combo_Encode->setAccessibleName(QStringLiteral("MSF_Encode cell"));
+    Combo_Encode->hide();
     stack->addWidget(Frame_Encode, 0, 0);
 
     // Decode frame: the grid above, the tone boxes and the reset list below.
@@ -85,6 +89,10 @@ QWidget *TwoToneControls::build(QWidget *window)
     Combo_Decode->setObjectName(QStringLiteral("Combo_Decode"));
     Combo_Decode->setAccessibleName(QStringLiteral("MSF_Decode cell"));
     Combo_Decode->hide();
+    Text_Decode = new TextBox(Frame_Decode);
+    Text_Decode->setObjectName(QStringLiteral("Text_Decode"));
+    Text_Decode->setAccessibleName(QStringLiteral("MSF_Decode cell"));
+    Text_Decode->hide();
     Frame_Dec_xx = frame(Frame_Decode, "Frame_Dec_xx");
     auto *tones = new QGridLayout(Frame_Dec_xx);
     for (int k = 0; k < 4; ++k) {

@@ -25,9 +25,11 @@ struct TwoToneControls {
     QGroupBox *Frame_Encode = nullptr;
     FlexGrid *MSF_Encode = nullptr;
     TextBox *Text_Encode = nullptr;
+    PickList *Combo_Encode = nullptr;  // the in-cell editor's list: no encode cell opens it
     QGroupBox *Frame_Decode = nullptr;
     FlexGrid *MSF_Decode = nullptr;
     PickList *Combo_Decode = nullptr;
+    TextBox *Text_Decode = nullptr;    // the in-cell editor's text box: no decode cell opens it
     QGroupBox *Frame_Dec_xx = nullptr;
     std::array<TextBox *, 4> toneBoxes{};  // Text_A to Text_D
     std::array<PickList *, TwoToneTimingCount> timings{};  // in TwoToneTimings() order

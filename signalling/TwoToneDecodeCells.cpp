@@ -84,18 +84,6 @@ QStringList DecodeListItems(TwoToneDecodeColumn kind, const QStringList &respons
     return items;
 }
 
-int DecodeListPreselection(TwoToneDecodeColumn kind, int byte)
-{
-    switch (kind) {
-    case TwoToneDecodeColumn::Pair: return byte >= 0 && byte < 12 ? byte : -1;
-    case TwoToneDecodeColumn::Response:
-        return byte < 0 || byte >= 255 ? -1 : byte < 4 ? byte : 0;
-    case TwoToneDecodeColumn::Alert: return byte >= 1 && byte <= AlertCount ? byte - 1 : -1;
-    case TwoToneDecodeColumn::Code: break;
-    }
-    return -1;
-}
-
 int DecodePickByte(TwoToneDecodeColumn kind, int i)
 {
     switch (kind) {

@@ -2,7 +2,7 @@
 // The 2-tone decode grid's cells: column c (1-12) of row n (1-15) is byte
 // c - 1 of decode code n's entry bytes; each of the four entries is a tone
 // pair, a response and an alert. The cell texts a stored byte shows, the
-// in-cell list of each column, what a pick stores and where the list opens.
+// in-cell list of each column and what a pick stores.
 //
 // The alert byte holds the alert number 1-16: a pick of item "k" stores k,
 // the cell shows the byte's value, and the factory values 1-4 keep their
@@ -27,9 +27,6 @@ QString DecodeCellText(int n, int c, const QStringList &responses);
 
 // The items of the in-cell list of a column of this kind.
 QStringList DecodeListItems(TwoToneDecodeColumn kind, const QStringList &responses);
-// The item the list opens on for a stored byte: the item the cell shows,
-// -1 (no selection) when it shows none.
-int DecodeListPreselection(TwoToneDecodeColumn kind, int byte);
 // The byte a pick of item i stores; -1 for no item.
 int DecodePickByte(TwoToneDecodeColumn kind, int i);
 // Stores a pick of item i into cell (n, c); nothing for no item or a cell

@@ -32,8 +32,7 @@ const std::array<TwoToneTiming, TwoToneTimingCount> &TwoToneTimings()
 
 int TwoToneTimingShownIndex(const TwoToneTiming &list, int byte)
 {
-    const int last = int(list.items.size()) - 1;
-    return byte > last ? last : byte < 0 ? -1 : byte;
+    return byte >= 0 && byte < list.items.size() ? byte : -1;
 }
 
 void StoreTwoToneTiming(const TwoToneTiming &list, int i)

@@ -17,8 +17,8 @@ inline constexpr int TwoToneTimingCount = 4;
 // Combo_Enc_ys1, Combo_Enc_ys2, Combo_enc_ys3, Combo_Dec_Res_Time.
 const std::array<TwoToneTiming, TwoToneTimingCount> &TwoToneTimings();
 
-// The item a stored byte shows: the byte, or the last item for a byte past
-// the list (which the display stores back).
+// The item a stored byte shows: the byte, or -1 (no selection) for a byte
+// past the list; showing it stores nothing.
 int TwoToneTimingShownIndex(const TwoToneTiming &list, int byte);
 // Stores a pick of item i; nothing for i outside the list.
 void StoreTwoToneTiming(const TwoToneTiming &list, int i);

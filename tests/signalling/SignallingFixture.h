@@ -3,12 +3,14 @@
 // window defined (with stand-ins for the image file dialogs), helpers for
 // image rows and recorded message boxes, and an MDI area to show windows in.
 #include <QApplication>
+#include <QHeaderView>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
 
 #include "memory/MemoryImage.h"
+#include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
@@ -64,6 +66,25 @@ struct MdiHost {
     }
     bool active(QWidget *w) const { return area->activeSubWindow() == Windows::frameOf(w); }
 };
+
+// A user's click on cell (r, c) of a grid (scrolled into view first).
+inline void clickCell(FlexGrid *g, int r, int c)
+{
+    const QModelIndex idx = g->model()->index(r - g->fixedRows(), c - g->fixedCols());
+    g->scrollTo(idx);
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(idx).center());
+}
+
+// A click on the number of row r (the grid's fixed column).
+inline void clickRowNumber(FlexGrid *g, int r, bool twice = false)
+{
+    QHeaderView *h = g->verticalHeader();
+    const QPoint at(h->width() / 2, h->sectionViewportPosition(r - g->fixedRows())
+                                        + h->sectionSize(r - g->fixedRows()) / 2);
+    QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(h->viewport(), Qt::LeftButton, {}, at);
+}
 
 inline QList<int> row(int r)
 {

@@ -304,16 +304,15 @@ private slots:
 
     void factoryAlertsKeepTheirNumbers()
     {
-        // Code 15's entries hold alerts 4, 3, 2, 1; the list opens on that item
-        // and a pick of the same item stores the same byte.
+        // Code 15's entries hold alerts 4, 3, 2, 1; the cell shows that number,
+        // and a pick of the item with that text stores the same byte.
         BuildTwoToneDefaults();
         const QStringList items = DecodeListItems(TwoToneDecodeColumn::Alert, english());
         for (int entry = 0; entry < 4; ++entry) {
             const int c = 3 * entry + 3;
             const int byte = MemoryImage[0x2EE][c - 1];
             QCOMPARE(DecodeCellText(15, c, english()), QString::number(4 - entry));
-            const int item = DecodeListPreselection(TwoToneDecodeColumn::Alert, byte);
-            QCOMPARE(items[item], QString::number(4 - entry));
+            const int item = int(items.indexOf(QString::number(4 - entry)));
             QCOMPARE(DecodePickByte(TwoToneDecodeColumn::Alert, item), byte);
         }
     }
@@ -344,30 +343,8 @@ private slots:
         StoreDecodePick(4, column, item);
         QCOMPARE(int(MemoryImage[0x2E3][column - 1]), byte);
         QVERIFY(onlyChanged(0x2E3, {column - 1}));
-        QCOMPARE(DecodeListPreselection(kind, byte), item);
         // The cell then shows the picked item's text.
         QCOMPARE(DecodeCellText(4, column, english()), itemText);
-    }
-
-    void preselectionOfBytesWithoutAnItem_data()
-    {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("byte");
-        QTest::addColumn<int>("item");
-        QTest::newRow("pair 12") << 1 << 12 << -1;
-        QTest::newRow("pair 255") << 1 << 255 << -1;
-        QTest::newRow("response 4 as shown") << 2 << 4 << 0;
-        QTest::newRow("response 255") << 2 << 255 << -1;
-        QTest::newRow("alert 0") << 3 << 0 << -1;
-        QTest::newRow("alert 17") << 3 << 17 << -1;
-        QTest::newRow("alert 255") << 3 << 255 << -1;
-    }
-    void preselectionOfBytesWithoutAnItem()
-    {
-        QFETCH(int, column);
-        QFETCH(int, byte);
-        QFETCH(int, item);
-        QCOMPARE(DecodeListPreselection(DecodeColumnKind(column), byte), item);
     }
 
     void picksOutsideStoreNothing()
@@ -408,8 +385,9 @@ private slots:
         QCOMPARE(t.byte, byte);
         QCOMPARE(t.items.size(), count);
         QCOMPARE(t.items.last(), last);
-        // A byte past the list shows the last item.
-        QCOMPARE(TwoToneTimingShownIndex(t, 255), count - 1);
+        // A byte past the list (a corrupt or unprogrammed byte) shows no item.
+        QCOMPARE(TwoToneTimingShownIndex(t, 255), -1);
+        QCOMPARE(TwoToneTimingShownIndex(t, count), -1);
         QCOMPARE(TwoToneTimingShownIndex(t, count - 1), count - 1);
         QCOMPARE(TwoToneTimingShownIndex(t, 0), 0);
         markImage();
