@@ -86,11 +86,12 @@ TwoToneEditorWindow::TwoToneEditorWindow(QWidget *parent) : EditorWindow(parent)
                                         controls.Combo_Encode, m_encodeRules.get(), this);
     // The decode code is chosen before the list opens on the clicked cell.
     connect(controls.MSF_Decode, &FlexGrid::gridClick, this, &TwoToneEditorWindow::decodeCellClicked);
+    // A cell left is shown again while its list is still open on it.
+    connect(controls.MSF_Decode, &FlexGrid::leaveCell, this, &TwoToneEditorWindow::decodeCellLeft);
     m_decodeRules = std::make_unique<TwoToneDecodeRules>(controls.MSF_Decode,
                                                          [this] { return responses(); });
     m_decodeEditor = new GridCellEditor(controls.MSF_Decode, controls.Text_Decode,
                                         controls.Combo_Decode, m_decodeRules.get(), this);
-    connect(controls.MSF_Decode, &FlexGrid::leaveCell, this, &TwoToneEditorWindow::decodeCellLeft);
     connect(controls.MSF_Decode, &FlexGrid::gridDblClick, this,
             &TwoToneEditorWindow::decodeCodeDoubleClicked);
     controls.MSF_Decode->verticalHeader()->viewport()->installEventFilter(this);
@@ -209,12 +210,14 @@ void TwoToneEditorWindow::decodeCellClicked()
 
 void TwoToneEditorWindow::decodeCellLeft(int row, int col)
 {
-    // The screen only: the cell shows what is stored, and a response or an
-    // alert of an entry without a tone pair shows nothing.
+    // The screen only: a cell whose list was open shows what is stored, and
+    // a response or an alert of an entry without a tone pair shows nothing.
     if (row < 1 || row > CodeCount || col < 1 || col > 12)
         return;
-    const QStringList texts = responses();
-    QString text = DecodeCellText(row, col, texts);
+    const bool listed = m_decodeEditor && m_decodeEditor->isOpen() && m_decodeEditor->editRow() == row
+        && m_decodeEditor->editCol() == col;
+    QString text = listed ? DecodeCellText(row, col, responses())
+                          : controls.MSF_Decode->textMatrix(row, col);
     if (DecodeColumnKind(col) != TwoToneDecodeColumn::Pair
         && controls.MSF_Decode->textMatrix(row, DecodePairColumn(col)).isEmpty())
         text.clear();

@@ -316,6 +316,12 @@ private slots:
         QCOMPARE(w->CurrentDecodeCode, 1);
         QCOMPARE(tone(w, 0)->text(), QStringLiteral("1358.0"));
         QCOMPARE(area(), before);
+        // Moving through the row with the keys leaves it empty.
+        decodeGrid(w)->setFocus();
+        QTest::keyClick(decodeGrid(w), Qt::Key_Right);
+        QTest::keyClick(decodeGrid(w), Qt::Key_Right);
+        QCOMPARE(decodeGrid(w)->col(), 2);
+        QCOMPARE(decodeGrid(w)->textMatrix(2, 1), QString());
         w->ShowTwoTone();
         QCOMPARE(decodeGrid(w)->textMatrix(2, 1), QStringLiteral("A-B"));
     }
