@@ -3,15 +3,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "link/LinkSession.h"
 #include "link/LinkTexts.h"
 #include "memory/MemoryImage.h"
+#include "platform/CommControl.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/TextBox.h"
@@ -181,6 +184,35 @@ void EditorWindow::placeCentred(int widthTwips, int heightTwips)
     m_placement = QRect((client.width() - size.width()) / 2, (client.height() - size.height()) / 2,
                         size.width(), size.height());
     resize(size);
+}
+
+void EditorWindow::layOutWithButtonRow(QWidget *content,
+                                       std::initializer_list<QPushButton *> buttons)
+{
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(content, 1);
+    auto *row = new QHBoxLayout;
+    for (QPushButton *b : buttons)
+        row->addWidget(b);
+    row->addStretch(1);
+    row->addWidget(Label_PassWord);
+    row->addWidget(Text_PassWord);
+    column->addLayout(row);
+    auto *progress = new QHBoxLayout;
+    progress->addWidget(ProgressBar1, 2);
+    progress->addWidget(Label_tr_count, 1);
+    column->addLayout(progress);
+}
+
+bool EditorWindow::closeWindow(std::initializer_list<QLatin1String> alsoUnload)
+{
+    if (m_controls.MSC && m_controls.MSC->portOpen())
+        m_controls.MSC->setPortOpen(false);
+    if (!Windows::unload(objectName()))
+        return false;
+    for (QLatin1String name : alsoUnload)
+        Windows::unload(name);
+    return true;
 }
 
 void EditorWindow::showEvent(QShowEvent *event)

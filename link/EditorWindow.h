@@ -104,6 +104,15 @@ protected:
     void placeFromMainWindow(double designWidthTwips = 14500, double designHeightTwips = 9500);
     // A fixed size in twips, centred the same way.
     void placeCentred(int widthTwips, int heightTwips);
+    // A layout of the window: `content` above, the buttons in a row below it
+    // (the password label and box at the row's right end), the progress bar
+    // and the status label under them.
+    void layOutWithButtonRow(QWidget *content, std::initializer_list<QPushButton *> buttons);
+
+    // Closes the window as its Close button does: the port closed when it is
+    // open, the window unloaded, then the windows `alsoUnload`. False when
+    // the window refused to close.
+    bool closeWindow(std::initializer_list<QLatin1String> alsoUnload);
 
     // The busy refusal: the box (the exchange stands still while it is
     // open) and true while a transfer runs; false otherwise.

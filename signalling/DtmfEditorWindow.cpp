@@ -1,16 +1,13 @@
 #include "signalling/DtmfEditorWindow.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "link/LinkProfiles.h"
 #include "link/LinkSession.h"
 #include "memory/DtmfDefaults.h"
-#include "platform/CommControl.h"
 #include "platform/PickList.h"
 #include "platform/Screen.h"
 #include "platform/TextBox.h"
@@ -27,21 +24,8 @@ DtmfEditorWindow::DtmfEditorWindow(QWidget *parent) : EditorWindow(parent)
     Command_open = addButton("Command_open");
     Command_close = addButton("Command_close");
 
-    auto *column = new QVBoxLayout(this);
-    column->addWidget(frames, 1);
-    auto *buttons = new QHBoxLayout;
-    for (QWidget *w : {static_cast<QWidget *>(Command_read), static_cast<QWidget *>(Command_Write),
-                       static_cast<QWidget *>(Command_def), static_cast<QWidget *>(Command_save),
-                       static_cast<QWidget *>(Command_open), static_cast<QWidget *>(Command_close)})
-        buttons->addWidget(w);
-    buttons->addStretch(1);
-    buttons->addWidget(Label_PassWord);
-    buttons->addWidget(Text_PassWord);
-    column->addLayout(buttons);
-    auto *progress = new QHBoxLayout;
-    progress->addWidget(ProgressBar1, 2);
-    progress->addWidget(Label_tr_count, 1);
-    column->addLayout(progress);
+    layOutWithButtonRow(frames, {Command_read, Command_Write, Command_def, Command_save, Command_open,
+                                Command_close});
     Label_PassWord->hide();
     Text_PassWord->hide();
 
@@ -223,10 +207,5 @@ void DtmfEditorWindow::Command_close_Click()
 {
     if (refuseWhileBusy(DtmfTexts::Busy))
         return;
-    if (const LinkControls &c = linkControls(); c.MSC && c.MSC->portOpen())
-        c.MSC->setPortOpen(false);
-    if (!Windows::unload(objectName()))
-        return;
-    Windows::unload(WindowName::Form_open_menu);
-    Windows::unload(WindowName::Form_save_menu);
+    closeWindow({WindowName::Form_open_menu, WindowName::Form_save_menu});
 }
