@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "link/PasswordWindow.h"
 #include "link/ReadWindow.h"
 #include "link/WriteWindow.h"
 #include "channels/ChannelEditorWindow.h"
@@ -31,6 +32,7 @@ void defineWindows()
     // link
     Windows::define(QStringLiteral("Form_Comm_Read"), Kind::Child, [] { return new ReadWindow; });
     Windows::define(QStringLiteral("Form_Comm_Write"), Kind::Child, [] { return new WriteWindow; });
+    Windows::define(QStringLiteral("Form_Write_PassWord"), Kind::Child, [] { return new PasswordWindow; });
     // channels
     Windows::define(QStringLiteral("frm_chann"), Kind::Child, [] { return new ChannelEditorWindow; });
     // options

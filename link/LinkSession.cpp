@@ -37,26 +37,6 @@ void timerOff(VbTimer *t)
 }
 }
 
-LinkSettings LinkSettings::twoTone()
-{
-    LinkSettings s;
-    s.readBase = 0x2D00;
-    s.writeBase = 0x2D00;
-    s.readBlocks = 12;
-    s.writeRows = 48;
-    return s;
-}
-
-LinkSettings LinkSettings::fiveTone()
-{
-    LinkSettings s;
-    s.readBase = 0x2400;
-    s.writeBase = 0x2000;
-    s.readBlocks = 8;
-    s.writeRows = 96;
-    return s;
-}
-
 LinkSession::LinkSession(const LinkControls &controls, const LinkSettings &settings,
                          QObject *parent)
     : QObject(parent), m_controls(controls), m_settings(settings)
@@ -106,7 +86,7 @@ void LinkSession::startByButton(bool write)
         return;
     }
     if (m_settings.beforeStart)
-        m_settings.beforeStart();
+        m_settings.beforeStart(write);
     RetriesLeft = write ? m_settings.writeRetries : m_settings.readRetries;
     startExchange(write);
     if (PortErrorFlag == 0) {
@@ -326,6 +306,10 @@ void LinkSession::Timer3_Timer()
             StartWrite();
         else
             StartRead();
+        // The port could not be opened again (the device went away): the
+        // exchange ends here, and says so after the port box.
+        if (PortErrorFlag != 0)
+            reportPortLost();
         return;
     }
     reportFailure();
@@ -756,6 +740,17 @@ void LinkSession::reportFailure()
         setLabel(t.failureLabel);
     if (f & FailPanel2)
         SetMainPanel(2, t.failurePanel);
+    emit exchangeFailed();
+}
+
+void LinkSession::reportPortLost()
+{
+    const unsigned f = m_settings.failureReport;
+    if (m_controls.ProgressBar1)
+        m_controls.ProgressBar1->setValue(0);
+    setLabel(m_settings.texts.failureLabel);
+    if (f & FailPanel2)
+        SetMainPanel(2, m_settings.texts.failurePanel);
     emit exchangeFailed();
 }
 

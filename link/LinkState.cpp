@@ -7,6 +7,8 @@ qint16 PortErrorFlag = 0;
 std::array<quint8, 2> SessionBaseAddress{};
 std::array<qint16, 17> TypedPassword{};
 std::array<quint8, 17> PasswordBlockCopy{};
+std::array<qint16, 17> OldPassword{};
+std::array<qint16, 17> NewPassword{};
 qint16 RegionToggle = 0;
 CellGrid<ReplyRows, ReplyCols> ReadReplyBuffer{};
 CellGrid<ReplyRows, ReplyCols> NameReplyBuffer{};
@@ -30,6 +32,8 @@ void resetLinkState()
     SessionBaseAddress = {};
     TypedPassword = {};
     PasswordBlockCopy = {};
+    OldPassword = {};
+    NewPassword = {};
     RegionToggle = 0;
     for (auto &row : ReadReplyBuffer)
         row.fill(0);

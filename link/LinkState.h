@@ -20,6 +20,10 @@ extern std::array<quint8, 2> SessionBaseAddress;
 extern std::array<qint16, 17> TypedPassword;
 // Entries 0-15: the password block taken by the last exchange's handshake.
 extern std::array<quint8, 17> PasswordBlockCopy;
+// The password window's old and new password: entries 0-5 hold one-byte
+// character codes, left-aligned and filled up with blanks.
+extern std::array<qint16, 17> OldPassword;
+extern std::array<qint16, 17> NewPassword;
 // The channel editor's region of the frame in flight: 0 channels, -1 names.
 extern qint16 RegionToggle;
 

@@ -10,9 +10,12 @@
 #include "platform/StatusBar.h"
 #include "shell/LanguageTexts.h"
 #include "shell/MainMenus.h"
+#include "link/StartupIdentify.h"
 #include "shell/MainStartupLink.h"
+#include "shell/StatusPanelWidths.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -82,6 +85,8 @@ void MainWindow::formLoad()
                MsgIcon::Exclamation, QStringLiteral("Operate Prompt"));
 
     ProbeMainCommPort(this);
+    connect(MainLink(), &StartupIdentify::identified, this, &MainWindow::enableEditorMenus,
+            Qt::UniqueConnection);
 
     ChannelCount = 200;
     BuildSharedTables();
@@ -92,6 +97,34 @@ void MainWindow::formLoad()
 
     BuildFactoryImage();
     Windows::load(QStringLiteral("frm_chann"));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    // The bar's layout counts its panels once they are shown, and the window
+    // reaches the screen only after this event.
+    fitPanelsToScreen();
+    QMainWindow::showEvent(event);
+}
+
+// On a narrow screen the panels give up what the bar's own spacing needs, so
+// the window is never wider than the screen.
+void MainWindow::fitPanelsToScreen()
+{
+    const int excess = minimumSizeHint().width() - Screen::sizePixels().width();
+    if (excess <= 0)
+        return;
+    QList<int> widths;
+    for (int k = 1; k <= m_status->panelCount(); ++k)
+        widths << m_status->panelWidth(k);
+    widths = NarrowedPanelWidths(widths, excess);
+    for (int k = 1; k <= m_status->panelCount(); ++k)
+        m_status->setPanelWidth(k, widths[k - 1]);
+    // The bar and the window take their new minimum widths now, before the
+    // window is sized to the screen again.
+    QCoreApplication::sendPostedEvents(m_status, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
+    resize(Screen::sizePixels());
 }
 
 void MainWindow::formUnload()
@@ -228,4 +261,10 @@ void MainWindow::Toolbar1_ButtonClick(const QString &key)
             Windows::unload(QString::fromLatin1(w));
         shutDown();
     }
+}
+
+void MainWindow::enableEditorMenus()
+{
+    for (const char *name : {"sig_edit", "sys_edit", "chann_edit", "fm_chann_edit"})
+        menuEntry(QString::fromLatin1(name))->setEnabled(true);
 }
