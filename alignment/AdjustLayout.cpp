@@ -13,7 +13,7 @@ const std::array<const char *, AdjustBandCount> AdjustPowerGroupCaptions{
 const std::array<const char *, AdjustBandCount> AdjustSquelchGroupCaptions{
     " 130 - 179 MHZ", "200 - 270 MHZ", "400 - 480 MHZ", "350 - 390 MHZ"};
 const std::array<const char *, AdjustBandCount> AdjustRangeBandCaptions{
-    "VHF 130 - 179", "UHF0 200 - 270", "UHF1 400 - 480", "UHF2 350 - 390"};
+    "130 - 179", "200 - 270", "400 - 480", "350 - 390"};
 
 int AdjustTabForKey(const QString &key)
 {

@@ -41,16 +41,3 @@ void UnpackAdjustReplies(const CellGrid<ReplyRows, ReplyCols> &replies, AdjustGr
         }
     }
 }
-
-LinkTexts AdjustLinkTexts()
-{
-    LinkTexts t;
-    t.afterReadLabel = {"Read optional parameters in gear. ", "调整参数读出正常 ！"};
-    t.afterReadTitle = PromptTitleCap;
-    t.afterReadBox = {"Complete reading the data from transceiver.", "从对讲机中读取调整数据完毕 ！"};
-    t.afterWriteTitle = PromptTitleCap;
-    t.afterWriteBox = {"Complete writing optional parameters to the transceiver.", "调整参数写入完毕 ！"};
-    t.afterWriteLabel = {"Complete writing optional parameters ", "调整参数写入完毕 ！"};
-    t.failurePanel = {"Communication fault.", "联机故障 ！"};
-    return t;
-}

@@ -1,11 +1,9 @@
 #pragma once
-// The alignment editor's exchange with the radio, as far as it differs from
-// the other editors': no password block, an Ack in front of the first read
-// request, data taken from fixed places of each reply, a preamble frame
-// ahead of the 32 row frames of a write, its own texts, and the failure told
-// in the main window's status bar only.
+// The alignment editor's own parts of its exchange with the radio (the
+// settings are the link profile's alignment row): the preamble frame ahead
+// of the 32 row frames of a write, the rows sent from AdjustImage, which data
+// replies count, and the data taken from fixed places of each reply.
 #include "alignment/AdjustLayout.h"
-#include "link/LinkSettings.h"
 #include "link/LinkState.h"
 
 #include <QByteArray>
@@ -33,6 +31,3 @@ int AdjustReplyAddress(int replyRow);
 
 // Rows 0-31 of grid from reply rows 2-9, data bytes 5-68 of each.
 void UnpackAdjustReplies(const CellGrid<ReplyRows, ReplyCols> &replies, AdjustGrid &grid);
-
-// The texts of the exchange.
-LinkTexts AdjustLinkTexts();
