@@ -75,6 +75,22 @@ void AdjustEditorWindow::createControls()
     Label_PassWord->hide();
     Text_PassWord->hide();
 
+    // Tab order: the tabs, each frame's controls in reading order, then the
+    // buttons; hidden controls are passed over.
+    QList<QWidget *> order{TabStrip1};
+    for (const QList<TextBox *> &family : valueBoxes)
+        for (TextBox *box : family)
+            order << box;
+    for (int k = 0; k < AdjustDeviationListCount; ++k)
+        order << numericLists[k];
+    for (int b = 0; b < AdjustBandCount; ++b)
+        order << Text_Freq_L[b] << Text_Freq_H[b] << Check_Tx[b];
+    order << Text_user_PassWord << Text_Super_PassWord << numericLists[AdjustNumericListCount - 1]
+          << Combo_Range_Type << Check_Csh_Type << Command_read << Command_Write << Command_def
+          << Command_open << Command_save << Command_close;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     Timer4 = new VbTimer(this);
     Timer4->setObjectName(QStringLiteral("Timer4"));
     Timer4->setInterval(500);

@@ -126,6 +126,8 @@ void AdjustEditorWindow::loadForm()
     Frame_Sql->setVisible(false);
     Frame_Dev->setVisible(false);
     Frame_Other->setVisible(false);
+    // The first power box takes the focus when the window shows.
+    valueBoxes[0][0]->setFocus();
 }
 
 void AdjustEditorWindow::TabStrip1_Click(int index)
