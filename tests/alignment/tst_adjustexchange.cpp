@@ -45,6 +45,18 @@ QByteArray blockBytes()
     return b;
 }
 
+// Steps the clock until nothing is due, noting each new label and bar value.
+QStringList progressSeen(AdjustEditorWindow *w)
+{
+    QStringList seen;
+    for (int i = 0; i < 100000 && TestClock::step(); ++i) {
+        const QString now = QStringLiteral("%1|%2").arg(w->Label_tr_count->text()).arg(w->ProgressBar1->value());
+        if (seen.isEmpty() || seen.last() != now)
+            seen << now;
+    }
+    return seen;
+}
+
 QByteArray dataReply(int address, const QByteArray &data)
 {
     QByteArray r = QByteArray::fromHex("0658");
@@ -82,7 +94,10 @@ private slots:
         radio->setBandLimits(1, 144, 146);
         w->Command_read->click();
         QCOMPARE(w->Label_tr_count->text(), QStringLiteral("Connecting with transceiver. "));
-        TestClock::advance(20000);
+        const QStringList seen = progressSeen(w);
+        QCOMPARE(seen.mid(1, 3), (QStringList{"Reading 3 Data Block|33", "Reading 4 Data Block|44",
+                                              "Reading 5 Data Block|55"}));
+        QCOMPARE(seen.mid(7), (QStringList{"Reading 9 Data Block|100", "Read optional parameters in gear. |100"}));
 
         QList<QByteArray> expected{Handshake, Ack + request(0x3C00)};
         for (int k = 1; k < 8; ++k)
@@ -109,7 +124,11 @@ private slots:
             radio->clearRecord();
             MsgBoxRecorder::clear();
             w->Command_Write->click();
-            TestClock::advance(20000);
+            const QStringList seen = progressSeen(w);
+            QCOMPARE(seen.mid(1, 3), (QStringList{"Writing  -1  Data Block|0", "Writing  0  Data Block|3",
+                                                  "Writing  1  Data Block|6"}));
+            QCOMPARE(seen.mid(seen.size() - 2), (QStringList{"Writing  30  Data Block|96",
+                                                             "Complete writing optional parameters |96"}));
             const QList<QByteArray> frames = radio->frameBytes();
             QCOMPARE(frames.size(), 34);
             QCOMPARE(frames[0], Handshake);
