@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "alignment/AdjustEditorWindow.h"
 #include "link/PasswordWindow.h"
 #include "link/ReadWindow.h"
 #include "link/WriteWindow.h"
@@ -39,4 +40,5 @@ void defineWindows()
     // options
     // signalling
     // alignment
+    Windows::define(QStringLiteral("frm_Adj_Txp"), Kind::Child, [] { return new AdjustEditorWindow; });
 }
