@@ -3,6 +3,7 @@
 #include "link/ReadWindow.h"
 #include "link/WriteWindow.h"
 #include "channels/ChannelEditorWindow.h"
+#include "options/OptionEditorWindow.h"
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
 #include "shell/FileDialog.h"
@@ -34,6 +35,7 @@ void defineWindows()
     // channels
     Windows::define(QStringLiteral("frm_chann"), Kind::Child, [] { return new ChannelEditorWindow; });
     // options
+    Windows::define(QStringLiteral("frm_option"), Windows::Kind::Child, [] { return new OptionEditorWindow; });
     // signalling
     // alignment
 }

@@ -122,7 +122,7 @@ void EditorWindow::bindLink(LinkSession *session)
         if (prior)
             prior();
         else
-            m_session->UnpackReadBlocks();
+            m_session->unpackIntoImage();  // UnpackReadBlocks would call this hook again
     };
     connect(session, &LinkSession::readCompleted, this, &EditorWindow::rememberShown);
 }

@@ -44,6 +44,10 @@ public:
     void StartRead();
     void StartWrite();
     void UnpackReadBlocks();
+    // The engine's own unpacking, whatever the settings' unpack says: the
+    // reply rows into MemoryImage from row readBase / 16, then the show
+    // routine. A window's unpack that adds to the engine's calls this.
+    void unpackIntoImage();
 
     // The handlers of the timers and of the port's receive event.
     void Timer1_Timer();

@@ -36,6 +36,13 @@ const ListLabel ListLabels[FrequencyModeFrame::ListCount] = {
 };
 constexpr BiText FrequencyCaption{"Frequency", "当前频率"};
 
+// The lists below the frequency and the offset, two to a row.
+constexpr FrequencyModeFrame::ListRole LayoutOrder[] = {
+    FrequencyModeFrame::RxTone, FrequencyModeFrame::TxTone, FrequencyModeFrame::TxPower,
+    FrequencyModeFrame::Bandwidth, FrequencyModeFrame::ShiftDirection, FrequencyModeFrame::Step,
+    FrequencyModeFrame::OptionalSignal, FrequencyModeFrame::SignalCode,
+    FrequencyModeFrame::MuteRelation, FrequencyModeFrame::Scrambler};
+
 // The record byte of each setting list (-1 for the tone and offset lists).
 int settingOf(int role)
 {
@@ -121,10 +128,8 @@ void FrequencyModeFrame::layOut()
     grid->addWidget(labels[Offset], 0, 3);
     grid->addWidget(lists[Offset], 0, 4);
     grid->addWidget(unit(QStringLiteral("Offset")), 0, 5);
-    static const ListRole order[] = {RxTone, TxTone, TxPower, Bandwidth, ShiftDirection, Step,
-                                     OptionalSignal, SignalCode, MuteRelation, Scrambler};
     int k = 0;
-    for (ListRole role : order) {
+    for (ListRole role : LayoutOrder) {
         const int row = 1 + k / 2;
         const int col = (k % 2) * 3;
         grid->addWidget(labels[role], row, col);
@@ -233,9 +238,11 @@ void FrequencyModeFrame::Text_Freq_Change()
     if (m_refusing || Text_Freq->text().size() <= FrequencyTextMax)
         return;
     m_refusing = true;
+    m_committing = true;
     MsgBox(OptionTexts::FrequencyTooLong, MsgIcon::Exclamation, PromptTitle);
     Text_Freq->setText(QString());
     Text_Freq->setFocus();
+    m_committing = false;
     m_refusing = false;
 }
 
@@ -250,8 +257,10 @@ void FrequencyModeFrame::Text_Freq_LostFocus()
     }
     QString text = Text_Freq->text();
     if (CheckBandFrequency(TextToNumber(text)) == 255) {
+        m_committing = true;
         MsgBox(QString::fromUtf8(OptionTexts::FrequencyOutOfBand), MsgIcon::Exclamation,
                QString::fromUtf8(OptionTexts::ChineseTitle));
+        m_committing = false;
         Text_Freq->setFocus();
         text = outOfBandReplacement(r);
     }
@@ -259,4 +268,23 @@ void FrequencyModeFrame::Text_Freq_LostFocus()
     storeFrequency(r, f.digits);
     Text_Freq->setModified(false);  // committed: the box shows the stored frequency
     showRecord();
+}
+
+void FrequencyModeFrame::commitTyped()
+{
+    if (Text_Freq->isModified() && !m_committing)
+        Text_Freq_LostFocus();
+}
+
+void FrequencyModeFrame::dropTyped()
+{
+    Text_Freq->setModified(false);
+}
+
+QList<QWidget *> FrequencyModeFrame::tabOrder() const
+{
+    QList<QWidget *> order{Text_Freq, lists[Offset]};
+    for (ListRole role : LayoutOrder)
+        order << lists[size_t(role)];
+    return order;
 }

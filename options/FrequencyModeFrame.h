@@ -52,6 +52,16 @@ public:
     // The frequency box's change: more than nine characters are refused.
     void Text_Freq_Change();
 
+    // A frequency typed and not yet committed: commitTyped commits it as
+    // leaving the box does (before the image is saved or sent); dropTyped
+    // forgets it (the image was replaced).
+    void commitTyped();
+    void dropTyped();
+    // The frame's controls in the order Tab visits them.
+    QList<QWidget *> tabOrder() const;
+    // True while a warning of the frequency box is open.
+    bool committing() const { return m_committing; }
+
     TextBox *Text_Freq = nullptr;
     QLabel *Label_Freq = nullptr;
     std::array<PickList *, ListCount> lists{};
@@ -67,6 +77,7 @@ private:
 
     Side m_side;
     bool m_refusing = false;  // inside the too-long refusal
+    bool m_committing = false;
     QString m_shownFrequency;  // the frequency last shown, and its record
     int m_shownRecord = -1;
 };

@@ -202,7 +202,38 @@ void OptionPanel::Text_ANI_LostFocus()
     const AniProblem problem = CheckAniCode(Text_ANI->text());
     if (problem == AniProblem::None)
         return;
+    m_checkingAni = true;
     MsgBox(problem == AniProblem::Length ? OptionTexts::AniLength : OptionTexts::AniRange,
            MsgIcon::Exclamation, PromptTitleCap);
+    m_checkingAni = false;
     Text_ANI->setFocus();
+}
+
+void OptionPanel::commitOpenEdit()
+{
+    Frame_A->commitTyped();
+    Frame_B->commitTyped();
+}
+
+void OptionPanel::discardOpenEdit()
+{
+    Frame_A->dropTyped();
+    Frame_B->dropTyped();
+}
+
+bool OptionPanel::editing() const
+{
+    return m_checkingAni || Frame_A->committing() || Frame_B->committing();
+}
+
+QList<QWidget *> OptionPanel::tabOrder() const
+{
+    QList<QWidget *> order;
+    const auto boxes = OptionBoxes();
+    for (size_t i = 0; i < boxes.size(); ++i)
+        if (!boxes[i].hidden)
+            order << optionLists[i];
+    order << Frame_A->tabOrder() << Frame_B->tabOrder();
+    order << Text_ANI << Text_PttId_Begin << Text_PttId_End << Text_Model_Disp;
+    return order;
 }

@@ -48,10 +48,22 @@ public:
     TextBox *Text_Model_Disp = nullptr;
     QLabel *Label_Model_Disp = nullptr;
 
+    // The shown controls in the order Tab visits them: the option lists
+    // column by column, the two frames, the code boxes, the power-on text.
+    QList<QWidget *> tabOrder() const;
+
     // The ANI check when the box is left after an edit.
     void Text_ANI_LostFocus();
 
+    // The frequencies typed and not yet committed: committed (before the
+    // image is saved or sent) or dropped (the image was replaced).
+    void commitOpenEdit();
+    void discardOpenEdit();
+    // True while a warning of one of the boxes is open.
+    bool editing() const;
+
 private:
     TextBox *codeBox(const char *name, OptionField field);
+    bool m_checkingAni = false;
     void layOut();
 };
