@@ -75,6 +75,7 @@ FrequencyModeFrame::FrequencyModeFrame(Side side, QWidget *parent) : QGroupBox(p
     Text_Freq = new TextBox(this);
     Text_Freq->setObjectName(left ? QStringLiteral("Text_Freq_a") : QStringLiteral("Text_Freq_b"));
     Text_Freq->setKeyFilter([this](int key) { return frequencyKey(Text_Freq->text(), key); });
+    Text_Freq->setMinimumWidth(Text_Freq->fontMetrics().horizontalAdvance(QStringLiteral("000.00000")) + 12);
     Label_Freq = namedLabel(this, left ? QStringLiteral("Label_Freq_a") : QStringLiteral("Label_Freq_b"));
     Label_Freq->setBuddy(Text_Freq);
     connect(Text_Freq, &QLineEdit::textChanged, this, &FrequencyModeFrame::Text_Freq_Change);
@@ -84,6 +85,8 @@ FrequencyModeFrame::FrequencyModeFrame(Side side, QWidget *parent) : QGroupBox(p
     for (int role = 0; role < ListCount; ++role) {
         auto *list = new PickList(this);
         list->setObjectName(QString::fromLatin1(boxes[size_t(int(side) * int(ListCount) + role)].name));
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(role == Offset ? 9 : 5);
         lists[size_t(role)] = list;
         QLabel *label = namedLabel(this, QString::fromLatin1(left ? ListLabels[role].left
                                                                   : ListLabels[role].right));
@@ -112,8 +115,8 @@ void FrequencyModeFrame::layOut()
 {
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(6, 4, 6, 4);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(3);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
     const QString unitName = m_side == Left ? QStringLiteral("_a") : QStringLiteral("_b");
     auto unit = [&](const QString &what) {
         QLabel *l = namedLabel(this, QStringLiteral("Label_Mhz_") + what + unitName);
@@ -153,6 +156,9 @@ void FrequencyModeFrame::setCaptions()
     Label_Freq->setText(FrequencyCaption);
     for (int role = 0; role < ListCount; ++role)
         labels[size_t(role)]->setText(ListLabels[role].caption);
+    // Two-word captions take two lines rather than squeeze the lists.
+    for (QLabel *label : labels)
+        label->setWordWrap(label->text().contains(QLatin1Char(' ')) && label->sizeHint().width() > 80);
     Option_Select_First->setText(OptionTexts::SelectCaption[m_side == Left ? A : B]);
     Option_Select_Second->setText(OptionTexts::SelectCaption[m_side == Left ? C : D]);
 }

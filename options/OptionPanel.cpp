@@ -33,7 +33,7 @@ OptionList listOf(const char *name)
 }
 
 // The columns of label and list pairs the option lists stand in.
-constexpr int OptionColumns = 4;
+constexpr int OptionColumns = 3;
 } // namespace
 
 OptionPanel::OptionPanel(QWidget *parent) : QWidget(parent)
@@ -42,6 +42,9 @@ OptionPanel::OptionPanel(QWidget *parent) : QWidget(parent)
     for (const OptionBox &box : OptionBoxes()) {
         auto *list = new PickList(this);
         list->setObjectName(QString::fromLatin1(box.name));
+        // The lists give way to their captions; an open list shows its items whole.
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(5);
         QLabel *label = namedLabel(this, box.label);
         label->setBuddy(list);
         // The design caption, kept by the labels that have no English one.
@@ -100,7 +103,7 @@ void OptionPanel::layOut()
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(1);
     int shown = 0;
     for (const OptionBox &box : OptionBoxes())
         shown += box.hidden ? 0 : 1;
@@ -153,6 +156,8 @@ void OptionPanel::setCaptions()
     for (size_t i = 0; i < boxes.size(); ++i)
         if (LanguageFlag != 0 || boxes[i].englishCaption)
             optionLabels[i]->setText(boxes[i].caption);
+    for (QLabel *label : optionLabels)
+        label->setMinimumWidth(label->sizeHint().width());
     Frame_A->setCaptions();
     Frame_B->setCaptions();
     Frame_Pon_Msg->setTitle(OptionTexts::PowerOnFrame);
