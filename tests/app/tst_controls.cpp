@@ -47,7 +47,7 @@ private slots:
         for (const char *w : {"MDImain", "Form_open_chann", "Form_save_chann", "Form_open_adj",
                               "Form_save_adj", "Form_open_menu", "Form_save_menu", "Form_open_sig",
                               "Form_save_sig", "Form_type", "frmAbout", "Form_setup",
-                              "Form_Comm_Read", "Form_Comm_Write", "frm_chann"})
+                              "Form_Comm_Read", "Form_Comm_Write", "frm_chann", "frm_option"})
             QTest::newRow(w) << QString(w);
     }
     void controlsAreNamedAndLabelled()
