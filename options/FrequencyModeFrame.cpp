@@ -74,7 +74,14 @@ FrequencyModeFrame::FrequencyModeFrame(Side side, QWidget *parent) : QGroupBox(p
 
     Text_Freq = new TextBox(this);
     Text_Freq->setObjectName(left ? QStringLiteral("Text_Freq_a") : QStringLiteral("Text_Freq_b"));
-    Text_Freq->setKeyFilter([this](int key) { return frequencyKey(Text_Freq->text(), key); });
+    Text_Freq->setKeyFilter([this](int key) {
+        // A typed character replaces the selected text: the limit applies
+        // to what stays.
+        QString text = Text_Freq->text();
+        if (Text_Freq->hasSelectedText() && key != 8)
+            text.remove(Text_Freq->selectionStart(), Text_Freq->selectedText().size());
+        return frequencyKey(text, key);
+    });
     Text_Freq->setMinimumWidth(Text_Freq->fontMetrics().horizontalAdvance(QStringLiteral("000.00000")) + 12);
     Label_Freq = namedLabel(this, left ? QStringLiteral("Label_Freq_a") : QStringLiteral("Label_Freq_b"));
     Label_Freq->setBuddy(Text_Freq);
@@ -93,7 +100,10 @@ FrequencyModeFrame::FrequencyModeFrame(Side side, QWidget *parent) : QGroupBox(p
         label->setBuddy(list);
         labels[size_t(role)] = label;
         connect(list, &PickList::picked, this,
-                [this, role](int index) { storePick(ListRole(role), index); });
+                [this, role](int index) {
+                    storePick(ListRole(role), index);
+                    emit imageWritten();
+                });
     }
 
     Option_Select_First = new QRadioButton(this);
@@ -207,8 +217,7 @@ void FrequencyModeFrame::showRecord()
     const QString shown = frequencyText(r);
     // A frequency being typed stays while the stored one is the one it
     // started from; it is committed when the box loses the focus.
-    const bool typing = Text_Freq->hasFocus() && Text_Freq->isModified() && r == m_shownRecord
-        && shown == m_shownFrequency;
+    const bool typing = Text_Freq->isModified() && r == m_shownRecord && shown == m_shownFrequency;
     if (!typing) {
         const bool refusing = m_refusing;
         m_refusing = true;  // the shown text is never refused
@@ -272,6 +281,7 @@ void FrequencyModeFrame::Text_Freq_LostFocus()
     }
     const NormalisedFrequency f = normalise(TextToNumber(text));
     storeFrequency(r, f.digits);
+    emit imageWritten();
     Text_Freq->setModified(false);  // committed: the box shows the stored frequency
     showRecord();
 }
@@ -284,7 +294,10 @@ void FrequencyModeFrame::commitTyped()
 
 void FrequencyModeFrame::dropTyped()
 {
-    Text_Freq->setModified(false);
+    // Only a change of the frequency it started from makes a typed
+    // frequency stale; the display routine checks that again after a read.
+    if (record() != m_shownRecord || frequencyText(record()) != m_shownFrequency)
+        Text_Freq->setModified(false);
 }
 
 QList<QWidget *> FrequencyModeFrame::tabOrder() const

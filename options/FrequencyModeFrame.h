@@ -54,7 +54,8 @@ public:
 
     // A frequency typed and not yet committed: commitTyped commits it as
     // leaving the box does (before the image is saved or sent); dropTyped
-    // forgets it (the image was replaced).
+    // forgets it when the record's stored frequency is no longer the one
+    // the typing started from (the image was replaced).
     void commitTyped();
     void dropTyped();
     // The frame's controls in the order Tab visits them.
@@ -68,6 +69,10 @@ public:
     std::array<QLabel *, ListCount> labels{};
     QRadioButton *Option_Select_First = nullptr;   // A or B
     QRadioButton *Option_Select_Second = nullptr;  // C or D
+
+signals:
+    // A pick or a committed frequency went into the image.
+    void imageWritten();
 
 private:
     void storePick(ListRole role, int index);

@@ -49,6 +49,8 @@ OptionEditorWindow::OptionEditorWindow(QWidget *parent) : EditorWindow(parent)
     bindLink(LinkProfile::options());
     session()->settings().show = [this] { ShowOptions(); };
     watchRows(MemoryMap::OptionBlockRow, OptionAreaRows);
+    // The user's own edits are shown already: no redraw for them.
+    connect(panel, &OptionPanel::imageWritten, this, &OptionEditorWindow::rememberShown);
 
     connect(Command_def, &QPushButton::clicked, this, &OptionEditorWindow::Command_def_Click);
     connect(Command_save, &QPushButton::clicked, this, &OptionEditorWindow::Command_save_Click);

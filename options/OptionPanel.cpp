@@ -54,13 +54,18 @@ OptionPanel::OptionPanel(QWidget *parent) : QWidget(parent)
             label->hide();
         }
         const OptionField field = box.field;
-        connect(list, &PickList::picked, this, [field](int index) { StoreOptionPick(field, index); });
+        connect(list, &PickList::picked, this, [this, field](int index) {
+            StoreOptionPick(field, index);
+            emit imageWritten();
+        });
         optionLists.push_back(list);
         optionLabels.push_back(label);
     }
 
     Frame_A = new FrequencyModeFrame(FrequencyModeFrame::Left, this);
     Frame_B = new FrequencyModeFrame(FrequencyModeFrame::Right, this);
+    connect(Frame_A, &FrequencyModeFrame::imageWritten, this, &OptionPanel::imageWritten);
+    connect(Frame_B, &FrequencyModeFrame::imageWritten, this, &OptionPanel::imageWritten);
 
     Text_ANI = codeBox("Text_ANI", OptionField::Text_ANI);
     Text_PttId_Begin = codeBox("Text_PttId_Begin", OptionField::Text_PttId_Begin);
@@ -78,7 +83,10 @@ OptionPanel::OptionPanel(QWidget *parent) : QWidget(parent)
     Text_Model_Disp = new TextBox(Frame_Pon_Msg);
     Text_Model_Disp->setObjectName(QStringLiteral("Text_Model_Disp"));
     Text_Model_Disp->setKeyFilter([this](int key) { return PowerOnKey(Text_Model_Disp->text(), key); });
-    connect(Text_Model_Disp, &QLineEdit::textEdited, this, [](const QString &t) { StorePowerOnText(t); });
+    connect(Text_Model_Disp, &QLineEdit::textEdited, this, [this](const QString &t) {
+        StorePowerOnText(t);
+        emit imageWritten();
+    });
     Label_Model_Disp = namedLabel(Frame_Pon_Msg, "Label_Model_Disp");
     Label_Model_Disp->setBuddy(Text_Model_Disp);
 
@@ -91,7 +99,10 @@ TextBox *OptionPanel::codeBox(const char *name, OptionField field)
     box->setObjectName(QString::fromLatin1(name));
     box->setMaxLength(CodeLength);  // typed or pasted, a code never outgrows its row
     // Only the user's edits are stored; a redisplay puts the text in silently.
-    connect(box, &QLineEdit::textEdited, this, [field](const QString &t) { StoreCodeText(field, t); });
+    connect(box, &QLineEdit::textEdited, this, [this, field](const QString &t) {
+        StoreCodeText(field, t);
+        emit imageWritten();
+    });
     return box;
 }
 

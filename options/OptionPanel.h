@@ -62,6 +62,10 @@ public:
     // True while a warning of one of the boxes is open.
     bool editing() const;
 
+signals:
+    // An edit of the user's went into the image.
+    void imageWritten();
+
 private:
     TextBox *codeBox(const char *name, OptionField field);
     bool m_checkingAni = false;

@@ -55,6 +55,7 @@ private slots:
     void clickThroughChangesNoByte();
     void clickIntoInactiveWindowShowsTheImageFirst();
     void returnFromTopLevelWindowRedraws();
+    void typedFrequencyOutlivesOwnEditsAndRedraws();
     void defaultRestoresTheFactoryOptions();
     void refusalsWhileTransferRuns_data();
     void refusalsWhileTransferRuns();
@@ -241,6 +242,49 @@ void TstOptionWindow::returnFromTopLevelWindowRedraws()
     QApplication::setActiveWindow(&main->main);
     QVERIFY(QTest::qWaitForWindowActive(&main->main));
     QTRY_COMPARE(w->panel->Text_Model_Disp->text(), QStringLiteral("HITHERE"));
+}
+
+void TstOptionWindow::typedFrequencyOutlivesOwnEditsAndRedraws()
+{
+    OptionEditorWindow *w = loadShown();
+    PickList *sql = control<PickList>(w, "Combo_Sql");
+    TextBox *freq = w->panel->Frame_A->Text_Freq;
+    // A pick of the user's, then a frequency typed and the next list clicked:
+    // the frequency is committed, not dropped by a redraw.
+    sql->setFocus();
+    QTest::keyClick(sql, Qt::Key_Down);
+    QCOMPARE(MemoryImage[224][2], qint16(6));
+    QTest::mouseClick(freq, Qt::LeftButton);
+    freq->selectAll();
+    QTest::keyClicks(freq, QStringLiteral("145"));
+    QCOMPARE(freq->text(), QStringLiteral("145"));
+    QTest::mouseClick(control<PickList>(w, "Combo_tot"), Qt::LeftButton);
+    if (QWidget *popup = QApplication::activePopupWidget())
+        QTest::keyClick(popup, Qt::Key_Escape);
+    QCOMPARE(freq->text(), QStringLiteral("145.00000"));
+    QCOMPARE(MemoryImage[240][1], qint16(4));
+
+    // Typing, the focus goes to a top-level window that changes the image
+    // elsewhere, and comes back: the redraw shows the change and keeps what
+    // is being typed; leaving the box commits it.
+    QTest::mouseClick(freq, Qt::LeftButton);
+    freq->selectAll();
+    QTest::keyClicks(freq, QStringLiteral("150.5"));
+    DummyDialog dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    MemoryImage[224][2] = 2;
+    QApplication::setActiveWindow(&main->main);
+    QVERIFY(QTest::qWaitForWindowActive(&main->main));
+    QTRY_COMPARE(sql->text(), QStringLiteral("2"));
+    QCOMPARE(freq->text(), QStringLiteral("150.5"));
+    QTRY_VERIFY(freq->hasFocus());
+    QTest::keyClick(freq, Qt::Key_Tab);
+    QCOMPARE(freq->text(), QStringLiteral("150.50000"));
+    QCOMPARE(MemoryImage[240][2], qint16(0));
+    QCOMPARE(MemoryImage[240][3], qint16(5));
+    QCOMPARE(boxTexts(), QStringList());
 }
 
 void TstOptionWindow::defaultRestoresTheFactoryOptions()
