@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "link/Frames.h"
+#include "link/PasswordCodec.h"
+#include "link/PasswordTexts.h"
 #include "link/WholeRadioTexts.h"
 #include "link/WholeReadUnpack.h"
 #include "link/WriteWindow.h"
@@ -175,6 +178,37 @@ LinkSettings fiveTone()
     s.writeBase = MemoryMap::RowAddress(MemoryMap::FiveToneTableRow);
     s.readBlocks = 8;
     s.writeRows = 96;
+    return s;
+}
+
+LinkSettings password()
+{
+    namespace T = PasswordText;
+    LinkSettings s;
+    s.readBase = PasswordRules::BlockReadAddress;  // one block; the password block is its last row
+    s.writeBase = Frame::PasswordBlockAddress;
+    s.readBlocks = 1;
+    s.writeRows = 1;
+    s.readRetries = 0;
+    s.writeRetries = 0;    // no second attempt
+    s.retryDelayMs = 5000; // the wait between the reply time-out and the failure box
+    s.bytePerTick = true;
+    s.byteTickMs = 15;
+    s.ackIdentReply = false;
+    s.identAckPauseSteps = 0;
+    s.passwordStage = false;
+    s.identPanels = IdentPanels::None;
+    s.failureReport = FailBox;
+
+    LinkTexts &t = s.texts;
+    t.portOpenTitle = PromptTitle;
+    t.portOpen = LinkText::PortError;
+    t.failureTitle = PromptTitle;
+    t.failureBox = LinkText::FailConnect;
+    t.passwordRefusedTitle = PromptTitleCap;
+    t.passwordRefused = T::OldRefused;
+    t.afterWriteTitle = PromptTitleCap;
+    t.afterWriteBox = T::Success;
     return s;
 }
 

@@ -306,6 +306,10 @@ void LinkSession::Timer3_Timer()
             StartWrite();
         else
             StartRead();
+        // The port could not be opened again (the device went away): the
+        // exchange ends here, and says so after the port box.
+        if (PortErrorFlag != 0)
+            reportPortLost();
         return;
     }
     reportFailure();
@@ -739,6 +743,17 @@ void LinkSession::reportFailure()
     emit exchangeFailed();
 }
 
+void LinkSession::reportPortLost()
+{
+    const unsigned f = m_settings.failureReport;
+    if (m_controls.ProgressBar1)
+        m_controls.ProgressBar1->setValue(0);
+    setLabel(m_settings.texts.failureLabel);
+    if (f & FailPanel2)
+        SetMainPanel(2, m_settings.texts.failurePanel);
+    emit exchangeFailed();
+}
+
 void LinkSession::UnpackReadBlocks()
 {
     if (m_settings.unpack) {
@@ -755,12 +770,7 @@ void LinkSession::unpackIntoImage()
         if (b < 0 || b >= ReplyRows)
             break;
         const auto &reply = ReadReplyBuffer[b];
-        int p = 4;
-        for (int j = 0; j <= 5; ++j)
-            if (reply[j] == Frame::Data) {
-                p = j + 4;
-                break;
-            }
+        int p = ReplyDataStart(reply);
         for (int k = 0; k < 4; ++k, ++row, p += 16) {
             if (row < 0 || row >= ImageRows)
                 continue;

@@ -113,6 +113,9 @@ protected:
     virtual void dataReplyReceived(const quint8 *reply);
     // No retry left after the retry pause.
     virtual void reportFailure();
+    // A retry found the port gone: the bar to 0, the failure label and
+    // (where the window reports there) panel 2; the port box came first.
+    void reportPortLost();
 
     // Helpers for those steps.
     void queueFrame(const QByteArray &frame);  // into TransmitFrame, then StartSendTimer

@@ -197,15 +197,13 @@ void GridCellEditor::enterPressed()
 
 bool GridCellEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    // Tab in an in-cell editor goes to the grid, which moves on to the next
-    // cell (committing this one), instead of to the window's next button.
+    // Tab in an in-cell editor commits it and gives the focus back to the
+    // grid, instead of to the window's next button.
     if (event->type() == QEvent::KeyPress && isOpen()) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            hideEditor();
             m_grid->setFocus(Qt::TabFocusReason);
-            QKeyEvent forward(QEvent::KeyPress, key->key(), key->modifiers());
-            QCoreApplication::sendEvent(m_grid, &forward);
+            commitOpenEdit();
             return true;
         }
     }
