@@ -6,6 +6,7 @@
 #include "memory/MemoryImage.h"
 #include "memory/MemoryMap.h"
 #include "memory/ToneNames.h"
+#include "platform/TextBox.h"
 
 namespace FrequencyMode {
 
@@ -130,7 +131,7 @@ int frequencyKey(const QString &text, int key)
     const QString t = text.trimmed();
     if (key == u'.')
         return t.isEmpty() ? 0 : key;
-    if (key == 8)  // Backspace
+    if (key == TextBox::KeyBackspace)
         return key;
     if (key < u'0' || key > u'9')
         return 0;

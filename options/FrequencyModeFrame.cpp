@@ -78,7 +78,7 @@ FrequencyModeFrame::FrequencyModeFrame(Side side, QWidget *parent) : QGroupBox(p
         // A typed character replaces the selected text: the limit applies
         // to what stays.
         QString text = Text_Freq->text();
-        if (Text_Freq->hasSelectedText() && key != 8)
+        if (Text_Freq->hasSelectedText() && key != TextBox::KeyBackspace)
             text.remove(Text_Freq->selectionStart(), Text_Freq->selectedText().size());
         return frequencyKey(text, key);
     });

@@ -4,6 +4,7 @@
 #include "memory/MemoryImage.h"
 #include "memory/MemoryMap.h"
 #include "platform/ByteCodec.h"
+#include "platform/TextBox.h"
 
 namespace {
 // The first OptionValues entry of a code field, -1 when it is no code field.
@@ -87,7 +88,7 @@ QString PowerOnTextFromImage()
 
 int PowerOnKey(const QString &text, int key)
 {
-    if (key == 8)  // Backspace never lengthens the text
+    if (key == TextBox::KeyBackspace)  // never lengthens the text
         return key;
     if (key <= 0 || key > 0xFF)
         return 0;

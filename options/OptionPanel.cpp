@@ -204,10 +204,13 @@ void OptionPanel::ShowOptions()
     Text_ANI->setText(CodeTextFromValues(OptionField::Text_ANI));
     Text_PttId_Begin->setText(CodeTextFromValues(OptionField::Text_PttId_Begin));
     Text_PttId_End->setText(CodeTextFromValues(OptionField::Text_PttId_End));
-    Frame_A->showRecord();
-    Frame_B->showRecord();
+    ShowLeftFrequencyMode();
+    ShowRightFrequencyMode();
     Text_Model_Disp->setText(PowerOnTextFromImage());
 }
+
+void OptionPanel::ShowLeftFrequencyMode() { Frame_A->showRecord(); }
+void OptionPanel::ShowRightFrequencyMode() { Frame_B->showRecord(); }
 
 void OptionPanel::Text_ANI_LostFocus()
 {

@@ -30,6 +30,10 @@ public:
     // text. A stored value that is not an index of its list shows no selection.
     void ShowOptions();
 
+    // The display routines of the two frames: the record each shows now.
+    void ShowLeftFrequencyMode();
+    void ShowRightFrequencyMode();
+
     // The option lists and their labels, in the order of OptionBoxes().
     std::vector<PickList *> optionLists;
     std::vector<QLabel *> optionLabels;
