@@ -5,6 +5,7 @@
 #include "link/ReadWindow.h"
 #include "link/WriteWindow.h"
 #include "channels/ChannelEditorWindow.h"
+#include "options/OptionEditorWindow.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
@@ -38,6 +39,7 @@ void defineWindows()
     // channels
     Windows::define(WindowName::frm_chann, Kind::Child, [] { return new ChannelEditorWindow; });
     // options
+    Windows::define(WindowName::frm_option, Kind::Child, [] { return new OptionEditorWindow; });
     // signalling
     // alignment
     Windows::define(QStringLiteral("frm_Adj_Txp"), Kind::Child, [] { return new AdjustEditorWindow; });
