@@ -5,55 +5,17 @@
 #include "channels/ChannelRecord.h"
 #include "channels/ChannelRows.h"
 #include "link/Frames.h"
+#include "link/LinkProfiles.h"
 #include "link/LinkState.h"
 #include "memory/MemoryImage.h"
+#include "memory/MemoryMap.h"
 #include "platform/ByteCodec.h"
 #include "platform/FlexGrid.h"
 
 namespace {
-constexpr int NameRegionOffset = 0x1000;  // the names lie this far above the channels
-constexpr int NameImageRow = 256;
-
-int readBlocksFor(int channels)
-{
-    // Four channels a block, and one block more than they fill.
-    return int(std::floor(channels / 4.0 + 0.9)) + 1;
-}
-}
-
-LinkSettings ChannelLinkSettings()
-{
-    LinkSettings s;
-    s.readBase = 0x0000;
-    s.writeBase = 0x0000;
-    s.readBlocks = readBlocksFor(ChannelCount);
-    s.writeRows = ChannelCount;
-    s.readRetries = 3;
-    s.writeRetries = 1;
-    s.retryDelayMs = 1500;
-    s.identPanels = IdentPanels::ThreeBands;
-    s.firstReadBlock = 1;
-    s.readDoneBar100 = false;      // the last request left the bar at 100
-    s.readDoneLabelFirst = false;  // the label after the box
-    s.writeLabelOffset = -1;
-    s.failureReport = FailBox | FailPanel2;
-
-    LinkTexts &t = s.texts;
-    t.portOpenTitle = PromptTitle;
-    t.portOpen = {"Communication port is error, please setting right communication port . ！",
-                  "通讯端口打开错误，请正确设置通讯端口 ！"};
-    t.writeProgressBefore = {"Writeing  ", "正在写入  "};
-    t.writeProgressAfter = {"  Channel", "  信道"};
-    t.afterReadTitle = PromptTitle;
-    t.afterReadBox = {"Complete reading data from the transceiver.", "从对讲机中读取数据完毕 ！"};
-    t.afterReadLabel = {"Read Channel Data is Ok ！", "信道数据读出正常 ！"};
-    t.afterWriteTitle = PromptTitle;
-    t.afterWriteBox = {"Complete writing the data to transceiver.", "向对讲机写入数据完毕 ！"};
-    t.afterWriteLabel = {"Channel Data Writed ！", "信道数据写入完毕 ！"};
-    t.failureTitle = PromptTitle;
-    t.failureBox = {"Fail connect with transceiver.", "与对讲机联络失败 ！"};
-    t.failurePanel = {"Communication fault.", "联机故障 ！"};
-    return s;
+// The names lie this far above the channels.
+constexpr int NameRegionOffset = MemoryMap::RowAddress(MemoryMap::ChannelNameFirstRow);
+constexpr int NameImageRow = MemoryMap::ChannelNameFirstRow;
 }
 
 QString DecodeRawNameBytes(const quint8 *bytes)
@@ -78,11 +40,11 @@ QString DecodeRawNameBytes(const quint8 *bytes)
 }
 
 ChannelLinkSession::ChannelLinkSession(const LinkControls &controls, FlexGrid *grid, QObject *parent)
-    : LinkSession(controls, ChannelLinkSettings(), parent), m_grid(grid)
+    : LinkSession(controls, LinkProfile::channels(), parent), m_grid(grid)
 {
     LinkSettings &s = settings();
-    s.beforeStart = [this] {
-        settings().readBlocks = readBlocksFor(ChannelCount);
+    s.beforeStart = [this](bool) {
+        settings().readBlocks = ChannelReadBlocks(ChannelCount);
         settings().writeRows = ChannelCount;
     };
     s.started = [] { RegionToggle = 0; };
@@ -167,21 +129,13 @@ void ChannelLinkSession::dataReplyReceived(const quint8 *reply)
     showReadProgress();
 }
 
-int ChannelLinkSession::dataStart(const std::array<qint16, 71> &reply)
-{
-    for (int j = 0; j <= 5; ++j)
-        if (reply[j] == Frame::Data)
-            return j + 4;
-    return 4;
-}
-
 void ChannelLinkSession::UnpackChannelBlocks()
 {
     auto unpackRegion = [](const CellGrid<ReplyRows, ReplyCols> &buffer, int firstBlock, int firstRow) {
         int row = 0;
         for (int b = firstBlock; b < ReplyRows && row < ChannelCount; ++b) {
             const auto &reply = buffer[b];
-            int p = dataStart(reply);
+            int p = ReplyDataStart(reply);
             for (int k = 0; k < 4 && row < ChannelCount; ++k, ++row, p += 16) {
                 const int target = firstRow + row;
                 if (target >= ImageRows)
@@ -203,7 +157,7 @@ void ChannelLinkSession::UnpackReadNames()
     for (int b = 2; b <= ReadBlockCount + 1 && b < ReplyRows; ++b) {
         const auto &reply = NameReplyBuffer[b];
         // The address the radio echoed stands right after the reply's 'X'.
-        const int x = dataStart(reply) - 4;
+        const int x = ReplyDataStart(reply) - 4;
         const int page = (reply[x + 1] & 0xFF) - 0x10;
         if (page < 0 || page > 31)
             break;
@@ -219,7 +173,7 @@ void ChannelLinkSession::DecodeRawName(int block, int row, int dataOffset)
     if (!m_grid || block < 0 || block >= ReplyRows || dataOffset < 0 || dataOffset > 56)
         return;
     const auto &reply = NameReplyBuffer[block];
-    const int p = dataStart(reply) + dataOffset;
+    const int p = ReplyDataStart(reply) + dataOffset;
     quint8 bytes[8];
     for (int k = 0; k < 8; ++k)
         bytes[k] = p + k < ReplyCols ? quint8(reply[p + k] & 0xFF) : 0xFF;

@@ -8,6 +8,9 @@
 #include <array>
 #include <optional>
 
+#include "memory/MemoryMap.h"
+#include "memory/RecordField.h"
+
 namespace ChannelGrid {
 // Columns of the channel grid.
 enum Column {
@@ -36,9 +39,21 @@ inline const QString BandItem = QStringLiteral("VHF/UHF");
 inline constexpr int NameLength = 8;
 }
 
+// An option column of the channel grid and its bits in the channel record:
+// the field a pick of list item i stores i into, the field the cell text is
+// read from (its value is the list item shown; a value past the list shows
+// nothing, or the first item where unknownShowsFirst).
+struct ChannelOptionField {
+    int col;
+    RecordField stored;
+    RecordField shown;
+    bool unknownShowsFirst;
+};
+const std::array<ChannelOptionField, 9> &ChannelOptionFields();
+
 // Image rows of grid row r (1..ChannelCount).
 inline int ChannelRecordRow(int gridRow) { return gridRow - 1; }
-inline int ChannelNameRow(int gridRow) { return 256 + gridRow - 1; }
+inline int ChannelNameRow(int gridRow) { return MemoryMap::ChannelNameFirstRow + gridRow - 1; }
 
 // The texts of grid columns 1..14 of channel ch (index = column; 0 and 15
 // unused), or nothing when the channel is empty (byte 0 = 0xFF).
@@ -80,9 +95,13 @@ int ToneListPositionOfName(const QString &text);
 // Stores a ToneIndex in the receive (col 4) or transmit (col 5) tone bytes.
 void StoreToneWord(int ch, int col, int low, int high);
 
-// The name a user typed, as the channel keeps it: trimmed, characters with
-// no single-byte code removed, cut to 8 characters, in capitals, trimmed
-// again. refused is set when characters were removed or cut away.
-QString NormalizeChannelName(const QString &typed, bool *refused);
+// What became of a typed name: kept as typed (apart from blanks around and
+// capitals), cut to NameLength characters, or refused whole.
+enum class NameVerdict { Kept, Cut, Refused };
+// The name a user typed, as the channel keeps it: trimmed, letters a-z in
+// capitals, cut to 8 characters, trimmed again. A name that holds, after the
+// first trim, any character other than 0-9, A-Z, a-z and blank is refused:
+// the radio cannot show it, and the result is empty.
+QString NormalizeChannelName(const QString &typed, NameVerdict *verdict);
 // Name record bytes 0-7 := 0xFF, then each 0-9/A-Z of name at its position.
 void StoreChannelName(int ch, const QString &name);

@@ -1,6 +1,7 @@
 #include "link/StartupIdentify.h"
 
-#include <QAction>
+#include "link/LinkProfiles.h"
+
 #include <algorithm>
 
 #include "link/LinkState.h"
@@ -11,6 +12,7 @@ namespace {
 StartupIdentify *mainLink = nullptr;
 
 const BiText StatText{"Stat:", "状态:"};
+const BiText SimText{"S I M:", "序列号:"};
 const BiText FaultText{"Communication fault.", "联机故障 ！"};
 
 LinkControls ownControls(QObject *owner)
@@ -20,42 +22,11 @@ LinkControls ownControls(QObject *owner)
     return c;
 }
 
-void enableEditorMenus()
-{
-    QWidget *main = Windows::find(QStringLiteral("MDImain"));
-    if (!main)
-        return;
-    for (const char *name : {"sig_edit", "sys_edit", "chann_edit", "fm_chann_edit"})
-        for (QAction *a : main->findChildren<QAction *>(QLatin1String(name)))
-            a->setEnabled(true);
-}
 }
 
 StartupIdentify *MainLink()
 {
     return mainLink;
-}
-
-LinkSettings StartupIdentify::identifySettings()
-{
-    LinkSettings s;
-    s.readBase = 0x0000;
-    s.writeBase = 0x3E00;
-    s.readBlocks = 1;
-    s.writeRows = 12;
-    s.readRetries = 3;
-    s.writeRetries = 0;
-    s.retryDelayMs = 1500;
-    s.bytePerTick = true;
-    s.replyTimeoutMs = 5000;
-    s.byteTimeoutMs = 5000;
-    s.ackIdentReply = false;
-    s.identAckPauseSteps = 0;
-    s.passwordStage = false;
-    s.ackPasswordBlock = false;
-    s.passwordAckPauseSteps = 0;
-    s.failureReport = 0;
-    return s;
 }
 
 StartupIdentify::StartupIdentify(QObject *owner)
@@ -64,7 +35,7 @@ StartupIdentify::StartupIdentify(QObject *owner)
 }
 
 StartupIdentify::StartupIdentify(const LinkControls &controls, QObject *parent)
-    : LinkSession(controls, identifySettings(), parent)
+    : LinkSession(controls, LinkProfile::startupIdentify(), parent)
 {
     mainLink = this;
 }
@@ -104,8 +75,10 @@ void StartupIdentify::identReplyAccepted(IdentForm form)
     if (form == IdentForm::B)
         std::copy(ReceiveBuffer.begin() + 1, ReceiveBuffer.begin() + 52, ReceiveBuffer.begin());
     publishIdentification(parseIdentReply(ReceiveBuffer.data()));
-    enableEditorMenus();
+    // A failure reported earlier put its own label in panel 3.
+    SetMainPanel(3, SimText);
     finishExchange();
+    emit identified();
 }
 
 void StartupIdentify::reportFailure()
