@@ -11,6 +11,7 @@
 #include "shell/MainWindow.h"
 #include "shell/ModelSelectWindow.h"
 #include "shell/PortSetupWindow.h"
+#include "signalling/FiveToneWindow.h"
 
 // Every window of the system by its name. Child windows live in the main
 // window's MDI area; the others are top-level and outlive it.
@@ -38,5 +39,6 @@ void defineWindows()
     Windows::define(WindowName::frm_chann, Kind::Child, [] { return new ChannelEditorWindow; });
     // options
     // signalling
+    Windows::define(WindowName::frm_5tone, Kind::Child, [] { return new FiveToneWindow; });
     // alignment
 }
