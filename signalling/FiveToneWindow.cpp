@@ -619,7 +619,10 @@ void FiveToneWindow::LoadSignalFile()
 
 void FiveToneWindow::SaveSignalFile()
 {
+    // The file takes the grids' values: an open edit is committed and the
+    // grids show the image as it now is (it may have changed behind them).
     commitOpenEdit();
+    refresh();
     const SignalFileStatus status = SaveSignalFileImage(FilePath, signalFileSheet());
     if (!status.ok()) {
         MsgBox(T::SaveFailed.text() + QLatin1Char('\n') + SignalFileFaultText(status), MsgIcon::Exclamation,
