@@ -1,9 +1,11 @@
 #include "app/Application.h"
 
+#include "alignment/AdjustEditorWindow.h"
 #include "link/PasswordWindow.h"
 #include "link/ReadWindow.h"
 #include "link/WriteWindow.h"
 #include "channels/ChannelEditorWindow.h"
+#include "options/OptionEditorWindow.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
@@ -38,7 +40,9 @@ void defineWindows()
     // channels
     Windows::define(WindowName::frm_chann, Kind::Child, [] { return new ChannelEditorWindow; });
     // options
+    Windows::define(WindowName::frm_option, Kind::Child, [] { return new OptionEditorWindow; });
     // signalling
     Windows::define(WindowName::frm_5tone, Kind::Child, [] { return new FiveToneWindow; });
     // alignment
+    Windows::define(QStringLiteral("frm_Adj_Txp"), Kind::Child, [] { return new AdjustEditorWindow; });
 }

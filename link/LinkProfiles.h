@@ -12,7 +12,9 @@ LinkSettings wholeWrite();       // Form_Comm_Write
 LinkSettings channels();         // frm_chann: channels and names alternating
 LinkSettings twoTone();          // frm_2tone, the engine's canonical exchange
 LinkSettings fiveTone();         // frm_5tone
+LinkSettings alignment();        // frm_Adj_Txp: no password stage, a preamble ahead of a write
 LinkSettings password();         // Form_Write_PassWord (its link is PasswordSession)
+LinkSettings options();          // frm_option: the option area, 0x0E00-0x0FFF
 }
 
 // 64-byte blocks the channel exchange reads per region for `channels`
