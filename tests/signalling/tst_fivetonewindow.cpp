@@ -455,6 +455,26 @@ private slots:
         QVERIFY(!w->Check_Decode_HJ[0]->isChecked());
     }
 
+    // A load while the window's write runs would send a mix of two images.
+    void loadRefusedWhileTransferRuns()
+    {
+        QTemporaryDir dir;
+        FiveToneWindow *w = load();
+        FilePath = dir.filePath("a.sig");
+        FileRequestSave = -1;
+        TestClock::advance(500);
+        MemoryImage[encodeRow(2)][0] = 9;
+        const auto before = MemoryImage;
+        MsgBoxRecorder::clear();
+        w->Command_Write->click();
+        FileRequestOpen = -1;
+        TestClock::advance(500);
+        QCOMPARE(w->session()->WriteBusy, qint16(-1));
+        QCOMPARE(FileRequestOpen, qint16(0));
+        QCOMPARE(boxTexts(), QStringList{"Read-write operating with transceiver ."});
+        QVERIFY(MemoryImage == before);
+    }
+
     void badSignalFileChangesNothing()
     {
         QTemporaryDir dir;
