@@ -13,6 +13,7 @@
 #include "shell/MainWindow.h"
 #include "shell/ModelSelectWindow.h"
 #include "shell/PortSetupWindow.h"
+#include "signalling/FiveToneWindow.h"
 
 // Every window of the system by its name. Child windows live in the main
 // window's MDI area; the others are top-level and outlive it.
@@ -41,6 +42,7 @@ void defineWindows()
     // options
     Windows::define(WindowName::frm_option, Kind::Child, [] { return new OptionEditorWindow; });
     // signalling
+    Windows::define(WindowName::frm_5tone, Kind::Child, [] { return new FiveToneWindow; });
     // alignment
     Windows::define(QStringLiteral("frm_Adj_Txp"), Kind::Child, [] { return new AdjustEditorWindow; });
 }
