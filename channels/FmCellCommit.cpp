@@ -26,6 +26,8 @@ bool commitFrequency(FlexGrid &grid, int row, const QString &typed)
     }
     if (c.outcome == FmFrequencyCommit::OutOfRange)
         warn(FmTexts::OutOfRange, FmTexts::OutOfRangeTitle);
+    // The name cell shows what the record held; should it hold anything the
+    // record cannot take, the frequency is still stored, without a name.
     const QString name = TrimSpaces(grid.textMatrix(row, ColName));
     if (!PackFmRecord(row - 1, c.mhz, name) && !PackFmRecord(row - 1, c.mhz, QString()))
         return false;
