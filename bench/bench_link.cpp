@@ -4,6 +4,7 @@
 // the real serial control and real timers. Prints the elapsed time, the floor
 // (every byte's time on the line plus the 15 ms send timer per frame), their
 // ratio, and the longest time the event loop went without turning.
+#include "link/LinkProfiles.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -153,9 +154,9 @@ int main(int argc, char *argv[])
     setMainStatusBar(&status);
 
     std::printf("bench_link: exchanges at 9600 baud over a pseudo-terminal\n");
-    report("2-tone read", run(LinkSettings::twoTone(), false));
-    report("2-tone write", run(LinkSettings::twoTone(), true));
-    LinkSettings big = LinkSettings::twoTone();
+    report("2-tone read", run(LinkProfile::twoTone(), false));
+    report("2-tone write", run(LinkProfile::twoTone(), true));
+    LinkSettings big = LinkProfile::twoTone();
     big.readBase = 0x0000;
     big.readBlocks = 200;
     report("200-block read", run(big, false));

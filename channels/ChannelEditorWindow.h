@@ -3,35 +3,25 @@
 // MSF_Chann, edited in place; Read and Write through the window's own
 // exchange; Clear, Default, Open, Save and Close. The window keeps no data:
 // it shows MemoryImage and redraws from it whenever it is activated.
-#include <QRect>
+#include <memory>
 
-#include "link/LinkControls.h"
-#include "platform/Language.h"
-#include "platform/Windows.h"
+#include "link/EditorWindow.h"
 
-class ChannelGridEditor;
+class ChannelCellRules;
 class ChannelLinkSession;
 class FlexGrid;
+class GridCellEditor;
 class PickList;
-class QLabel;
-class QProgressBar;
-class QPushButton;
-class TextBox;
 
-class ChannelEditorWindow : public Form
+class ChannelEditorWindow : public EditorWindow
 {
     Q_OBJECT
 public:
     explicit ChannelEditorWindow(QWidget *parent = nullptr);
     ~ChannelEditorWindow() override;
 
-    void formLoad() override;
-    bool queryUnload() override;
-    void formUnload() override;
-    void formActivate() override;
-
     // Every row redrawn from MemoryImage; leaves the current cell on the
-    // last channel row, column 0.
+    // last channel row, column 0. An open edit is dropped.
     void ShowChannels();
 
     void Command_def_Click();
@@ -41,42 +31,33 @@ public:
     void Command_close_Click();
 
     // True while a read or a write of this window runs.
-    bool transferRunning() const;
+    bool transferRunning() const { return transferBusy(); }
 
-    ChannelLinkSession *session() const { return m_session; }
-    ChannelGridEditor *editor() const { return m_editor; }
+    ChannelLinkSession *channelSession() const;
+    GridCellEditor *editor() const { return m_editor; }
+
+    void commitOpenEdit() override;
+    void discardOpenEdit() override;
 
     FlexGrid *MSF_Chann = nullptr;
     TextBox *Text_Edit = nullptr;
     PickList *Combo_edit = nullptr;
-    QPushButton *Command_read = nullptr;
-    QPushButton *Command_Write = nullptr;
     QPushButton *Command_Clear = nullptr;
     QPushButton *Command_def = nullptr;
     QPushButton *Command_save = nullptr;
     QPushButton *Command_open = nullptr;
     QPushButton *Command_close = nullptr;
-    QLabel *Label_PassWord = nullptr;
-    TextBox *Text_PassWord = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QLabel *Label_tr_count = nullptr;
 
 protected:
-    bool event(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void loadForm() override;
+    void showImage() override { ShowChannels(); }
+    void redisplay() override;
+    bool editing() const override;
+    BiText unloadBusyText() const override;
 
 private:
-    // A busy refusal: the exchange stands still while its box is open.
-    void busyBox(const BiText &text);
-    void setCaptions();
     void layOut();
-    quint64 shownImageHash() const;
-    void rememberShownImage();
 
-    LinkControls m_controls;
-    ChannelLinkSession *m_session = nullptr;
-    ChannelGridEditor *m_editor = nullptr;
-    QRect m_placement;
-    quint64 m_shownHash = 0;
-    bool m_redrawing = false;
+    std::unique_ptr<ChannelCellRules> m_rules;
+    GridCellEditor *m_editor = nullptr;
 };

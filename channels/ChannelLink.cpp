@@ -5,55 +5,17 @@
 #include "channels/ChannelRecord.h"
 #include "channels/ChannelRows.h"
 #include "link/Frames.h"
+#include "link/LinkProfiles.h"
 #include "link/LinkState.h"
 #include "memory/MemoryImage.h"
+#include "memory/MemoryMap.h"
 #include "platform/ByteCodec.h"
 #include "platform/FlexGrid.h"
 
 namespace {
-constexpr int NameRegionOffset = 0x1000;  // the names lie this far above the channels
-constexpr int NameImageRow = 256;
-
-int readBlocksFor(int channels)
-{
-    // Four channels a block, and one block more than they fill.
-    return int(std::floor(channels / 4.0 + 0.9)) + 1;
-}
-}
-
-LinkSettings ChannelLinkSettings()
-{
-    LinkSettings s;
-    s.readBase = 0x0000;
-    s.writeBase = 0x0000;
-    s.readBlocks = readBlocksFor(ChannelCount);
-    s.writeRows = ChannelCount;
-    s.readRetries = 3;
-    s.writeRetries = 1;
-    s.retryDelayMs = 1500;
-    s.identPanels = IdentPanels::ThreeBands;
-    s.firstReadBlock = 1;
-    s.readDoneBar100 = false;      // the last request left the bar at 100
-    s.readDoneLabelFirst = false;  // the label after the box
-    s.writeLabelOffset = -1;
-    s.failureReport = FailBox | FailPanel2;
-
-    LinkTexts &t = s.texts;
-    t.portOpenTitle = PromptTitle;
-    t.portOpen = {"Communication port is error, please setting right communication port . ！",
-                  "通讯端口打开错误，请正确设置通讯端口 ！"};
-    t.writeProgressBefore = {"Writeing  ", "正在写入  "};
-    t.writeProgressAfter = {"  Channel", "  信道"};
-    t.afterReadTitle = PromptTitle;
-    t.afterReadBox = {"Complete reading data from the transceiver.", "从对讲机中读取数据完毕 ！"};
-    t.afterReadLabel = {"Read Channel Data is Ok ！", "信道数据读出正常 ！"};
-    t.afterWriteTitle = PromptTitle;
-    t.afterWriteBox = {"Complete writing the data to transceiver.", "向对讲机写入数据完毕 ！"};
-    t.afterWriteLabel = {"Channel Data Writed ！", "信道数据写入完毕 ！"};
-    t.failureTitle = PromptTitle;
-    t.failureBox = {"Fail connect with transceiver.", "与对讲机联络失败 ！"};
-    t.failurePanel = {"Communication fault.", "联机故障 ！"};
-    return s;
+// The names lie this far above the channels.
+constexpr int NameRegionOffset = MemoryMap::RowAddress(MemoryMap::ChannelNameFirstRow);
+constexpr int NameImageRow = MemoryMap::ChannelNameFirstRow;
 }
 
 QString DecodeRawNameBytes(const quint8 *bytes)
@@ -78,11 +40,11 @@ QString DecodeRawNameBytes(const quint8 *bytes)
 }
 
 ChannelLinkSession::ChannelLinkSession(const LinkControls &controls, FlexGrid *grid, QObject *parent)
-    : LinkSession(controls, ChannelLinkSettings(), parent), m_grid(grid)
+    : LinkSession(controls, LinkProfile::channels(), parent), m_grid(grid)
 {
     LinkSettings &s = settings();
-    s.beforeStart = [this] {
-        settings().readBlocks = readBlocksFor(ChannelCount);
+    s.beforeStart = [this](bool) {
+        settings().readBlocks = ChannelReadBlocks(ChannelCount);
         settings().writeRows = ChannelCount;
     };
     s.started = [] { RegionToggle = 0; };

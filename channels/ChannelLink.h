@@ -13,10 +13,6 @@
 
 class FlexGrid;
 
-// The window's exchange settings (read 51 blocks per region, write 200
-// channels, 3 read retries, 1 write retry, 1500 ms retry delay, its texts).
-LinkSettings ChannelLinkSettings();
-
 // The text of 8 raw name bytes as the exchange shows them after a read:
 // 0-9 their digit, 17-37 "A"-"U", 48-250 the character of that byte, 251
 // "+", 253 "-", anything else nothing; empty when the first byte is 0xFF.

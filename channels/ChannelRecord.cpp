@@ -4,6 +4,7 @@
 
 #include "memory/FrequencyCodec.h"
 #include "memory/MemoryImage.h"
+#include "memory/MemoryMap.h"
 #include "memory/ToneNames.h"
 #include "platform/ByteCodec.h"
 #include "platform/NumberText.h"
@@ -62,6 +63,24 @@ const QStringList &optionItems(int col)
 }
 }
 
+const std::array<ChannelOptionField, 9> &ChannelOptionFields()
+{
+    static const std::array<ChannelOptionField, 9> fields{{
+        // The power is read from bits 0-2 although a pick writes bits 0-1
+        // only, and any value but 1 shows as HIGH.
+        {ColPower, {14, 0x03, 0}, {14, 0x07, 0}, true},
+        {ColBandwidth, {15, 0x01, 6}, {15, 0x01, 6}, false},
+        {ColPttId, {15, 0x03, 0}, {15, 0x03, 0}, false},
+        {ColBusyLock, {15, 0x01, 3}, {15, 0x01, 3}, false},
+        {ColScanAdd, {15, 0x01, 2}, {15, 0x01, 2}, false},
+        {ColSigCode, {12, 0x0F, 0}, {12, 0x0F, 0}, false},  // codes 1-15 as 0-14
+        {ColOptSignal, {13, 0x0F, 0}, {13, 0x0F, 0}, false},
+        {ColMuteMode, {13, 0x0F, 4}, {13, 0x0F, 4}, false},
+        {ColScrambler, {14, 0x0F, 4}, {14, 0x0F, 4}, false},
+    }};
+    return fields;
+}
+
 QString ToneWordText(int low, int high, bool keepBlanks)
 {
     low &= 0xFF;
@@ -94,26 +113,20 @@ std::optional<std::array<QString, 16>> ChannelCellTexts(int ch)
         t[ColTxTone] = ToneWordText(b[10], b[11], false);
     }
     t[ColBand] = BandText;
-    const int code = b[12] & 0x0F;
-    t[ColSigCode] = code <= 14 ? QString::number(code + 1) : QString();
-    const int opt = b[13] & 0x0F;
-    t[ColOptSignal] = opt <= 3 ? optionItems(ColOptSignal).at(opt) : QString();
-    const int mute = b[13] >> 4;
-    t[ColMuteMode] = mute <= 2 ? optionItems(ColMuteMode).at(mute) : QString();
-    const int scr = b[14] >> 4;
-    t[ColScrambler] = scr <= 1 ? optionItems(ColScrambler).at(scr) : QString();
-    // The power is read from bits 0-2 although a pick writes bits 0-1 only.
-    t[ColPower] = (b[14] & 7) == 1 ? QStringLiteral("LOW") : QStringLiteral("HIGH");
-    t[ColPttId] = optionItems(ColPttId).at(b[15] & 3);
-    t[ColScanAdd] = (b[15] & 0x04) ? QStringLiteral("ON") : QStringLiteral("OFF");
-    t[ColBusyLock] = (b[15] & 0x08) ? QStringLiteral("ON") : QStringLiteral("OFF");
-    t[ColBandwidth] = (b[15] & 0x40) ? QStringLiteral("N") : QStringLiteral("W");
+    for (const ChannelOptionField &f : ChannelOptionFields()) {
+        const QStringList &items = optionItems(f.col);
+        const int v = f.shown.read(ch);
+        if (v >= 0 && v < items.size())
+            t[f.col] = items.at(v);
+        else
+            t[f.col] = f.unknownShowsFirst ? items.at(0) : QString();
+    }
     return t;
 }
 
 QString ChannelNameText(int ch)
 {
-    const int row = 256 + ch;
+    const int row = MemoryMap::ChannelNameFirstRow + ch;
     if (byteAt(row, 0) == 0xFF)
         return QString();
     QString name;
@@ -130,7 +143,7 @@ void EraseChannelRecords(int ch)
 {
     for (int k = 0; k < 16; ++k) {
         setByte(ch, k, 0xFF);
-        setByte(256 + ch, k, 0xFF);
+        setByte(MemoryMap::ChannelNameFirstRow + ch, k, 0xFF);
     }
 }
 
@@ -140,7 +153,7 @@ void WriteNewChannelOptions(int ch)
         setByte(ch, k, 0);
     setByte(ch, 15, 4);
     for (int k = 0; k < 16; ++k)
-        setByte(256 + ch, k, 0xFF);
+        setByte(MemoryMap::ChannelNameFirstRow + ch, k, 0xFF);
 }
 
 const std::array<QString, 12> &NewChannelCellTexts()
@@ -199,16 +212,11 @@ void StoreChannelListPick(int ch, int col, int i)
         }
         return;
     }
-    case ColPower: setByte(ch, 14, (byteAt(ch, 14) & 0xFC) + i); return;
-    case ColBandwidth: setByte(ch, 15, (byteAt(ch, 15) & ~0x40) | (i ? 0x40 : 0)); return;
-    case ColPttId: setByte(ch, 15, (byteAt(ch, 15) & 0xFC) + i); return;
-    case ColBusyLock: setByte(ch, 15, (byteAt(ch, 15) & 0xF7) + 8 * i); return;
-    case ColScanAdd: setByte(ch, 15, (byteAt(ch, 15) & ~0x04) | (i > 0 ? 0x04 : 0)); return;
-    case ColSigCode: setByte(ch, 12, (byteAt(ch, 12) & 0xF0) + i); return;
-    case ColOptSignal: setByte(ch, 13, (byteAt(ch, 13) & 0xF0) + i); return;
-    case ColMuteMode: setByte(ch, 13, (byteAt(ch, 13) & 0x0F) + 16 * i); return;
-    case ColScrambler: setByte(ch, 14, (byteAt(ch, 14) & 0x0F) + 16 * i); return;
-    default: return;
+    default:
+        for (const ChannelOptionField &f : ChannelOptionFields())
+            if (f.col == col)
+                f.stored.write(ch, i);
+        return;
     }
 }
 
@@ -265,7 +273,7 @@ QString NormalizeChannelName(const QString &typed, bool *refused)
 
 void StoreChannelName(int ch, const QString &name)
 {
-    const int row = 256 + ch;
+    const int row = MemoryMap::ChannelNameFirstRow + ch;
     for (int k = 0; k < NameLength; ++k)
         setByte(row, k, 0xFF);
     for (int k = 0; k < NameLength && k < name.size(); ++k) {

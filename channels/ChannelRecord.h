@@ -8,6 +8,9 @@
 #include <array>
 #include <optional>
 
+#include "memory/MemoryMap.h"
+#include "memory/RecordField.h"
+
 namespace ChannelGrid {
 // Columns of the channel grid.
 enum Column {
@@ -36,9 +39,21 @@ inline const QString BandItem = QStringLiteral("VHF/UHF");
 inline constexpr int NameLength = 8;
 }
 
+// An option column of the channel grid and its bits in the channel record:
+// the field a pick of list item i stores i into, the field the cell text is
+// read from (its value is the list item shown; a value past the list shows
+// nothing, or the first item where unknownShowsFirst).
+struct ChannelOptionField {
+    int col;
+    RecordField stored;
+    RecordField shown;
+    bool unknownShowsFirst;
+};
+const std::array<ChannelOptionField, 9> &ChannelOptionFields();
+
 // Image rows of grid row r (1..ChannelCount).
 inline int ChannelRecordRow(int gridRow) { return gridRow - 1; }
-inline int ChannelNameRow(int gridRow) { return 256 + gridRow - 1; }
+inline int ChannelNameRow(int gridRow) { return MemoryMap::ChannelNameFirstRow + gridRow - 1; }
 
 // The texts of grid columns 1..14 of channel ch (index = column; 0 and 15
 // unused), or nothing when the channel is empty (byte 0 = 0xFF).

@@ -37,26 +37,6 @@ void timerOff(VbTimer *t)
 }
 }
 
-LinkSettings LinkSettings::twoTone()
-{
-    LinkSettings s;
-    s.readBase = 0x2D00;
-    s.writeBase = 0x2D00;
-    s.readBlocks = 12;
-    s.writeRows = 48;
-    return s;
-}
-
-LinkSettings LinkSettings::fiveTone()
-{
-    LinkSettings s;
-    s.readBase = 0x2400;
-    s.writeBase = 0x2000;
-    s.readBlocks = 8;
-    s.writeRows = 96;
-    return s;
-}
-
 LinkSession::LinkSession(const LinkControls &controls, const LinkSettings &settings,
                          QObject *parent)
     : QObject(parent), m_controls(controls), m_settings(settings)
@@ -106,7 +86,7 @@ void LinkSession::startByButton(bool write)
         return;
     }
     if (m_settings.beforeStart)
-        m_settings.beforeStart();
+        m_settings.beforeStart(write);
     RetriesLeft = write ? m_settings.writeRetries : m_settings.readRetries;
     startExchange(write);
     if (PortErrorFlag == 0) {

@@ -7,16 +7,17 @@
 #include <array>
 #include <functional>
 
+#include "link/LinkTexts.h"
 #include "platform/Language.h"
 
 // The texts of an exchange; the defaults are those of the 2-tone and 5-tone
 // editors. A progress label is its two parts around the decimal number.
 struct LinkTexts {
     BiText portOpenTitle = PromptTitleCap;
-    BiText portOpen{"Communication Port Open Error ！", "通讯端口打开错误，请正确设置通讯端口 ！"};
+    BiText portOpen = LinkText::PortOpen;
     BiText busyTitle = PromptTitle;
-    BiText busy{"Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！"};
-    BiText connecting{"Connecting with transceiver. ", "正在与对讲机联络 ！"};
+    BiText busy = LinkText::Busy;
+    BiText connecting = LinkText::Connecting;
     BiText readProgressBefore{"Reading ", "正在读取 "};
     BiText readProgressAfter{" Data Block", " 数据块"};
     BiText writeProgressBefore{"Writing  ", "正在写入  "};
@@ -29,9 +30,9 @@ struct LinkTexts {
                          "向对讲机写入信令参数完毕 ！"};
     BiText afterWriteLabel{"Complete Written Signal parameters ", "信令参数写入完毕 ！"};
     BiText failureTitle = PromptTitle;
-    BiText failureBox{"Fail connect with transceiver.", "与对讲机联络失败 ！"};
-    BiText failureLabel{"Communication fault.", "与对讲机通讯故障 ！"};
-    BiText failurePanel{"Communication fault.", "联机故障 ！"};  // main window's panel 2
+    BiText failureBox = LinkText::FailConnect;
+    BiText failureLabel = LinkText::CommFault;
+    BiText failurePanel = LinkText::CommFaultPanel;  // main window's panel 2
     BiText passwordRefusedTitle = PromptTitleCap;
     BiText passwordRefused{"PassWord Error, Reading Stop", "读写数据命令字错误，禁止读出"};
 };
@@ -89,8 +90,9 @@ struct LinkSettings {
     int writeLabelOffset = -1;          // write label number = BlockNumber + offset
 
     // The window's routines. Empty ones take the engine's own behaviour.
-    // Runs in the Read/Write click after the busy test, before the start.
-    std::function<void()> beforeStart;
+    // Runs in the Read/Write click after the busy test, before the start;
+    // write: the Write button.
+    std::function<void(bool write)> beforeStart;
     // Runs in the Read/Write click when the port opened, before the bar shows.
     std::function<void()> started;
     // The first write frame instead of row 0 (then BlockNumber starts at 0).
@@ -107,8 +109,4 @@ struct LinkSettings {
 
     unsigned failureReport = FailBox | FailBarZero | FailLabel;
     LinkTexts texts;
-
-    // The 2-tone and 5-tone editors' exchanges (without their show routines).
-    static LinkSettings twoTone();
-    static LinkSettings fiveTone();
 };

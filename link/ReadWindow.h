@@ -5,11 +5,6 @@
 #include "link/LinkSettings.h"
 #include "link/TransferWindow.h"
 
-// The read window's exchange: 200 blocks from 0x0000 after a repeated first
-// request that carries an Ack, no Ack after the password block, progress
-// counted before the block number advances, the bar left at 99, the box
-// before the status line, and the window's own texts and unpacking.
-LinkSettings WholeReadSettings();
 
 class ReadWindow : public TransferWindow
 {

@@ -1,5 +1,7 @@
 #include "link/StartupIdentify.h"
 
+#include "link/LinkProfiles.h"
+
 #include <QAction>
 #include <algorithm>
 
@@ -36,35 +38,13 @@ StartupIdentify *MainLink()
     return mainLink;
 }
 
-LinkSettings StartupIdentify::identifySettings()
-{
-    LinkSettings s;
-    s.readBase = 0x0000;
-    s.writeBase = 0x3E00;
-    s.readBlocks = 1;
-    s.writeRows = 12;
-    s.readRetries = 3;
-    s.writeRetries = 0;
-    s.retryDelayMs = 1500;
-    s.bytePerTick = true;
-    s.replyTimeoutMs = 5000;
-    s.byteTimeoutMs = 5000;
-    s.ackIdentReply = false;
-    s.identAckPauseSteps = 0;
-    s.passwordStage = false;
-    s.ackPasswordBlock = false;
-    s.passwordAckPauseSteps = 0;
-    s.failureReport = 0;
-    return s;
-}
-
 StartupIdentify::StartupIdentify(QObject *owner)
     : StartupIdentify(ownControls(owner), owner)
 {
 }
 
 StartupIdentify::StartupIdentify(const LinkControls &controls, QObject *parent)
-    : LinkSession(controls, identifySettings(), parent)
+    : LinkSession(controls, LinkProfile::startupIdentify(), parent)
 {
     mainLink = this;
 }

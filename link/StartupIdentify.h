@@ -18,7 +18,6 @@ public:
     StartupIdentify(const LinkControls &controls, QObject *parent);
     ~StartupIdentify() override;
 
-    static LinkSettings identifySettings();
 
     // Opens MSC on CommPortNumber as OpenCommPort does, showing nothing;
     // PortErrorFlag tells the result.

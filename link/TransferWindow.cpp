@@ -27,19 +27,6 @@ QSize mainWindowSize()
 }
 }
 
-void SetWholeRadioSharedTexts(LinkTexts &t)
-{
-    namespace T = WholeRadioText;
-    t.portOpenTitle = PromptTitle;
-    t.portOpen = T::PortError;
-    t.busyTitle = PromptTitle;
-    t.busy = T::Busy;
-    t.connecting = T::Connecting;
-    t.failureTitle = PromptTitle;
-    t.failureBox = T::FailBox;
-    t.failureLabel = T::FailLabel;
-}
-
 TransferWindow::TransferWindow(const QString &startName, const QString &passwordDesign,
                                const Captions &captions, QWidget *parent)
     : Form(parent), m_captions(captions)

@@ -17,11 +17,6 @@ class QPushButton;
 class TextBox;
 class VbTimer;
 
-// Fills the texts the whole-radio read and write share: the port and busy
-// refusals, the connecting line and the failure report, each box under the
-// prompt title. The progress and completion texts are each window's own.
-void SetWholeRadioSharedTexts(LinkTexts &texts);
-
 class TransferWindow : public Form
 {
     Q_OBJECT

@@ -8,16 +8,8 @@ namespace WholeRadioText {
 inline constexpr BiText Cancel{"Cancel", "取消"};
 inline constexpr BiText Help{"Help", "帮助"};
 inline constexpr BiText PassWord{"PassWord", "读写密码"};
-inline constexpr BiText PortError{
-    "Communication port is error, please setting right communication port . ！",
-    "通讯端口打开错误，请正确设置通讯端口 ！"};
-inline constexpr BiText Busy{"Read-write operating with transceiver .",
-                             "正在与对讲机进行读写操作 ！"};
 inline constexpr BiText CancelBusy{"Read-write operating，don't close the window. ,",
                                    "正在进行读写操作,请勿关窗口 ！,"};
-inline constexpr BiText Connecting{"Connecting with transceiver. ", "正在与对讲机联络 ！"};
-inline constexpr BiText FailBox{"Fail connect with transceiver.", "与对讲机联络失败 ！"};
-inline constexpr BiText FailLabel{"Communication fault.", "与对讲机通讯故障 ！"};
 
 // The read window.
 inline constexpr BiText ReadCaption{"Read Data From Radio", "从对讲机读取数据"};

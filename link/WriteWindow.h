@@ -7,11 +7,6 @@
 
 inline constexpr int WholeWriteRows = 784;
 
-// The write window's exchange: 784 rows from 0x0000, one attempt only, the
-// failure report 5000 ms after the reply time-out (bar hidden and the label
-// emptied before its box), a short pause after the identification's Ack,
-// the row label counting n itself, and the window's own texts.
-LinkSettings WholeWriteSettings();
 
 class WriteWindow : public TransferWindow
 {

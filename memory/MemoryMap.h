@@ -15,6 +15,9 @@ inline constexpr int TwoToneAreaRow = 720;      // 0x2D00 (48 rows)
 inline constexpr int FmAreaRow = 768;           // 16 FM records, 0x3000
 inline constexpr int LastImageRow = 1024;       // 0x4000
 
+// The radio address of an image row's first byte.
+constexpr int RowAddress(int row) { return row * 16; }
+
 inline constexpr int DtmfPage = 0x29;
 inline constexpr int TwoTonePage = 0x2D;
 inline constexpr int TwoToneDecodeTonePage = 47; // decode tones of code n in row 751 + n

@@ -1,9 +1,10 @@
 #include "shell/FileDialog.h"
 
+#include "link/EditorWindow.h"
 #include "platform/MessageBox.h"
 #include "shell/FileDialogLists.h"
 #include "shell/FileDialogName.h"
-#include "shell/FileState.h"
+#include "platform/FileState.h"
 #include "shell/ImageFile.h"
 
 #include <QDir>
@@ -158,8 +159,12 @@ void FileDialog::okAction(const QString &name)
         // A load or save that failed keeps the dialog open for another try.
         if (!ReadImageFile(folder, name))
             return;
+        // The image was replaced: edits still open belong to the old one.
+        EditorWindow::discardAllOpenEdits();
         break;
     case FileDialogRole::SaveImage:
+        // What the editors show is what is saved.
+        EditorWindow::commitAllOpenEdits();
         if (!WriteImageFile(folder, name))
             return;
         break;

@@ -4,7 +4,7 @@
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberFile.h"
-#include "shell/FileState.h"
+#include "platform/FileState.h"
 
 #include <QBuffer>
 #include <QFile>

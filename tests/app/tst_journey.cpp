@@ -17,7 +17,7 @@
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
-#include "shell/FileState.h"
+#include "platform/FileState.h"
 #include "shell/ImageFile.h"
 #include "shell/MainWindow.h"
 #include "support/FakeCommControl.h"

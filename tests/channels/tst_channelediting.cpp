@@ -125,7 +125,7 @@ void TstChannelEditing::typedReceiveFrequencyOnNewRow()
         // The transmit cell's text box is open now.
         QVERIFY(w->Text_Edit->isVisible());
         QCOMPARE(w->MSF_Chann->col(), int(ColTxFreq));
-        QCOMPARE(w->editor()->EditCol, int(ColTxFreq));
+        QCOMPARE(w->editor()->editCol(), int(ColTxFreq));
     }
     leave(w);
     QCOMPARE(freqBytes(NewCh, 0), freq);
@@ -253,7 +253,7 @@ void TstChannelEditing::enterInBlankTransmitCellGoesToNextRow()
     QCOMPARE(w->MSF_Chann->row(), next);
     QCOMPARE(w->MSF_Chann->col(), int(ColBand));
     QVERIFY(w->Combo_edit->isVisible());
-    QCOMPARE(w->editor()->EditRow, next);
+    QCOMPARE(w->editor()->editRow(), next);
 }
 
 void TstChannelEditing::typedTones_data()
@@ -561,7 +561,7 @@ void TstChannelEditing::scrollingHidesTheTextBoxButKeepsTheEdit()
     type(w, QStringLiteral("xy"));
     w->MSF_Chann->showRow(200);
     QVERIFY(!w->Text_Edit->isVisible());
-    QCOMPARE(w->editor()->openEditor(), ChannelGridEditor::OpenEditor::Text);
+    QCOMPARE(w->editor()->openKind(), CellEditorSpec::Text);
     leave(w);
     QCOMPARE(row(256).mid(0, 3), Bytes({'X', 'Y', 0xFF}));
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("XY"));
@@ -571,12 +571,14 @@ void TstChannelEditing::pickInListLeftOpenGoesToItsOwnCell()
 {
     ChannelEditorWindow *w = load();
     clickCell(w, NewRow, ColBand);
-    // A cell that opens no editor: the band list stays where it was.
+    // A cell that opens no editor: the band list closes with the cell it
+    // was opened on, and keys go to the grid, never to another row's list.
     clickCell(w, 150, ColRxTone);
-    QVERIFY(w->Combo_edit->isVisible());
-    QCOMPARE(w->editor()->EditRow, 150);
-    QTest::keyClick(w->Combo_edit, Qt::Key_Down);
-    QCOMPARE(w->MSF_Chann->textMatrix(NewRow, ColBand), QStringLiteral("VHF/UHF"));
+    QVERIFY(!w->Combo_edit->isVisible());
+    QCOMPARE(w->editor()->editRow(), 150);
+    QCOMPARE(w->focusWidget(), w->MSF_Chann);
+    QTest::keyClick(w->MSF_Chann, Qt::Key_Down);
+    QCOMPARE(w->MSF_Chann->textMatrix(NewRow, ColBand), QString());
     QCOMPARE(w->MSF_Chann->textMatrix(150, ColBand), QString());
     QCOMPARE(row(149), Bytes(16, 0xFF));
 }

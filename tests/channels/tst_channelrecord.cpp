@@ -68,6 +68,7 @@ private slots:
     void substituteText();
     void completedText_data();
     void completedText();
+    void optionFieldsNeverOverlap();
 };
 
 void TstChannelRecord::init()
@@ -297,6 +298,23 @@ void TstChannelRecord::completedText()
     QFETCH(QString, typed);
     QFETCH(QString, text);
     QCOMPARE(CompletedFrequencyText(typed), text);
+}
+
+void TstChannelRecord::optionFieldsNeverOverlap()
+{
+    // The option columns share bytes 12-15: a pick in one must never change
+    // another's bits, nor the frequency or tone bytes.
+    const auto &fields = ChannelOptionFields();
+    for (size_t a = 0; a < fields.size(); ++a) {
+        QVERIFY2(fields[a].stored.offset >= 12 && fields[a].stored.offset <= 15,
+                 qPrintable(QString::number(fields[a].col)));
+        for (size_t b = a + 1; b < fields.size(); ++b)
+            QVERIFY2(!FieldsOverlap(fields[a].stored, fields[b].stored),
+                     qPrintable(QStringLiteral("columns %1 and %2").arg(fields[a].col).arg(fields[b].col)));
+    }
+    // Every list item fits its field, so a pick never spills into a neighbour.
+    for (const ChannelOptionField &f : fields)
+        QVERIFY(ChannelListItems(f.col).size() - 1 <= f.stored.mask);
 }
 
 QTEST_MAIN(TstChannelRecord)

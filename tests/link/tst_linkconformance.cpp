@@ -1,6 +1,7 @@
 // The exchange engine and the start-up identification against the rules
 // they share with the user: while one of an exchange's message boxes is
 // open, that exchange stands still.
+#include "link/LinkProfiles.h"
 #include <QAction>
 #include <QtTest>
 #include <memory>
@@ -71,7 +72,7 @@ private slots:
         QFETCH(bool, writing);
         QFETCH(int, openAtMs);
         radio->options().replyDelayMs = 3;
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         QSignalSpy read(host.session, &LinkSession::readCompleted);
         QSignalSpy written(host.session, &LinkSession::writeCompleted);
         QSignalSpy failed(host.session, &LinkSession::exchangeFailed);

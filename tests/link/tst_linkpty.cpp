@@ -1,6 +1,7 @@
 // The exchange end to end over a pseudo-terminal, with the real serial
 // control and real timers: the 2-tone read and write reach the simulated
 // radio byte for byte, and the last Ack is on the wire before the port closes.
+#include "link/LinkProfiles.h"
 #include <QtTest>
 
 #include "link/LinkSession.h"
@@ -50,7 +51,7 @@ private slots:
         for (int i = 0; i < data.size(); ++i)
             data[i] = char(i * 13 + 1);
         radio->setBytes(0x2D00, data);
-        LinkTestHost host(LinkSettings::twoTone(), nullptr, true);
+        LinkTestHost host(LinkProfile::twoTone(), nullptr, true);
         QSignalSpy done(host.session, &LinkSession::readCompleted);
         host.read->click();
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 10000);
@@ -70,7 +71,7 @@ private slots:
         for (int r = 720; r < 768; ++r)
             for (int c = 0; c < 16; ++c)
                 MemoryImage[r][c] = qint16((r * 5 + c) & 0xFF);
-        LinkTestHost host(LinkSettings::twoTone(), nullptr, true);
+        LinkTestHost host(LinkProfile::twoTone(), nullptr, true);
         QSignalSpy done(host.session, &LinkSession::writeCompleted);
         host.write->click();
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 10000);
@@ -83,8 +84,8 @@ private slots:
 
     void secondWindowCannotOpenThePort()
     {
-        LinkTestHost first(LinkSettings::twoTone(), nullptr, true);
-        LinkTestHost second(LinkSettings::fiveTone(), nullptr, true);
+        LinkTestHost first(LinkProfile::twoTone(), nullptr, true);
+        LinkTestHost second(LinkProfile::fiveTone(), nullptr, true);
         QSignalSpy done(first.session, &LinkSession::readCompleted);
         first.read->click();
         second.read->click();

@@ -1,6 +1,7 @@
 // The exchange engine with the 2-tone and 5-tone settings, against the
 // simulated radio on the manual test clock: frames byte for byte, timings,
 // progress, reports, and the faults of the line and of the windows.
+#include "link/LinkProfiles.h"
 #include <QtTest>
 #include <memory>
 
@@ -54,7 +55,7 @@ void fillImage(int firstRow, int rows, int seed)
 
 LinkSettings settingsByName(const QString &name)
 {
-    return name == QLatin1String("5-tone") ? LinkSettings::fiveTone() : LinkSettings::twoTone();
+    return name == QLatin1String("5-tone") ? LinkProfile::fiveTone() : LinkProfile::twoTone();
 }
 
 // Bar value and label text at the moment the radio hears each block request.
@@ -203,7 +204,7 @@ private slots:
         radio->setModel("AB-123");
         radio->setFirmware("FW0001");
         SetMainPanel(4, QStringLiteral("old"));
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         host.read->click();
         TestClock::advance(60000);
         QCOMPARE(MainPanel(8), QStringLiteral(" 136-- 174"));
@@ -223,7 +224,7 @@ private slots:
     void noRadioFailsAfterFourAttempts()
     {
         radio->setSilence(0);
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         QSignalSpy failed(host.session, &LinkSession::exchangeFailed);
         host.read->click();
         // First attempt's time-out: port closed and busy flags cleared for the pause.
@@ -291,7 +292,7 @@ private slots:
         case 8: o.ackBeforeBlock = false; o.trailing = hex("00"); break;
         case 9: radio->replaceReply(1, QByteArray(10, char(0x06)) + "X" + QByteArray(19, char(0x20))); break;
         }
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         QSignalSpy done(host.session, &LinkSession::readCompleted);
         host.read->click();
         TestClock::advance(60000);
@@ -312,7 +313,7 @@ private slots:
         bad[2] = 'X';
         radio->replaceReply(2, bad);
         radio->setSilence(3);  // and then nothing more
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         host.read->click();
         TestClock::advance(47 + 999);
         // Only the two handshake Acks; the reply of the first block got none.
@@ -334,7 +335,7 @@ private slots:
                 b += imageRow(r);
             return b;
         }();
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         QSignalSpy failed(host.session, &LinkSession::exchangeFailed);
         host.read->click();
         TestClock::advance(60000);
@@ -361,7 +362,7 @@ private slots:
         QFETCH(int, restarts);
         fillImage(0, ImageRows, 21);
         radio->replaceReply(2 + 10, answer);  // the answer to row 10
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         QSignalSpy done(host.session, &LinkSession::writeCompleted);
         host.write->click();
         TestClock::advance(60000);
@@ -377,7 +378,7 @@ private slots:
 
     void readClickWhileWriteRunsOnlyShowsBusyBox()
     {
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         host.write->click();
         TestClock::advance(100);
         const QString label = host.label->text();
@@ -396,7 +397,7 @@ private slots:
     {
         radio->setBytes(0x2D00, pattern(4, 12 * 64));
         radio->setSilence(0, 1);  // the first handshake goes unanswered
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         QSignalSpy done(host.session, &LinkSession::readCompleted);
         host.read->click();
         TestClock::advance(2000);  // timed out at 1015, retry due at 4015
@@ -416,7 +417,7 @@ private slots:
         radio->setBytes(0x2D00, pattern(4, 12 * 64));
         fillImage(720, 48, 1);
         const QByteArray row = imageRow(720);
-        auto host = std::make_unique<LinkTestHost>(LinkSettings::twoTone(), radio.get());
+        auto host = std::make_unique<LinkTestHost>(LinkProfile::twoTone(), radio.get());
         host->read->click();
         TestClock::advance(100);
         QVERIFY(host->fake->portOpen());
@@ -443,8 +444,8 @@ private slots:
         FakeCommControl::plug(3, radio.get());
         CommPortNumber = 3;
         radio->setBytes(0x2D00, pattern(8, 12 * 64));
-        LinkTestHost first(LinkSettings::twoTone());
-        LinkTestHost second(LinkSettings::fiveTone());
+        LinkTestHost first(LinkProfile::twoTone());
+        LinkTestHost second(LinkProfile::fiveTone());
         QSignalSpy done(first.session, &LinkSession::readCompleted);
         first.read->click();
         TestClock::advance(50);
@@ -470,7 +471,7 @@ private slots:
     {
         LanguageFlag = -1;
         radio->setSilence(0);
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         host.read->click();
         QCOMPARE(host.label->text(), QStringLiteral("正在与对讲机联络 ！"));
         TestClock::advance(20000);
@@ -482,7 +483,7 @@ private slots:
 
     void passwordBoxFillsTypedPassword()
     {
-        LinkTestHost host(LinkSettings::twoTone(), radio.get());
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
         host.password->setText(QStringLiteral(" 12 "));
         QCOMPARE(TypedPassword[0], qint16('1'));
         QCOMPARE(TypedPassword[1], qint16('2'));

@@ -1,6 +1,7 @@
 // The settings in which other windows' exchanges depart from the 2-tone
 // editor's: frame pause, Ack-led first request, no password block, write
 // preamble, password check, three-band identification, failure reports.
+#include "link/LinkProfiles.h"
 #include <QtTest>
 
 #include "link/LinkSession.h"
@@ -156,7 +157,7 @@ private slots:
     void passwordCheckRefuses()
     {
         radio->setBytes(0x3DF0, "ABCDEFsuper1");
-        LinkSettings s = LinkSettings::twoTone();
+        LinkSettings s = LinkProfile::twoTone();
         s.passwordCheck = [] { return PasswordBlockCopy[0] == TypedPassword[0]; };
         LinkTestHost host(s, radio.get());
         current = &host;
@@ -185,7 +186,7 @@ private slots:
             radio->setIdentByte(38 + i, quint8('0' + i));
         BandLimits[3] = {1.0, 2.0};
         SetMainPanel(14, QStringLiteral("kept"));
-        LinkSettings s = LinkSettings::twoTone();
+        LinkSettings s = LinkProfile::twoTone();
         s.identPanels = IdentPanels::ThreeBands;
         LinkTestHost host(s, radio.get());
         host.read->click();
@@ -228,7 +229,7 @@ private slots:
         QFETCH(QString, label);
         SetMainPanel(2, QStringLiteral("old"));
         radio->setSilence(0);
-        LinkSettings s = LinkSettings::twoTone();
+        LinkSettings s = LinkProfile::twoTone();
         s.failureReport = report;
         s.readRetries = retries;
         s.retryDelayMs = delay;

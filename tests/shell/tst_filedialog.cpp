@@ -7,7 +7,7 @@
 #include "shell/FileDialog.h"
 #include "shell/FileDialogLists.h"
 #include "shell/FileDialogName.h"
-#include "shell/FileState.h"
+#include "platform/FileState.h"
 #include "shell/ImageFile.h"
 
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include "memory/MemoryImage.h"
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
-#include "shell/FileState.h"
+#include "platform/FileState.h"
 #include "shell/ImageFile.h"
 
 #include <QDir>

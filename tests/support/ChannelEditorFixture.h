@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "channels/ChannelEditorWindow.h"
-#include "channels/ChannelGridEditor.h"
+#include "platform/GridCellEditor.h"
 #include "link/LinkState.h"
 #include "memory/BandTable.h"
 #include "memory/FactoryImage.h"
@@ -20,35 +20,20 @@
 #include "platform/Screen.h"
 #include "platform/TextBox.h"
 #include "platform/Windows.h"
+#include "support/ProgramState.h"
 
 namespace ChannelEditorFixture {
 
 // Program start as far as the editor needs it, and the window definition.
 inline void reset()
 {
-    Windows::reset();
-    resetMemoryState();
-    resetLinkState();
-    MsgBoxRecorder::install();
-    MsgBoxRecorder::clear();
-    LanguageFlag = 0;
-    Screen::setTestSizePixels(QSize(1280, 800));
-    ChannelCount = 200;
-    BuildSharedTables();
-    SetStartupBandLimits();
-    BuildFactoryImage();
+    resetProgramState();
     Windows::define(QStringLiteral("frm_chann"), Windows::Kind::Child,
                     [] { return new ChannelEditorWindow; });
 }
 
 // Closes the windows and deletes them, as the event loop would.
-inline void cleanup()
-{
-    Windows::reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    MsgBoxRecorder::uninstall();
-    LanguageFlag = 0;
-}
+inline void cleanup() { cleanupProgramState(); }
 
 inline ChannelEditorWindow *load()
 {

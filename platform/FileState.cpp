@@ -1,4 +1,4 @@
-#include "shell/FileState.h"
+#include "platform/FileState.h"
 
 QString FilePath;
 qint16 AdjustFileRequestOpen = 0;

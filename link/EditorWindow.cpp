@@ -1,0 +1,311 @@
+#include "link/EditorWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "link/LinkSession.h"
+#include "link/LinkTexts.h"
+#include "memory/MemoryImage.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "platform/TextBox.h"
+
+namespace {
+QList<EditorWindow *> &editors()
+{
+    static QList<EditorWindow *> list;
+    return list;
+}
+
+// The main window's outer size in pixels, or the screen's while there is none.
+QSize mainWindowSize()
+{
+    if (QMdiArea *area = Windows::mdiArea())
+        return area->window()->size();
+    return Screen::sizePixels();
+}
+}
+
+// Sees every mouse press of the program before the control under the mouse
+// does, so that an editor redraws from the image before a click into it is
+// handled, whichever order the platform sends the activation and the click.
+class EditorInputFilter : public QObject
+{
+public:
+    using QObject::QObject;
+    static void install()
+    {
+        static EditorInputFilter *filter = nullptr;
+        if (!filter && qApp) {
+            filter = new EditorInputFilter(qApp);
+            qApp->installEventFilter(filter);
+        }
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type t = event->type();
+        if ((t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick) && watched->isWidgetType())
+            for (QWidget *w = static_cast<QWidget *>(watched); w; w = w->parentWidget())
+                if (auto *editor = qobject_cast<EditorWindow *>(w)) {
+                    editor->beforeInput();
+                    break;
+                }
+        return false;
+    }
+};
+
+EditorWindow::EditorWindow(QWidget *parent, const QString &passwordDesign) : Form(parent)
+{
+    editors().append(this);
+    EditorInputFilter::install();
+
+    Command_read = addButton("Command_read");
+    Command_Write = addButton("Command_Write");
+    Label_PassWord = new QLabel(this);
+    Label_PassWord->setObjectName(QStringLiteral("Label_PassWord"));
+    Text_PassWord = new TextBox(this);
+    Text_PassWord->setObjectName(QStringLiteral("Text_PassWord"));
+    Text_PassWord->setPasswordChar(QLatin1Char('*'));
+    // The design text is there before the exchange binds the change handler.
+    Text_PassWord->setText(passwordDesign);
+    Label_PassWord->setBuddy(Text_PassWord);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->hide();
+    Label_tr_count = new QLabel(this);
+    Label_tr_count->setObjectName(QStringLiteral("Label_tr_count"));
+
+    m_controls.createPortAndTimers(this);
+    m_controls.ProgressBar1 = ProgressBar1;
+    m_controls.Label_tr_count = Label_tr_count;
+    m_controls.Text_PassWord = Text_PassWord;
+    m_controls.Command_read = Command_read;
+    m_controls.Command_Write = Command_Write;
+}
+
+EditorWindow::~EditorWindow()
+{
+    editors().removeAll(this);
+    delete m_session;  // ends its exchange while the controls still exist
+    m_session = nullptr;
+}
+
+void EditorWindow::bindLink(const LinkSettings &settings)
+{
+    bindLink(new LinkSession(m_controls, settings, this));
+}
+
+void EditorWindow::bindLink(LinkSession *session)
+{
+    Q_ASSERT(!m_session);
+    m_session = session;
+    session->setParent(this);
+    LinkSettings &s = session->settings();
+    // What the grid shows is what is sent: an open edit is committed before
+    // a write. A finished read replaces the image: an open edit is dropped
+    // before the new data are unpacked.
+    s.beforeStart = [this, prior = s.beforeStart](bool write) {
+        if (write)
+            commitOpenEdit();
+        if (prior)
+            prior(write);
+    };
+    s.unpack = [this, prior = s.unpack] {
+        discardOpenEdit();
+        if (prior)
+            prior();
+        else
+            m_session->UnpackReadBlocks();
+    };
+    connect(session, &LinkSession::readCompleted, this, &EditorWindow::rememberShown);
+}
+
+QPushButton *EditorWindow::addButton(const char *name)
+{
+    auto *b = new QPushButton(this);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+void EditorWindow::setCaptions(std::initializer_list<Caption> captions)
+{
+    m_captions = QList<Caption>(captions);
+    applyCaptions();
+}
+
+void EditorWindow::applyCaptions()
+{
+    for (const Caption &c : m_captions) {
+        const QString name = QString::fromLatin1(c.name);
+        if (name.isEmpty()) {
+            setWindowTitle(c.text.text());
+            continue;
+        }
+        QWidget *w = findChild<QWidget *>(name);
+        auto set = [&](const char *property) {
+            return w && w->metaObject()->indexOfProperty(property) >= 0
+                && w->setProperty(property, c.text.text());
+        };
+        if (!set("text") && !set("title"))
+            qFatal("caption for a control that does not exist: %s", c.name);
+    }
+}
+
+void EditorWindow::placeFromMainWindow(double designWidthTwips, double designHeightTwips)
+{
+    double rx = Screen::widthTwips() / designWidthTwips;
+    double ry = Screen::heightTwips() / designHeightTwips;
+    if (rx == 0)
+        rx = 1;
+    if (ry == 0)
+        ry = 1;
+    const QSize main = mainWindowSize();
+    const QSize size(int(main.width() / rx), int(main.height() / ry));
+    const QSize client = Windows::clientSize();
+    m_placement = QRect((client.width() - size.width()) / 2, (client.height() - size.height()) / 2,
+                        size.width(), size.height());
+    resize(size);
+}
+
+void EditorWindow::placeCentred(int widthTwips, int heightTwips)
+{
+    const QSize size(Screen::toPixels(widthTwips), Screen::toPixels(heightTwips));
+    const QSize client = Windows::clientSize();
+    m_placement = QRect((client.width() - size.width()) / 2, (client.height() - size.height()) / 2,
+                        size.width(), size.height());
+    resize(size);
+}
+
+void EditorWindow::showEvent(QShowEvent *event)
+{
+    if (QMdiSubWindow *frame = Windows::frameOf(this))
+        if (m_placement.isValid())
+            frame->setGeometry(m_placement);
+    Form::showEvent(event);
+}
+
+void EditorWindow::formLoad()
+{
+    applyCaptions();
+    if (m_session)
+        m_session->clearForLoad();
+    ProgressBar1->setValue(0);
+    Label_tr_count->setText(QString());
+    ProgressBar1->hide();
+    loadForm();
+    showImage();
+    rememberShown();
+}
+
+bool EditorWindow::transferBusy() const
+{
+    return m_session && (m_session->WriteBusy == -1 || m_session->ReadBusy == -1);
+}
+
+void EditorWindow::busyBox(const BiText &text)
+{
+    if (m_session)
+        m_session->exchangeBox(text, PromptTitle);
+    else
+        MsgBox(text, MsgIcon::Exclamation, PromptTitle);
+}
+
+bool EditorWindow::refuseWhileBusy(const BiText &text)
+{
+    if (!transferBusy())
+        return false;
+    busyBox(text);
+    return true;
+}
+
+BiText EditorWindow::unloadBusyText() const { return LinkText::Busy; }
+
+bool EditorWindow::queryUnload()
+{
+    return !refuseWhileBusy(unloadBusyText());
+}
+
+void EditorWindow::formUnload()
+{
+    if (m_session)
+        m_session->stop();
+}
+
+void EditorWindow::watchRows(int firstRow, int count) { m_rows.append({firstRow, count}); }
+void EditorWindow::watchAdjustImage() { m_watchAdjust = true; }
+
+quint64 EditorWindow::shownHash() const
+{
+    quint64 h = 1469598103934665603ull;
+    auto mix = [&h](qint16 v) {
+        h ^= quint64(quint16(v));
+        h *= 1099511628211ull;
+    };
+    for (const auto &[first, count] : m_rows)
+        for (int r = first; r < first + count && r < ImageRows; ++r)
+            for (int c = 0; c < 16; ++c)
+                mix(MemoryImage[r][c]);
+    if (m_watchAdjust)
+        for (int r = 0; r < AdjustRows; ++r)
+            for (int c = 0; c < 16; ++c)
+                mix(AdjustImage[r][c]);
+    return h;
+}
+
+void EditorWindow::rememberShown() { m_shown = shownHash(); }
+bool EditorWindow::shownChanged() const { return shownHash() != m_shown; }
+
+void EditorWindow::refresh()
+{
+    if (m_refreshing || editing())
+        return;
+    m_refreshing = true;
+    if (shownChanged())
+        discardOpenEdit();
+    redisplay();
+    m_refreshing = false;
+    rememberShown();
+}
+
+void EditorWindow::formActivate() { refresh(); }
+
+bool EditorWindow::event(QEvent *e)
+{
+    // The focus coming back from a top-level window (a dialog that may have
+    // loaded a file) reaches a child of the main window as an activation of
+    // the main window, not of its frame.
+    if (e->type() == QEvent::WindowActivate) {
+        QMdiSubWindow *frame = Windows::frameOf(this);
+        QMdiArea *area = Windows::mdiArea();
+        if (frame && area && area->activeSubWindow() == frame)
+            refresh();
+    }
+    return Form::event(e);
+}
+
+void EditorWindow::beforeInput()
+{
+    // The activation that a click into an inactive window brings may come
+    // before or after the click; a changed image is shown before it either way.
+    if (shownChanged())
+        refresh();
+}
+
+void EditorWindow::commitAllOpenEdits()
+{
+    for (EditorWindow *w : QList<EditorWindow *>(editors()))
+        w->commitOpenEdit();
+}
+
+void EditorWindow::discardAllOpenEdits()
+{
+    for (EditorWindow *w : QList<EditorWindow *>(editors()))
+        w->discardOpenEdit();
+}

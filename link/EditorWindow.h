@@ -1,0 +1,151 @@
+#pragma once
+// The base of every editor window that reads and writes its own stretch of
+// the radio: the link controls (ProgressBar1, Label_tr_count,
+// Label_PassWord, Text_PassWord, Command_read, Command_Write) with the
+// window's serial port, timers and exchange; placement from the main
+// window's size; captions from a table by objectName in both languages;
+// the busy test and busy box; the exchange stopped when the window unloads;
+// and the redraw from the image whenever the window is activated, which
+// runs before the click or key that activated it is handled.
+//
+// A window fills in: its controls, its caption table, its exchange (a row
+// of LinkProfile with the window's routines), the image rows it shows and
+// its show routine (showImage). Windows with an in-cell grid editor also
+// commit and drop its open edit (commitOpenEdit, discardOpenEdit).
+#include <QList>
+#include <QRect>
+#include <initializer_list>
+
+#include "link/LinkControls.h"
+#include "link/LinkSettings.h"
+#include "platform/Language.h"
+#include "platform/Windows.h"
+
+class LinkSession;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class TextBox;
+
+// One caption: the control's objectName ("" for the window's title) and
+// its text in both languages.
+struct Caption {
+    const char *name;
+    BiText text;
+};
+
+class EditorWindow : public Form
+{
+    Q_OBJECT
+public:
+    ~EditorWindow() override;
+
+    // The load routine: captions, placement, the exchange reset, the
+    // window's own load (loadForm), then the image shown.
+    void formLoad() override;
+    // Refuses (with unloadBusyText) while the exchange runs.
+    bool queryUnload() override;
+    // Stops the exchange: the port closed, a pending retry dropped.
+    void formUnload() override;
+    // The redraw on activation (see refresh).
+    void formActivate() override;
+
+    // True while the window's read or write runs.
+    bool transferBusy() const;
+    LinkSession *session() const { return m_session; }
+
+    // Redraws the window from the image now, unless a commit of its own is
+    // under way. An open edit survives when the image it belongs to is
+    // unchanged, and is dropped when the image was replaced meanwhile.
+    void refresh();
+    // The image rows the window shows changed since it last showed them.
+    bool shownChanged() const;
+
+    // Commits an edit still open in the window (before the image is saved
+    // or sent); drops one (the image was replaced).
+    virtual void commitOpenEdit() {}
+    virtual void discardOpenEdit() {}
+    // The same for every open editor window: before a save of the image or
+    // a whole-radio write, and after the image was replaced.
+    static void commitAllOpenEdits();
+    static void discardAllOpenEdits();
+
+    QProgressBar *ProgressBar1 = nullptr;
+    QLabel *Label_tr_count = nullptr;
+    QLabel *Label_PassWord = nullptr;
+    TextBox *Text_PassWord = nullptr;
+    QPushButton *Command_read = nullptr;
+    QPushButton *Command_Write = nullptr;
+
+protected:
+    // Creates the link controls and the window's port and timers;
+    // passwordDesign is the password box's design text.
+    explicit EditorWindow(QWidget *parent = nullptr,
+                          const QString &passwordDesign = QStringLiteral("468027"));
+
+    // The window's exchange, bound to its controls; the window owns it.
+    // Call once, from the constructor. The second form runs the engine as
+    // it is.
+    void bindLink(LinkSession *session);
+    void bindLink(const LinkSettings &settings);
+    const LinkControls &linkControls() const { return m_controls; }
+
+    // A push button child named `name` (its caption comes from the table).
+    QPushButton *addButton(const char *name);
+
+    // The captions set at every load: objectName -> text ("" names the
+    // window's title). Controls that are not found are a programming error.
+    void setCaptions(std::initializer_list<Caption> captions);
+    void applyCaptions();
+
+    // The window's size: the main window's outer size scaled by the screen
+    // against the design screen (14500 x 9500 twips by default), centred in
+    // the main window's client area when shown.
+    void placeFromMainWindow(double designWidthTwips = 14500, double designHeightTwips = 9500);
+    // A fixed size in twips, centred the same way.
+    void placeCentred(int widthTwips, int heightTwips);
+
+    // The busy refusal: the box (the exchange stands still while it is
+    // open) and true while a transfer runs; false otherwise.
+    bool refuseWhileBusy(const BiText &text);
+    void busyBox(const BiText &text);
+    // The text of the refusal when the window is closed mid-exchange.
+    virtual BiText unloadBusyText() const;
+
+    // The image rows the window shows (MemoryImage rows first..first+count-1),
+    // and the alignment image; the activation redraw compares them.
+    void watchRows(int firstRow, int count);
+    void watchAdjustImage();
+
+    // The window's part of the load routine, before the image is shown.
+    virtual void loadForm() {}
+    // The window's show routine: every control from the image.
+    virtual void showImage() = 0;
+    // The activation redraw; the default is showImage. A window with an
+    // in-cell editor redraws without committing or moving an open edit.
+    virtual void redisplay() { showImage(); }
+    // True while a commit of the window's own runs (a warning box open in
+    // the middle of it): no redraw then.
+    virtual bool editing() const { return false; }
+    // The image as now shown: the activation redraw compares against it.
+    void rememberShown();
+
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    quint64 shownHash() const;
+    // Called by the program-wide filter before a mouse press reaches a
+    // control of this window.
+    void beforeInput();
+    friend class EditorInputFilter;
+
+    LinkControls m_controls;
+    LinkSession *m_session = nullptr;
+    QList<Caption> m_captions;
+    QList<QPair<int, int>> m_rows;
+    bool m_watchAdjust = false;
+    quint64 m_shown = 0;
+    bool m_refreshing = false;
+    QRect m_placement;
+};

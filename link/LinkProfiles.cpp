@@ -1,0 +1,161 @@
+#include "link/LinkProfiles.h"
+
+#include <cmath>
+
+#include "link/WholeRadioTexts.h"
+#include "link/WholeReadUnpack.h"
+#include "link/WriteWindow.h"
+#include "memory/MemoryImage.h"
+#include "memory/MemoryMap.h"
+
+namespace {
+// The texts the whole-radio read and write share: the port and busy
+// refusals, the connecting line and the failure report, each box under the
+// prompt title.
+void wholeRadioTexts(LinkTexts &t)
+{
+    t.portOpenTitle = PromptTitle;
+    t.portOpen = LinkText::PortError;
+    t.busyTitle = PromptTitle;
+    t.failureTitle = PromptTitle;
+}
+}
+
+int ChannelReadBlocks(int channels)
+{
+    return int(std::floor(channels / 4.0 + 0.9)) + 1;
+}
+
+namespace LinkProfile {
+
+LinkSettings startupIdentify()
+{
+    LinkSettings s;
+    s.readBase = 0x0000;
+    s.writeBase = 0x3E00;  // the radio's identification block
+    s.readBlocks = 1;
+    s.writeRows = 12;
+    s.readRetries = 3;
+    s.writeRetries = 0;
+    s.retryDelayMs = 1500;
+    s.bytePerTick = true;
+    s.replyTimeoutMs = 5000;
+    s.byteTimeoutMs = 5000;
+    s.ackIdentReply = false;
+    s.identAckPauseSteps = 0;
+    s.passwordStage = false;
+    s.ackPasswordBlock = false;
+    s.passwordAckPauseSteps = 0;
+    s.failureReport = 0;
+    return s;
+}
+
+LinkSettings wholeRead()
+{
+    namespace T = WholeRadioText;
+    LinkSettings s;
+    s.readBase = 0x0000;
+    s.writeBase = 0x0000;
+    s.readBlocks = WholeReadBlocks;
+    s.writeRows = ChannelCount;
+    s.readRetries = 3;
+    s.writeRetries = 3;
+    s.retryDelayMs = 3000;
+    s.identAckPauseSteps = 40000;
+    s.ackPasswordBlock = false;
+    s.firstReadRequestAck = true;
+    s.firstReadBlock = 1;
+    s.readProgressAfterAdvance = false;
+    s.readDoneBar100 = false;
+    s.readDoneLabelFirst = false;
+    s.failureReport = FailBox | FailBarZero | FailLabel;
+
+    LinkTexts &t = s.texts;
+    wholeRadioTexts(t);
+    t.readProgressBefore = T::ReadingBefore;
+    t.readProgressAfter = T::ReadingAfter;
+    t.afterReadTitle = PromptTitle;
+    t.afterReadBox = T::ReadDoneBox;
+    t.afterReadLabel = T::ReadDoneLabel;
+    return s;
+}
+
+LinkSettings wholeWrite()
+{
+    namespace T = WholeRadioText;
+    LinkSettings s;
+    s.readBase = 0x0000;
+    s.writeBase = 0x0000;
+    s.readBlocks = 0;
+    s.writeRows = WholeWriteRows;
+    s.readRetries = 0;
+    s.writeRetries = 0;  // the failure report never restarts the exchange
+    s.retryDelayMs = 5000;
+    s.identAckPauseSteps = 4000;
+    s.passwordAckPauseSteps = 4000;
+    s.writeLabelOffset = 0;
+    s.failureReport = FailHideFirst | FailBox | FailLabel;
+
+    LinkTexts &t = s.texts;
+    wholeRadioTexts(t);
+    t.writeProgressBefore = T::WritingBefore;
+    t.writeProgressAfter = T::WritingAfter;
+    t.afterWriteTitle = PromptTitle;
+    t.afterWriteBox = T::WriteDoneBox;
+    t.afterWriteLabel = T::WriteDoneLabel;
+    return s;
+}
+
+LinkSettings channels()
+{
+    LinkSettings s;
+    s.readBase = 0x0000;
+    s.writeBase = 0x0000;
+    s.readBlocks = ChannelReadBlocks(ChannelCount);
+    s.writeRows = ChannelCount;
+    s.readRetries = 3;
+    s.writeRetries = 1;
+    s.retryDelayMs = 1500;
+    s.identPanels = IdentPanels::ThreeBands;
+    s.firstReadBlock = 1;
+    s.readDoneBar100 = false;      // the last request left the bar at 100
+    s.readDoneLabelFirst = false;  // the label after the box
+    s.writeLabelOffset = -1;
+    s.failureReport = FailBox | FailPanel2;
+
+    LinkTexts &t = s.texts;
+    t.portOpenTitle = PromptTitle;
+    t.portOpen = LinkText::PortError;
+    t.writeProgressBefore = {"Writeing  ", "正在写入  "};
+    t.writeProgressAfter = {"  Channel", "  信道"};
+    t.afterReadTitle = PromptTitle;
+    t.afterReadBox = {"Complete reading data from the transceiver.", "从对讲机中读取数据完毕 ！"};
+    t.afterReadLabel = {"Read Channel Data is Ok ！", "信道数据读出正常 ！"};
+    t.afterWriteTitle = PromptTitle;
+    t.afterWriteBox = {"Complete writing the data to transceiver.", "向对讲机写入数据完毕 ！"};
+    t.afterWriteLabel = {"Channel Data Writed ！", "信道数据写入完毕 ！"};
+    t.failureTitle = PromptTitle;
+    return s;
+}
+
+LinkSettings twoTone()
+{
+    LinkSettings s;
+    s.readBase = MemoryMap::RowAddress(MemoryMap::TwoToneAreaRow);
+    s.writeBase = MemoryMap::RowAddress(MemoryMap::TwoToneAreaRow);
+    s.readBlocks = 12;
+    s.writeRows = 48;
+    return s;
+}
+
+LinkSettings fiveTone()
+{
+    LinkSettings s;
+    s.readBase = MemoryMap::RowAddress(MemoryMap::FiveToneAreaRow);
+    s.writeBase = MemoryMap::RowAddress(MemoryMap::FiveToneTableRow);
+    s.readBlocks = 8;
+    s.writeRows = 96;
+    return s;
+}
+
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Every window's exchange with the radio as plain data, in one table: where
+// it reads and writes, its retries, delays, handshake and texts. A window
+// takes its row and adds its own routines (unpacking, show, password check,
+// preamble); only variants of the link itself subclass LinkSession.
+#include "link/LinkSettings.h"
+
+namespace LinkProfile {
+LinkSettings startupIdentify();  // the main window's identification
+LinkSettings wholeRead();        // Form_Comm_Read
+LinkSettings wholeWrite();       // Form_Comm_Write
+LinkSettings channels();         // frm_chann: channels and names alternating
+LinkSettings twoTone();          // frm_2tone, the engine's canonical exchange
+LinkSettings fiveTone();         // frm_5tone
+}
+
+// 64-byte blocks the channel exchange reads per region for `channels`
+// channels: four a block, and one block more than they fill.
+int ChannelReadBlocks(int channels);

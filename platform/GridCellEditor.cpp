@@ -1,0 +1,213 @@
+#include "platform/GridCellEditor.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "platform/FlexGrid.h"
+#include "platform/PickList.h"
+#include "platform/TextBox.h"
+
+void GridCellRules::pick(GridCellEditor &, int, int, int) {}
+
+void GridCellRules::enter(GridCellEditor &editor, int, int, bool)
+{
+    editor.hideEditor();
+}
+
+int GridCellRules::keyFilter(int, int, int key) { return key; }
+
+GridCellEditor::GridCellEditor(FlexGrid *grid, TextBox *text, PickList *list, GridCellRules *rules,
+                               QObject *parent)
+    : QObject(parent), m_grid(grid), m_text(text), m_list(list), m_rules(rules)
+{
+    auto filter = [this](int key) { return m_rules->keyFilter(m_row, m_col, key); };
+    m_text->setKeyFilter(filter);
+    m_list->setKeyFilter(filter);
+    m_text->installEventFilter(this);
+    m_list->installEventFilter(this);
+    connect(m_grid, &FlexGrid::gridClick, this, &GridCellEditor::open);
+    connect(m_grid, &FlexGrid::scrolled, this, &GridCellEditor::follow);
+    connect(m_grid, &FlexGrid::leaveCell, this, &GridCellEditor::leaveCell);
+    connect(m_list, &PickList::picked, this, &GridCellEditor::picked);
+    connect(m_list, &PickList::enterPressed, this, &GridCellEditor::enterPressed);
+    connect(m_text, &TextBox::enterPressed, this, &GridCellEditor::enterPressed);
+}
+
+QString GridCellEditor::text() const
+{
+    switch (m_open) {
+    case CellEditorSpec::Text: return m_text->text();
+    case CellEditorSpec::List: return m_list->text();
+    default: return QString();
+    }
+}
+
+void GridCellEditor::setText(const QString &text)
+{
+    if (m_open == CellEditorSpec::Text)
+        m_text->setText(text);
+    else if (m_open == CellEditorSpec::List)
+        m_list->setText(text);
+}
+
+QWidget *GridCellEditor::openWidget() const
+{
+    switch (m_open) {
+    case CellEditorSpec::Text: return m_text;
+    case CellEditorSpec::List: return m_list;
+    default: return nullptr;
+    }
+}
+
+bool GridCellEditor::editorHasFocus() const
+{
+    // The window's focus widget, also while the window is not the active one.
+    const QWidget *f = m_grid->window()->focusWidget();
+    return f && (f == m_text || f == m_list || m_list->isAncestorOf(f));
+}
+
+void GridCellEditor::open()
+{
+    const int r = m_grid->row();
+    const int c = m_grid->col();
+    if (isOpen() && r == m_row && c == m_col) {
+        m_hidden = false;  // the pending edit of this cell, shown again
+        follow();
+        if (QWidget *w = openWidget())
+            w->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    close();
+    m_row = r;
+    m_col = c;
+    const CellEditorSpec spec = m_rules->editorFor(r, c);
+    const QString cell = m_grid->textMatrix(r, c);
+    if (spec.kind == CellEditorSpec::Text) {
+        m_text->setText(cell);
+    } else if (spec.kind == CellEditorSpec::List) {
+        m_list->setTypingAllowed(spec.typing);
+        if (TextBox *typed = m_list->textBox())
+            typed->installEventFilter(this);
+        m_list->clearList();
+        m_list->addItems(spec.items);
+        if (!spec.blank)
+            m_list->setText(cell);
+    } else {
+        return;
+    }
+    m_open = spec.kind;
+    m_openedText = text();
+    QWidget *w = openWidget();
+    // An in-cell editor has no caption label: a screen reader hears the
+    // column's heading and the row's instead.
+    w->setAccessibleName(m_grid->textMatrix(0, c) + QLatin1Char(' ') + m_grid->textMatrix(r, 0));
+    follow();
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+void GridCellEditor::openAt(int row, int col)
+{
+    m_grid->setCurrentCell(row, col);
+    open();
+}
+
+void GridCellEditor::follow()
+{
+    QWidget *w = openWidget();
+    if (!w)
+        return;
+    const QRect cell = m_grid->cellRect(m_row, m_col);
+    const QRect view = m_grid->viewport()->geometry();
+    const bool inView = cell.isValid() && view.contains(cell.center());
+    if (m_hidden || !inView) {
+        if (editorHasFocus())
+            m_grid->setFocus(Qt::OtherFocusReason);
+        w->hide();
+        return;
+    }
+    const QPoint at = m_grid->mapTo(w->parentWidget(), cell.topLeft());
+    const int height = w == m_text ? cell.height() : w->sizeHint().height();
+    w->setGeometry(at.x(), at.y(), cell.width(), height);
+    w->show();
+    w->raise();
+}
+
+void GridCellEditor::hideEditor()
+{
+    if (!isOpen())
+        return;
+    m_hidden = true;
+    follow();
+    if (editorHasFocus())
+        m_grid->setFocus(Qt::OtherFocusReason);
+}
+
+void GridCellEditor::close()
+{
+    if (editorHasFocus())
+        m_grid->setFocus(Qt::OtherFocusReason);
+    m_text->hide();
+    m_list->hide();
+    m_open = CellEditorSpec::None;
+    m_hidden = false;
+    m_text->setText(QString());
+    m_list->clearList();
+}
+
+void GridCellEditor::leaveCell(int row, int col)
+{
+    if (!isOpen() || row != m_row || col != m_col)
+        return;  // no editor was opened on the cell being left
+    ++m_busy;
+    if (changed())
+        m_rules->commit(*this, row, col, text());
+    if (m_row == row && m_col == col)
+        close();
+    --m_busy;
+    emit imageWritten();
+}
+
+void GridCellEditor::commitOpenEdit()
+{
+    if (isOpen())
+        leaveCell(m_row, m_col);
+}
+
+void GridCellEditor::discardOpenEdit() { close(); }
+
+void GridCellEditor::picked(int index)
+{
+    if (m_open != CellEditorSpec::List)
+        return;
+    ++m_busy;
+    m_rules->pick(*this, m_row, m_col, index);
+    --m_busy;
+    emit imageWritten();
+}
+
+void GridCellEditor::enterPressed()
+{
+    if (!isOpen())
+        return;
+    ++m_busy;
+    m_rules->enter(*this, m_row, m_col, changed());
+    --m_busy;
+    emit imageWritten();
+}
+
+bool GridCellEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    // Tab in an in-cell editor goes to the grid, which moves on to the next
+    // cell (committing this one), instead of to the window's next button.
+    if (event->type() == QEvent::KeyPress && isOpen()) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            hideEditor();
+            m_grid->setFocus(Qt::TabFocusReason);
+            QKeyEvent forward(QEvent::KeyPress, key->key(), key->modifiers());
+            QCoreApplication::sendEvent(m_grid, &forward);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
