@@ -3,6 +3,7 @@
 #include "link/ReadWindow.h"
 #include "link/WriteWindow.h"
 #include "channels/ChannelEditorWindow.h"
+#include "channels/FmEditorWindow.h"
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
 #include "shell/FileDialog.h"
@@ -33,6 +34,7 @@ void defineWindows()
     Windows::define(QStringLiteral("Form_Comm_Write"), Kind::Child, [] { return new WriteWindow; });
     // channels
     Windows::define(QStringLiteral("frm_chann"), Kind::Child, [] { return new ChannelEditorWindow; });
+    Windows::define(QStringLiteral("frm_FM"), Kind::Child, [] { return new FmEditorWindow; });
     // options
     // signalling
     // alignment

@@ -59,7 +59,7 @@ bool commitName(FlexGrid &grid, int row, const QString &typed)
 
 bool FmCellHasEditor(int row, int col)
 {
-    return row >= 1 && row <= ChannelCount && (col == ColFrequency || col == ColName);
+    return row >= 1 && row <= FmChannelCount && (col == ColFrequency || col == ColName);
 }
 
 bool CommitFmCell(FlexGrid &grid, int row, int col, const QString &typed)

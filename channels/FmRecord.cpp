@@ -8,7 +8,7 @@
 #include "platform/NumberText.h"
 
 namespace {
-bool validRecord(int n) { return n >= 0 && n < FmGrid::ChannelCount; }
+bool validRecord(int n) { return n >= 0 && n < FmGrid::FmChannelCount; }
 
 int byteOf(int n, int k) { return MemoryImage[FmRecordRow(n)][k] & 0xFF; }
 }
@@ -117,7 +117,7 @@ void StoreEmptyFmRecord(int n)
 
 void ClearFmArea(int page)
 {
-    for (int n = 0; n < FmGrid::ChannelCount; ++n) {
+    for (int n = 0; n < FmGrid::FmChannelCount; ++n) {
         const int row = FmRecordRow(n, page);
         if (row < 0 || row >= ImageRows)
             continue;

@@ -8,7 +8,7 @@
 #include "memory/MemoryMap.h"
 
 namespace FmGrid {
-inline constexpr int ChannelCount = 16;
+inline constexpr int FmChannelCount = 16;
 inline constexpr int GridRows = 18;  // heading, channels 1-16, one blank row
 enum Column { ColNumber = 0, ColFrequency = 1, ColName = 2, ColumnCount = 3 };
 inline constexpr int NameLength = 8;  // name bytes 8-15

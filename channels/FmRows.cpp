@@ -9,7 +9,7 @@ using namespace FmGrid;
 
 void ShowFmChannel(FlexGrid &grid, int row)
 {
-    if (row < 1 || row > ChannelCount)
+    if (row < 1 || row > FmChannelCount)
         return;
     grid.setTextMatrix(row, ColFrequency, FmFrequencyText(row - 1));
     grid.setTextMatrix(row, ColName, FmNameText(row - 1));
@@ -17,13 +17,13 @@ void ShowFmChannel(FlexGrid &grid, int row)
 
 void ShowFmChannels(FlexGrid &grid)
 {
-    for (int r = 1; r <= ChannelCount; ++r)
+    for (int r = 1; r <= FmChannelCount; ++r)
         ShowFmChannel(grid, r);
 }
 
 bool PackFmChannel(FlexGrid &grid, int row)
 {
-    if (row < 1 || row > ChannelCount)
+    if (row < 1 || row > FmChannelCount)
         return false;
     const QString s = TrimSpaces(grid.textMatrix(row, ColFrequency));
     if (s.isEmpty()) {

@@ -1,5 +1,7 @@
 #include "link/EditorWindow.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
@@ -179,6 +181,18 @@ void EditorWindow::placeCentred(int widthTwips, int heightTwips)
     const QSize size(Screen::toPixels(widthTwips), Screen::toPixels(heightTwips));
     const QSize client = Windows::clientSize();
     m_placement = QRect((client.width() - size.width()) / 2, (client.height() - size.height()) / 2,
+                        size.width(), size.height());
+    resize(size);
+}
+
+void EditorWindow::placeDivided(double widthDivisor, double heightDivisor, double topDivisor)
+{
+    const QSize main = mainWindowSize();
+    const QSize size(int(main.width() / widthDivisor), int(main.height() / heightDivisor));
+    const QSize client = Windows::clientSize();
+    // Never above or left of the client area when the window is the larger.
+    m_placement = QRect(std::max(0, (client.width() - size.width()) / 2),
+                        std::max(0, int((client.height() - size.height()) / topDivisor)),
                         size.width(), size.height());
     resize(size);
 }

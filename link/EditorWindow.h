@@ -104,6 +104,11 @@ protected:
     void placeFromMainWindow(double designWidthTwips = 14500, double designHeightTwips = 9500);
     // A fixed size in twips, centred the same way.
     void placeCentred(int widthTwips, int heightTwips);
+    // The main window's outer size divided by the two divisors; centred
+    // across the main window's client area, and its top at (client height
+    // - own height) / topDivisor (2 centres it, less lowers it), never
+    // beyond the client area's top or left edge.
+    void placeDivided(double widthDivisor, double heightDivisor, double topDivisor = 2);
 
     // The busy refusal: the box (the exchange stands still while it is
     // open) and true while a transfer runs; false otherwise.

@@ -158,4 +158,28 @@ LinkSettings fiveTone()
     return s;
 }
 
+LinkSettings fm()
+{
+    LinkSettings s;
+    s.readBase = MemoryMap::FmPage * 256;
+    s.writeBase = MemoryMap::FmPage * 256;
+    s.readBlocks = 4;
+    s.writeRows = 16;
+    s.readRetries = 3;
+    s.writeRetries = 3;
+    s.retryDelayMs = 3000;
+    s.identAckPauseSteps = 40000;
+    s.passwordAckPauseSteps = 4000;
+    s.firstReadBlock = 2;
+    s.writeLabelOffset = 0;  // the rows acknowledged so far
+
+    LinkTexts &t = s.texts;
+    t.portOpenTitle = PromptTitle;
+    t.portOpen = LinkText::PortError;
+    t.afterReadLabel = {"Read FM Radio parameters in gear. ", " FM 收音机参数读出正常 ！"};
+    t.afterWriteBox = {"Complete Written FM parameters to the transceiver.", "向对讲机写入参数完毕 ！"};
+    t.afterWriteLabel = {"Complete Written FM parameters ", "收音机参数写入完毕 ！"};
+    return s;
+}
+
 }

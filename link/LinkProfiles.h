@@ -12,6 +12,7 @@ LinkSettings wholeWrite();       // Form_Comm_Write
 LinkSettings channels();         // frm_chann: channels and names alternating
 LinkSettings twoTone();          // frm_2tone, the engine's canonical exchange
 LinkSettings fiveTone();         // frm_5tone
+LinkSettings fm();               // frm_FM: compares the typed password
 }
 
 // 64-byte blocks the channel exchange reads per region for `channels`

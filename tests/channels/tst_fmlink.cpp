@@ -188,7 +188,9 @@ private slots:
                 bars << host->bar->value();
             }
         });
+        RegionToggle = -1;
         host->write->click();
+        QCOMPARE(RegionToggle, qint16(-1));  // only a read sets it
         TestClock::advance(20000);
 
         QList<QByteArray> expected{Handshake, Ack, request(0x3DF0, 0x10), Ack, writeFrame(0x3000, false)};
