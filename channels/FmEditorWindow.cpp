@@ -26,6 +26,9 @@ FmEditorWindow::FmEditorWindow(QWidget *parent) : EditorWindow(parent)
     FmPage = MemoryMap::FmPage;
     MSF_Chann = new FlexGrid(this);
     MSF_Chann->setObjectName(QStringLiteral("MSF_Chann"));
+    // The channel numbers are cells like the others (a click makes one
+    // current), only they open no editor.
+    MSF_Chann->setFixedCols(0);
     Text_Edit = new TextBox(this);
     Text_Edit->setObjectName(QStringLiteral("Text_Edit"));
     Text_Edit->setAccessibleName(QStringLiteral("MSF_Chann cell"));

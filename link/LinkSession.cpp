@@ -745,6 +745,11 @@ void LinkSession::UnpackReadBlocks()
         m_settings.unpack();
         return;
     }
+    unpackIntoImage();
+}
+
+void LinkSession::unpackIntoImage()
+{
     int row = m_settings.readBase / 16;
     for (int b = m_settings.firstReadBlock; b <= ReadBlockCount + m_settings.firstReadBlock - 1; ++b) {
         if (b < 0 || b >= ReplyRows)

@@ -44,6 +44,10 @@ public:
     void StartRead();
     void StartWrite();
     void UnpackReadBlocks();
+    // The engine's own unpacking, whatever the settings' unpack routine:
+    // reply rows firstReadBlock.. into MemoryImage from row readBase / 16,
+    // the data taken after each reply's 'X'; then the show routine.
+    void unpackIntoImage();
 
     // The handlers of the timers and of the port's receive event.
     void Timer1_Timer();

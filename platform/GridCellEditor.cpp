@@ -1,6 +1,7 @@
 #include "platform/GridCellEditor.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QKeyEvent>
 
 #include "platform/FlexGrid.h"
@@ -210,8 +211,26 @@ bool GridCellEditor::eventFilter(QObject *watched, QEvent *event)
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
             hideEditor();
             m_grid->setFocus(Qt::TabFocusReason);
-            QKeyEvent forward(QEvent::KeyPress, key->key(), key->modifiers());
-            QCoreApplication::sendEvent(m_grid, &forward);
+            // The grid takes no Tab of its own (a Tab there would leave it for
+            // the next button): the move to the next cell is made here, on to
+            // the next row after the last column, back for Shift+Tab.
+            const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            const int first = m_grid->fixedCols();
+            const int last = m_grid->cols() - 1;
+            int r = m_row;
+            int c = m_col + (back ? -1 : 1);
+            if (c > last && r + 1 < m_grid->rows()) {
+                c = first;
+                ++r;
+            } else if (c < first && r > m_grid->fixedRows()) {
+                c = last;
+                --r;
+            }
+            c = std::clamp(c, first, last);
+            if (r != m_grid->row() || c != m_grid->col())
+                m_grid->setCurrentCell(r, c);
+            else
+                commitOpenEdit();  // the first or the last cell: the edit is still committed
             return true;
         }
     }
