@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <memory>
 
 #include "channels/FmRecord.h"
@@ -326,6 +327,24 @@ private slots:
         // On from the last column to the next row's first cell.
         QCOMPARE(w->MSF_Chann->row(), 2);
         QCOMPARE(w->MSF_Chann->col(), 0);
+    }
+
+    void scrollHidesTheEditorAndKeepsTheEdit()
+    {
+        FmEditorWindow *w = loadShown();
+        clickCell(w, 1, ColFrequency);
+        QTest::keyClick(w->Text_Edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w->Text_Edit, QStringLiteral("104"));
+        QScrollBar *bar = w->MSF_Chann->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        bar->setValue(bar->maximum());
+        QVERIFY(!w->Text_Edit->isVisible());
+        QCOMPARE(w->focusWidget(), w->MSF_Chann);
+        bar->setValue(0);
+        QVERIFY(w->Text_Edit->isVisible());
+        QCOMPARE(w->Text_Edit->text(), QStringLiteral("104"));
+        clickCell(w, 2, ColNumber);
+        QCOMPARE(record(0).mid(0, 8), (Bytes{1, 0, 4, 0, 0, 0, 0, 0}));
     }
 
     void clickIntoAnInactiveWindowOpensItsEditor()
