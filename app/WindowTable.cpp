@@ -1,9 +1,12 @@
 #include "app/Application.h"
 
+#include "alignment/AdjustEditorWindow.h"
+#include "link/PasswordWindow.h"
 #include "link/ReadWindow.h"
 #include "link/WriteWindow.h"
 #include "channels/ChannelEditorWindow.h"
 #include "channels/FmEditorWindow.h"
+#include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
 #include "shell/FileDialog.h"
@@ -16,26 +19,28 @@
 void defineWindows()
 {
     using Windows::Kind;
-    Windows::define(QStringLiteral("MDImain"), Kind::TopLevel, [] { return new MainWindow; });
+    Windows::define(WindowName::MDImain, Kind::TopLevel, [] { return new MainWindow; });
     // shell
-    Windows::define(QStringLiteral("Form_open_chann"), Kind::Child, [] { return NewFileDialog(FileDialogRole::OpenImage); });
-    Windows::define(QStringLiteral("Form_save_chann"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveImage); });
-    Windows::define(QStringLiteral("Form_open_adj"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::OpenAdjust); });
-    Windows::define(QStringLiteral("Form_save_adj"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveAdjust); });
-    Windows::define(QStringLiteral("Form_open_menu"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::OpenMenu); });
-    Windows::define(QStringLiteral("Form_save_menu"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveMenu); });
-    Windows::define(QStringLiteral("Form_open_sig"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::OpenSignal); });
-    Windows::define(QStringLiteral("Form_save_sig"), Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveSignal); });
-    Windows::define(QStringLiteral("Form_type"), Kind::TopLevel, [] { return new ModelSelectWindow; });
-    Windows::define(QStringLiteral("frmAbout"), Kind::Child, [] { return new AboutWindow; });
-    Windows::define(QStringLiteral("Form_setup"), Kind::Child, [] { return new PortSetupWindow; });
+    Windows::define(WindowName::Form_open_chann, Kind::Child, [] { return NewFileDialog(FileDialogRole::OpenImage); });
+    Windows::define(WindowName::Form_save_chann, Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveImage); });
+    Windows::define(WindowName::Form_open_adj, Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::OpenAdjust); });
+    Windows::define(WindowName::Form_save_adj, Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveAdjust); });
+    Windows::define(WindowName::Form_open_menu, Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::OpenMenu); });
+    Windows::define(WindowName::Form_save_menu, Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveMenu); });
+    Windows::define(WindowName::Form_open_sig, Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::OpenSignal); });
+    Windows::define(WindowName::Form_save_sig, Kind::TopLevel, [] { return NewFileDialog(FileDialogRole::SaveSignal); });
+    Windows::define(WindowName::Form_type, Kind::TopLevel, [] { return new ModelSelectWindow; });
+    Windows::define(WindowName::frmAbout, Kind::Child, [] { return new AboutWindow; });
+    Windows::define(WindowName::Form_setup, Kind::Child, [] { return new PortSetupWindow; });
     // link
-    Windows::define(QStringLiteral("Form_Comm_Read"), Kind::Child, [] { return new ReadWindow; });
-    Windows::define(QStringLiteral("Form_Comm_Write"), Kind::Child, [] { return new WriteWindow; });
+    Windows::define(WindowName::Form_Comm_Read, Kind::Child, [] { return new ReadWindow; });
+    Windows::define(WindowName::Form_Comm_Write, Kind::Child, [] { return new WriteWindow; });
+    Windows::define(WindowName::Form_Write_PassWord, Kind::Child, [] { return new PasswordWindow; });
     // channels
-    Windows::define(QStringLiteral("frm_chann"), Kind::Child, [] { return new ChannelEditorWindow; });
-    Windows::define(QStringLiteral("frm_FM"), Kind::Child, [] { return new FmEditorWindow; });
+    Windows::define(WindowName::frm_chann, Kind::Child, [] { return new ChannelEditorWindow; });
+    Windows::define(WindowName::frm_FM, Kind::Child, [] { return new FmEditorWindow; });
     // options
     // signalling
     // alignment
+    Windows::define(QStringLiteral("frm_Adj_Txp"), Kind::Child, [] { return new AdjustEditorWindow; });
 }

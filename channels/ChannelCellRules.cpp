@@ -10,7 +10,6 @@
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
 #include "platform/MessageBox.h"
-#include "platform/NumberText.h"
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
 
@@ -118,6 +117,7 @@ void ChannelCellRules::commit(GridCellEditor &editor, int r, int col, const QStr
 
 void ChannelCellRules::commitRxFrequency(GridCellEditor &editor, int r, QString t)
 {
+    t = TypedFrequencyText(t);
     const int ch = ChannelRecordRow(r);
     // A blank frequency deletes the channel, whatever the band limits hold.
     if (IsBlankText(t)) {
@@ -127,7 +127,7 @@ void ChannelCellRules::commitRxFrequency(GridCellEditor &editor, int r, QString 
         FillChannelRow(*m_grid, r);
         return;
     }
-    if (!FrequencyAccepted(TextToNumber(t))) {
+    if (!FrequencyTextAccepted(t)) {
         warn(ChannelTexts::RxOutOfRange);
         t = SubstituteFrequencyText();
         setCell(r, ColRxFreq, t);
@@ -150,6 +150,7 @@ void ChannelCellRules::commitRxFrequency(GridCellEditor &editor, int r, QString 
 
 void ChannelCellRules::commitTxFrequency(GridCellEditor &editor, int r, QString t)
 {
+    t = TypedFrequencyText(t);
     const int ch = ChannelRecordRow(r);
     if (IsBlankText(cell(r, ColRxFreq)) && !IsBlankText(t)) {
         warn(ChannelTexts::RxFirst);
@@ -162,7 +163,7 @@ void ChannelCellRules::commitTxFrequency(GridCellEditor &editor, int r, QString 
         setCell(r, ColTxTone, QString());
         for (int k : {4, 5, 6, 7, 10, 11})
             MemoryImage[ch][k] = 0xFF;
-    } else if (!FrequencyAccepted(TextToNumber(t))) {
+    } else if (!FrequencyTextAccepted(t)) {
         warn(ChannelTexts::TxOutOfRange);
         t = SubstituteFrequencyText();
         setCell(r, ColTxFreq, t);
@@ -200,9 +201,13 @@ void ChannelCellRules::commitTone(GridCellEditor &editor, int r, int c, const QS
 
 void ChannelCellRules::commitName(int r, const QString &typed)
 {
-    bool refused = false;
-    QString name = NormalizeChannelName(typed, &refused);
-    if (refused)
+    NameVerdict verdict = NameVerdict::Kept;
+    QString name = NormalizeChannelName(typed, &verdict);
+    if (verdict == NameVerdict::Refused) {
+        warn(ChannelTexts::NameCharacters, PromptTitleCap);
+        return;  // the cell and the record keep the name they had
+    }
+    if (verdict == NameVerdict::Cut)
         warn(ChannelTexts::NameTooLong, PromptTitleCap);
     if (IsBlankText(cell(r, ColBand)))
         name.clear();  // a row without a band gets no name
@@ -230,12 +235,12 @@ void ChannelCellRules::enterRxFrequency(GridCellEditor &editor, int r, bool chan
 {
     editor.hideEditor();
     if (changed) {
-        const QString t = editor.text();
+        const QString t = TypedFrequencyText(editor.text());
         if (IsBlankText(t)) {
             setCell(r, ColRxFreq, QString());
             setCell(r, ColTxFreq, QString());
             ClearChannelOptions(*m_grid, r);
-        } else if (!FrequencyAccepted(TextToNumber(t))) {
+        } else if (!FrequencyTextAccepted(t)) {
             warn(ChannelTexts::RxOutOfRange);
             setCell(r, ColRxFreq, SubstituteFrequencyText());
             if (emptyRecord(ChannelRecordRow(r)))
@@ -254,7 +259,7 @@ void ChannelCellRules::enterTxFrequency(GridCellEditor &editor, int r, bool chan
 {
     editor.hideEditor();
     if (changed) {
-        const QString t = editor.text();
+        const QString t = TypedFrequencyText(editor.text());
         const bool rxBlank = IsBlankText(cell(r, ColRxFreq));
         if (rxBlank && !IsBlankText(t)) {
             warn(ChannelTexts::RxFirst);
@@ -262,7 +267,7 @@ void ChannelCellRules::enterTxFrequency(GridCellEditor &editor, int r, bool chan
         } else if (IsBlankText(t)) {
             setCell(r, ColTxFreq, QString());
             setCell(r, ColTxTone, QString());
-        } else if (!FrequencyAccepted(TextToNumber(t))) {
+        } else if (!FrequencyTextAccepted(t)) {
             warn(ChannelTexts::TxOutOfRange);
             setCell(r, ColTxFreq, SubstituteFrequencyText());
             setCell(r, ColTxTone, QStringLiteral("OFF"));

@@ -17,6 +17,7 @@
 #include "platform/PickList.h"
 #include "platform/Screen.h"
 #include "platform/TextBox.h"
+#include "platform/WindowNames.h"
 
 namespace {
 int px(double twips) { return Screen::toPixels(twips); }
@@ -164,7 +165,7 @@ void ChannelEditorWindow::Command_open_Click()
 {
     if (refuseWhileBusy(ChannelTexts::Busy))
         return;
-    Windows::show(QStringLiteral("Form_open_chann"));
+    Windows::show(WindowName::Form_open_chann);
 }
 
 void ChannelEditorWindow::Command_save_Click()
@@ -172,7 +173,7 @@ void ChannelEditorWindow::Command_save_Click()
     if (refuseWhileBusy(ChannelTexts::Busy))
         return;
     m_editor->commitOpenEdit();
-    Windows::show(QStringLiteral("Form_save_chann"));
+    Windows::show(WindowName::Form_save_chann);
 }
 
 void ChannelEditorWindow::Command_close_Click()
@@ -183,6 +184,6 @@ void ChannelEditorWindow::Command_close_Click()
         c.MSC->setPortOpen(false);
     if (!Windows::unload(objectName()))
         return;
-    Windows::unload(QStringLiteral("Form_open_chann"));
-    Windows::unload(QStringLiteral("Form_save_chann"));
+    Windows::unload(WindowName::Form_open_chann);
+    Windows::unload(WindowName::Form_save_chann);
 }

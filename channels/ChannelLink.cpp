@@ -129,21 +129,13 @@ void ChannelLinkSession::dataReplyReceived(const quint8 *reply)
     showReadProgress();
 }
 
-int ChannelLinkSession::dataStart(const std::array<qint16, 71> &reply)
-{
-    for (int j = 0; j <= 5; ++j)
-        if (reply[j] == Frame::Data)
-            return j + 4;
-    return 4;
-}
-
 void ChannelLinkSession::UnpackChannelBlocks()
 {
     auto unpackRegion = [](const CellGrid<ReplyRows, ReplyCols> &buffer, int firstBlock, int firstRow) {
         int row = 0;
         for (int b = firstBlock; b < ReplyRows && row < ChannelCount; ++b) {
             const auto &reply = buffer[b];
-            int p = dataStart(reply);
+            int p = ReplyDataStart(reply);
             for (int k = 0; k < 4 && row < ChannelCount; ++k, ++row, p += 16) {
                 const int target = firstRow + row;
                 if (target >= ImageRows)
@@ -165,7 +157,7 @@ void ChannelLinkSession::UnpackReadNames()
     for (int b = 2; b <= ReadBlockCount + 1 && b < ReplyRows; ++b) {
         const auto &reply = NameReplyBuffer[b];
         // The address the radio echoed stands right after the reply's 'X'.
-        const int x = dataStart(reply) - 4;
+        const int x = ReplyDataStart(reply) - 4;
         const int page = (reply[x + 1] & 0xFF) - 0x10;
         if (page < 0 || page > 31)
             break;
@@ -181,7 +173,7 @@ void ChannelLinkSession::DecodeRawName(int block, int row, int dataOffset)
     if (!m_grid || block < 0 || block >= ReplyRows || dataOffset < 0 || dataOffset > 56)
         return;
     const auto &reply = NameReplyBuffer[block];
-    const int p = dataStart(reply) + dataOffset;
+    const int p = ReplyDataStart(reply) + dataOffset;
     quint8 bytes[8];
     for (int k = 0; k < 8; ++k)
         bytes[k] = p + k < ReplyCols ? quint8(reply[p + k] & 0xFF) : 0xFF;

@@ -39,9 +39,6 @@ protected:
     void dataReplyReceived(const quint8 *reply) override;
 
 private:
-    // Where the data of a stored reply start (after its 'X', address and
-    // length), and the address it echoes; -1 when it has no 'X' in front.
-    static int dataStart(const std::array<qint16, 71> &reply);
     void requestBlock(int address);
     void showReadProgress();
 

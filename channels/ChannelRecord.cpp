@@ -6,7 +6,6 @@
 #include "memory/MemoryImage.h"
 #include "memory/MemoryMap.h"
 #include "memory/ToneNames.h"
-#include "platform/ByteCodec.h"
 #include "platform/NumberText.h"
 
 using namespace ChannelGrid;
@@ -245,30 +244,26 @@ int ToneListPositionOfName(const QString &text)
     return -1;
 }
 
-QString NormalizeChannelName(const QString &typed, bool *refused)
+QString NormalizeChannelName(const QString &typed, NameVerdict *verdict)
 {
-    bool cut = false;
-    QString kept;
+    NameVerdict found = NameVerdict::Kept;
+    QString name;
     for (QChar c : typed.trimmed()) {
-        if (c.isSurrogate() || !charToByte(c)) {
-            cut = true;  // no single-byte code: refused
-            continue;
+        const QChar upper = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? c.toUpper() : c;
+        if (!isNameCharacter(upper) && upper != QLatin1Char(' ')) {
+            found = NameVerdict::Refused;
+            name.clear();
+            break;
         }
-        kept += c;
+        name += upper;
     }
-    kept = kept.trimmed();
-    if (kept.size() > NameLength) {
-        cut = true;
-        kept.truncate(NameLength);
+    if (name.size() > NameLength) {
+        found = NameVerdict::Cut;
+        name.truncate(NameLength);
     }
-    QString upper;
-    for (QChar c : kept) {
-        const QChar u = c.toUpper();
-        upper += charToByte(u) ? u : c;  // a capital outside the code keeps the letter as typed
-    }
-    if (refused)
-        *refused = cut;
-    return upper.trimmed();
+    if (verdict)
+        *verdict = found;
+    return name.trimmed();
 }
 
 void StoreChannelName(int ch, const QString &name)

@@ -95,9 +95,13 @@ int ToneListPositionOfName(const QString &text);
 // Stores a ToneIndex in the receive (col 4) or transmit (col 5) tone bytes.
 void StoreToneWord(int ch, int col, int low, int high);
 
-// The name a user typed, as the channel keeps it: trimmed, characters with
-// no single-byte code removed, cut to 8 characters, in capitals, trimmed
-// again. refused is set when characters were removed or cut away.
-QString NormalizeChannelName(const QString &typed, bool *refused);
+// What became of a typed name: kept as typed (apart from blanks around and
+// capitals), cut to NameLength characters, or refused whole.
+enum class NameVerdict { Kept, Cut, Refused };
+// The name a user typed, as the channel keeps it: trimmed, letters a-z in
+// capitals, cut to 8 characters, trimmed again. A name that holds, after the
+// first trim, any character other than 0-9, A-Z, a-z and blank is refused:
+// the radio cannot show it, and the result is empty.
+QString NormalizeChannelName(const QString &typed, NameVerdict *verdict);
 // Name record bytes 0-7 := 0xFF, then each 0-9/A-Z of name at its position.
 void StoreChannelName(int ch, const QString &name);

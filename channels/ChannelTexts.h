@@ -25,6 +25,8 @@ inline constexpr BiText RxFirst{"Please input the receive frequency in advance."
 inline constexpr BiText TxOutOfRange{"Over the range of transmit frequency .", "发射频率超出范围 ！"};
 inline constexpr BiText NameTooLong{"The channel name holds 8 single-byte characters at most .",
                                     "信道名称的字符个数最大为 8 位 ！"};
+inline constexpr BiText NameCharacters{"The channel name takes only the characters 0-9, A-Z and blank .",
+                                       "信道名称只能使用字符 0-9、A-Z 和空格 ！"};
 
 // Refusals while the editor's exchange runs (title PromptTitle).
 inline constexpr BiText Busy{"Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！"};

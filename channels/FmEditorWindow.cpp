@@ -18,6 +18,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
 #include "platform/TextBox.h"
+#include "platform/WindowNames.h"
 
 using namespace FmGrid;
 
@@ -176,8 +177,8 @@ void FmEditorWindow::Command_open_Click()
 {
     if (refuseWhileBusy(FmTexts::Busy))
         return;
-    Windows::unload(QStringLiteral("Form_open_chann"));
-    Windows::show(QStringLiteral("Form_open_chann"));
+    Windows::unload(WindowName::Form_open_chann);
+    Windows::show(WindowName::Form_open_chann);
 }
 
 void FmEditorWindow::Command_save_Click()
@@ -185,8 +186,8 @@ void FmEditorWindow::Command_save_Click()
     if (refuseWhileBusy(FmTexts::Busy))
         return;
     m_editor->commitOpenEdit();
-    Windows::unload(QStringLiteral("Form_save_chann"));
-    Windows::show(QStringLiteral("Form_save_chann"));
+    Windows::unload(WindowName::Form_save_chann);
+    Windows::show(WindowName::Form_save_chann);
 }
 
 void FmEditorWindow::Command_close_Click()
@@ -197,6 +198,6 @@ void FmEditorWindow::Command_close_Click()
         c.MSC->setPortOpen(false);
     if (!Windows::unload(objectName()))
         return;
-    Windows::unload(QStringLiteral("Form_open_chann"));
-    Windows::unload(QStringLiteral("Form_save_chann"));
+    Windows::unload(WindowName::Form_open_chann);
+    Windows::unload(WindowName::Form_save_chann);
 }

@@ -124,7 +124,7 @@ void EditorWindow::bindLink(LinkSession *session)
         if (prior)
             prior();
         else
-            m_session->unpackIntoImage();  // not UnpackReadBlocks: that would call this routine again
+            m_session->unpackIntoImage();  // UnpackReadBlocks would call this hook again
     };
     connect(session, &LinkSession::readCompleted, this, &EditorWindow::rememberShown);
 }

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "link/Frames.h"
+#include "link/PasswordCodec.h"
+#include "link/PasswordTexts.h"
 #include "link/WholeRadioTexts.h"
 #include "link/WholeReadUnpack.h"
 #include "link/WriteWindow.h"
@@ -155,6 +158,67 @@ LinkSettings fiveTone()
     s.writeBase = MemoryMap::RowAddress(MemoryMap::FiveToneTableRow);
     s.readBlocks = 8;
     s.writeRows = 96;
+    return s;
+}
+
+LinkSettings alignment()
+{
+    LinkSettings s;
+    s.readBase = 0x3C00;   // the alignment block, 0x3C00-0x3DFF
+    s.writeBase = 0x3C00;
+    s.readBlocks = 8;
+    s.writeRows = 32;
+    s.readRetries = 3;
+    s.writeRetries = 3;
+    s.retryDelayMs = 2000;
+    // No Ack for the identification and no password block: the first
+    // frame of the data phase carries the Ack.
+    s.ackIdentReply = false;
+    s.identAckPauseSteps = 0;
+    s.passwordStage = false;
+    s.ackPasswordBlock = false;
+    s.passwordAckPauseSteps = 0;
+    s.firstReadRequestAck = true;
+    s.firstReadBlock = 2;
+    s.writeLabelOffset = -1;  // the preamble's Ack shows -1, row r's shows r
+    s.failureReport = FailPanel2;
+
+    LinkTexts &t = s.texts;
+    t.afterReadLabel = {"Read optional parameters in gear. ", "调整参数读出正常 ！"};
+    t.afterReadBox = {"Complete reading the data from transceiver.", "从对讲机中读取调整数据完毕 ！"};
+    t.afterWriteBox = {"Complete writing optional parameters to the transceiver.", "调整参数写入完毕 ！"};
+    t.afterWriteLabel = {"Complete writing optional parameters ", "调整参数写入完毕 ！"};
+    return s;
+}
+
+LinkSettings password()
+{
+    namespace T = PasswordText;
+    LinkSettings s;
+    s.readBase = PasswordRules::BlockReadAddress;  // one block; the password block is its last row
+    s.writeBase = Frame::PasswordBlockAddress;
+    s.readBlocks = 1;
+    s.writeRows = 1;
+    s.readRetries = 0;
+    s.writeRetries = 0;    // no second attempt
+    s.retryDelayMs = 5000; // the wait between the reply time-out and the failure box
+    s.bytePerTick = true;
+    s.byteTickMs = 15;
+    s.ackIdentReply = false;
+    s.identAckPauseSteps = 0;
+    s.passwordStage = false;
+    s.identPanels = IdentPanels::None;
+    s.failureReport = FailBox;
+
+    LinkTexts &t = s.texts;
+    t.portOpenTitle = PromptTitle;
+    t.portOpen = LinkText::PortError;
+    t.failureTitle = PromptTitle;
+    t.failureBox = LinkText::FailConnect;
+    t.passwordRefusedTitle = PromptTitleCap;
+    t.passwordRefused = T::OldRefused;
+    t.afterWriteTitle = PromptTitleCap;
+    t.afterWriteBox = T::Success;
     return s;
 }
 

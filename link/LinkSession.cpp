@@ -88,12 +88,10 @@ void LinkSession::startByButton(bool write)
     if (m_settings.beforeStart)
         m_settings.beforeStart(write);
     RetriesLeft = write ? m_settings.writeRetries : m_settings.readRetries;
-    startExchange(write);
-    if (PortErrorFlag == 0) {
+    if (startExchange(write)) {
         if (m_settings.started)
             m_settings.started();
-        showProgress(0);
-        setLabel(m_settings.texts.connecting);
+        m_report.connecting();
     }
 }
 
@@ -181,20 +179,20 @@ void LinkSession::queueFrame(const QByteArray &frame)
     StartSendTimer();
 }
 
-void LinkSession::StartRead()
+bool LinkSession::StartRead()
 {
-    startExchange(false);
+    return startExchange(false);
 }
 
-void LinkSession::StartWrite()
+bool LinkSession::StartWrite()
 {
-    startExchange(true);
+    return startExchange(true);
 }
 
-void LinkSession::startExchange(bool write)
+bool LinkSession::startExchange(bool write)
 {
     if (m_settings.busyTest && (WriteBusy == -1 || ReadBusy == -1))
-        return;
+        return false;
     // A start supersedes a pending retry, and (without the busy test) a
     // running attempt, so that two attempts never overlap.
     timersOff();
@@ -207,7 +205,7 @@ void LinkSession::startExchange(bool write)
     if (!m_controls.MSC || !m_controls.MSC->portOpen())
         OpenCommPort();
     if (PortErrorFlag != 0)
-        return;
+        return false;
     DataPhase = 0;
     discardInput();
     HandshakeStage = 0;
@@ -231,6 +229,7 @@ void LinkSession::startExchange(bool write)
         ReadBusy = -1;
     }
     StartSendTimer();
+    return true;
 }
 
 int LinkSession::sessionBase() const
@@ -240,7 +239,12 @@ int LinkSession::sessionBase() const
 
 // ---------------------------------------------------------------- timers
 
-void LinkSession::Timer1_Timer()
+void LinkSession::Timer1_Timer() { sendTick(); }
+void LinkSession::Timer2_Timer() { replyTimedOut(); }
+void LinkSession::Timer3_Timer() { retryPauseEnded(); }
+void LinkSession::MSC_OnComm(int event) { bytesArrived(event); }
+
+void LinkSession::sendTick()
 {
     CommControl *msc = m_controls.MSC.data();
     if (!msc || !msc->portOpen()) {
@@ -248,7 +252,7 @@ void LinkSession::Timer1_Timer()
         // The port closed itself (a line error) between two frames: the
         // attempt ends as a reply time-out would, instead of waiting forever.
         if (WriteBusy == -1 || ReadBusy == -1)
-            Timer2_Timer();
+            replyTimedOut();
         return;
     }
     m_sending = true;
@@ -281,7 +285,7 @@ void LinkSession::Timer1_Timer()
     }
 }
 
-void LinkSession::Timer2_Timer()
+void LinkSession::replyTimedOut()
 {
     timerOff(m_controls.Timer2);
     timerOff(m_controls.Timer1);
@@ -297,15 +301,15 @@ void LinkSession::Timer2_Timer()
     ReadBusy = 0;
 }
 
-void LinkSession::Timer3_Timer()
+void LinkSession::retryPauseEnded()
 {
     timersOff();
     if (RetriesLeft > 0) {
         RetriesLeft -= 1;
-        if (WriteMode == -1)
-            StartWrite();
-        else
-            StartRead();
+        // The port could not be opened again (the device went away): the
+        // exchange ends here, and says so after the port box.
+        if (!(WriteMode == -1 ? StartWrite() : StartRead()))
+            reportPortLost();
         return;
     }
     reportFailure();
@@ -397,7 +401,7 @@ void LinkSession::handleWaitingInput()
 {
     CommControl *msc = m_controls.MSC.data();
     if (!m_pausing && msc && msc->portOpen() && msc->inBufferCount() > 0)
-        MSC_OnComm(CommControl::ComEvReceive);
+        bytesArrived(CommControl::ComEvReceive);
 }
 
 void LinkSession::exchangeBox(const QString &text, const QString &title)
@@ -433,7 +437,7 @@ void LinkSession::exchangeBox(const QString &text, const QString &title)
 
 // ---------------------------------------------------------------- receive
 
-void LinkSession::MSC_OnComm(int event)
+void LinkSession::bytesArrived(int event)
 {
     if (event != CommControl::ComEvReceive)
         return;
@@ -485,6 +489,8 @@ void LinkSession::handleReadReply()
     // bytes within the 69 taken; anything else counts as no reply.
     if (findDataMark(reply.data(), 0, 1) < 0)
         return;
+    if (m_settings.dataReplyCheck && !m_settings.dataReplyCheck(reply.data()))
+        return;
     timerOff(m_controls.Timer2);
     sendNow(Frame::Ack);
     dataReplyReceived(reply.data());
@@ -508,13 +514,13 @@ void LinkSession::dataReplyReceived(const quint8 *reply)
         BlockNumber = n + 1;
         queueFrame(request);
         showProgress(BlockNumber / total * 100);
-        setLabel(progressText(m_settings.texts.readProgressBefore, BlockNumber,
-                              m_settings.texts.readProgressAfter));
+        m_report.progressLabel(m_settings.texts.readProgressBefore, BlockNumber,
+                               m_settings.texts.readProgressAfter);
     } else {
         queueFrame(request);
         showProgress(n / total * 100);
-        setLabel(progressText(m_settings.texts.readProgressBefore, n,
-                              m_settings.texts.readProgressAfter));
+        m_report.progressLabel(m_settings.texts.readProgressBefore, n,
+                               m_settings.texts.readProgressAfter);
         BlockNumber = n + 1;
     }
 }
@@ -527,8 +533,8 @@ void LinkSession::writeAckReceived()
     }
     const int n = BlockNumber;
     showProgress(double(n) / double(WriteBlockCount) * 100);
-    setLabel(progressText(m_settings.texts.writeProgressBefore, n + m_settings.writeLabelOffset,
-                          m_settings.texts.writeProgressAfter));
+    m_report.progressLabel(m_settings.texts.writeProgressBefore, n + m_settings.writeLabelOffset,
+                           m_settings.texts.writeProgressAfter);
     const QByteArray frame = writeFrame(sessionBase() + 16 * n, writeRowData(n), true);
     BlockNumber = n + 1;
     queueFrame(frame);
@@ -577,30 +583,7 @@ void LinkSession::identReplyAccepted(IdentForm form)
 
 void LinkSession::publishIdentification(const IdentInfo &info)
 {
-    switch (m_settings.identPanels) {
-    case IdentPanels::Standard:
-        BandLimits = info.bands;
-        SetMainPanel(8, bandPanelText(info.bands[0]));
-        SetMainPanel(10, bandPanelText(info.bands[1]));
-        SetMainPanel(12, bandPanelText(info.bands[2]));
-        SetMainPanel(14, bandPanelText(info.bands[3]));
-        SetMainPanel(2, info.model);
-        SetMainPanel(4, QString());
-        SetMainPanel(6, info.firmware);
-        break;
-    case IdentPanels::ThreeBands:
-        for (int k = 0; k < 3; ++k)
-            BandLimits[k] = info.bands[k];
-        SetMainPanel(8, bandPanelText(info.bands[0]));
-        SetMainPanel(10, bandPanelText(info.bands[1]));
-        SetMainPanel(12, bandPanelText(info.bands[2]));
-        SetMainPanel(2, info.model);
-        SetMainPanel(4, info.serial);
-        SetMainPanel(6, info.firmware);
-        break;
-    case IdentPanels::None:
-        break;
-    }
+    m_report.identification(info);
 }
 
 void LinkSession::handlePasswordReply()
@@ -684,25 +667,14 @@ void LinkSession::completeRead()
 {
     finishExchange();
     UnpackReadBlocks();
-    if (m_settings.readDoneBar100)
-        showProgress(100);
-    const LinkTexts &t = m_settings.texts;
-    if (m_settings.readDoneLabelFirst) {
-        setLabel(t.afterReadLabel);
-        MsgBox(t.afterReadBox, MsgIcon::Exclamation, t.afterReadTitle);
-    } else {
-        MsgBox(t.afterReadBox, MsgIcon::Exclamation, t.afterReadTitle);
-        setLabel(t.afterReadLabel);
-    }
+    m_report.readDone();
     emit readCompleted();
 }
 
 void LinkSession::completeWrite()
 {
     finishExchange();
-    const LinkTexts &t = m_settings.texts;
-    MsgBox(t.afterWriteBox, MsgIcon::Exclamation, t.afterWriteTitle);
-    setLabel(t.afterWriteLabel);
+    m_report.writeDone();
     emit writeCompleted();
 }
 
@@ -710,32 +682,23 @@ void LinkSession::refusePassword()
 {
     finishExchange();
     DataPhase = 0;
-    MsgBox(m_settings.texts.passwordRefused, MsgIcon::Exclamation,
-           m_settings.texts.passwordRefusedTitle);
+    m_report.passwordRefused();
     emit passwordRefused();
 }
 
 void LinkSession::reportFailure()
 {
-    const unsigned f = m_settings.failureReport;
-    const LinkTexts &t = m_settings.texts;
-    if (f & FailHideFirst) {
-        if (m_controls.ProgressBar1) {
-            m_controls.ProgressBar1->setValue(0);
-            m_controls.ProgressBar1->setVisible(false);
-        }
-        setLabel(QString());
+    if (m_settings.failureReport & FailHideFirst) {
         WriteBusy = 0;
         ReadBusy = 0;
     }
-    if (f & FailBox)
-        MsgBox(t.failureBox, MsgIcon::Exclamation, t.failureTitle);
-    if (f & FailBarZero && m_controls.ProgressBar1)
-        m_controls.ProgressBar1->setValue(0);
-    if (f & FailLabel)
-        setLabel(t.failureLabel);
-    if (f & FailPanel2)
-        SetMainPanel(2, t.failurePanel);
+    m_report.failure();
+    emit exchangeFailed();
+}
+
+void LinkSession::reportPortLost()
+{
+    m_report.portLost();
     emit exchangeFailed();
 }
 
@@ -755,12 +718,7 @@ void LinkSession::unpackIntoImage()
         if (b < 0 || b >= ReplyRows)
             break;
         const auto &reply = ReadReplyBuffer[b];
-        int p = 4;
-        for (int j = 0; j <= 5; ++j)
-            if (reply[j] == Frame::Data) {
-                p = j + 4;
-                break;
-            }
+        int p = ReplyDataStart(reply);
         for (int k = 0; k < 4; ++k, ++row, p += 16) {
             if (row < 0 || row >= ImageRows)
                 continue;
@@ -774,19 +732,8 @@ void LinkSession::unpackIntoImage()
 
 // ---------------------------------------------------------------- display
 
-void LinkSession::showProgress(double value)
-{
-    if (!m_controls.ProgressBar1)
-        return;
-    m_controls.ProgressBar1->setVisible(true);
-    m_controls.ProgressBar1->setValue(int(std::floor(value)));
-}
-
-void LinkSession::setLabel(const QString &text)
-{
-    if (m_controls.Label_tr_count)
-        m_controls.Label_tr_count->setText(text);
-}
+void LinkSession::showProgress(double value) { m_report.progress(value); }
+void LinkSession::setLabel(const QString &text) { m_report.label(text); }
 
 QString LinkSession::progressText(const BiText &before, int n, const BiText &after) const
 {

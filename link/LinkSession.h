@@ -4,7 +4,8 @@
 // reads a stretch of radio memory in 64-byte blocks or writes it in 16-byte
 // rows, with progress, a reply time-out, a retry pause and retries. It is
 // bound to the window's controls and configured by the window's LinkSettings;
-// windows whose exchange departs further override the protected steps.
+// windows whose exchange departs further override the protected steps. What
+// the exchange shows (bar, label, boxes, panels) is LinkReport's.
 #include <QByteArray>
 #include <QObject>
 #include <array>
@@ -12,6 +13,7 @@
 
 #include "link/Frames.h"
 #include "link/LinkControls.h"
+#include "link/LinkReport.h"
 #include "link/LinkSettings.h"
 
 class LinkSession : public QObject
@@ -41,12 +43,13 @@ public:
     void exchangeBox(const QString &text, const QString &title);
     void OpenCommPort();
     void StartSendTimer();
-    void StartRead();
-    void StartWrite();
+    // Start an attempt; false when the port did not open (its box shown).
+    bool StartRead();
+    bool StartWrite();
     void UnpackReadBlocks();
-    // The engine's own unpacking, whatever the settings' unpack routine:
-    // reply rows firstReadBlock.. into MemoryImage from row readBase / 16,
-    // the data taken after each reply's 'X'; then the show routine.
+    // The engine's own unpacking, whatever the settings' unpack says: the
+    // reply rows into MemoryImage from row readBase / 16, then the show
+    // routine. A window's unpack that adds to the engine's calls this.
     void unpackIntoImage();
 
     // The handlers of the timers and of the port's receive event.
@@ -54,6 +57,14 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
     void MSC_OnComm(int event);
+    // What they do: a tick of the send timer puts (part of) the frame out;
+    // the reply time-out ends the attempt and starts the retry pause; the
+    // end of the retry pause starts the next attempt or reports the
+    // failure; arrived bytes advance the exchange.
+    void sendTick();
+    void replyTimedOut();
+    void retryPauseEnded();
+    void bytesArrived(int event);
 
     // Ends whatever runs (attempt, pause, pending retry): timers off, port
     // closed, busy flags 0. Nothing is reported and the image is untouched.
@@ -113,6 +124,9 @@ protected:
     virtual void dataReplyReceived(const quint8 *reply);
     // No retry left after the retry pause.
     virtual void reportFailure();
+    // A retry found the port gone: the bar to 0, the failure label and
+    // (where the window reports there) panel 2; the port box came first.
+    void reportPortLost();
 
     // Helpers for those steps.
     void queueFrame(const QByteArray &frame);  // into TransmitFrame, then StartSendTimer
@@ -142,10 +156,11 @@ protected:
 
     LinkControls m_controls;
     LinkSettings m_settings;
+    LinkReport m_report{m_controls, m_settings};
 
 private:
     void startByButton(bool write);  // a Read or Write click
-    void startExchange(bool write);
+    bool startExchange(bool write);
     // Ends what is pending of the attempt: timers, pauses, deferred input.
     void cancelPending();
     // Input that waited for a pause, a box or a frame's sending.

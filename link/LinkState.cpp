@@ -7,6 +7,8 @@ qint16 PortErrorFlag = 0;
 std::array<quint8, 2> SessionBaseAddress{};
 std::array<qint16, 17> TypedPassword{};
 std::array<quint8, 17> PasswordBlockCopy{};
+std::array<qint16, 17> OldPassword{};
+std::array<qint16, 17> NewPassword{};
 qint16 RegionToggle = 0;
 CellGrid<ReplyRows, ReplyCols> ReadReplyBuffer{};
 CellGrid<ReplyRows, ReplyCols> NameReplyBuffer{};
@@ -30,10 +32,20 @@ void resetLinkState()
     SessionBaseAddress = {};
     TypedPassword = {};
     PasswordBlockCopy = {};
+    OldPassword = {};
+    NewPassword = {};
     RegionToggle = 0;
     for (auto &row : ReadReplyBuffer)
         row.fill(0);
     for (auto &row : NameReplyBuffer)
         row.fill(0);
     StoreProgramModeHandshake();
+}
+
+int ReplyDataStart(const StoredReply &reply)
+{
+    for (int j = 0; j <= 5; ++j)
+        if (reply[j] == Frame::Data)
+            return j + 4;
+    return 4;
 }

@@ -20,6 +20,10 @@ extern std::array<quint8, 2> SessionBaseAddress;
 extern std::array<qint16, 17> TypedPassword;
 // Entries 0-15: the password block taken by the last exchange's handshake.
 extern std::array<quint8, 17> PasswordBlockCopy;
+// The password window's old and new password: entries 0-5 hold one-byte
+// character codes, left-aligned and filled up with blanks.
+extern std::array<qint16, 17> OldPassword;
+extern std::array<qint16, 17> NewPassword;
 // The channel editor's region of the frame in flight: 0 channels, -1 names.
 extern qint16 RegionToggle;
 
@@ -27,6 +31,10 @@ inline constexpr int ReplyRows = 257;
 inline constexpr int ReplyCols = 71;
 // Raw 69-byte replies of a read, one row per block number.
 extern CellGrid<ReplyRows, ReplyCols> ReadReplyBuffer;
+using StoredReply = std::array<qint16, ReplyCols>;
+// Where the 64 data bytes of a stored reply start: after its 'X' (among its
+// first six bytes), the address and the length; 4 when it has no 'X' there.
+int ReplyDataStart(const StoredReply &reply);
 // The channel editor's twin of ReadReplyBuffer for its name region.
 extern CellGrid<ReplyRows, ReplyCols> NameReplyBuffer;
 

@@ -2,7 +2,6 @@
 
 #include "link/LinkProfiles.h"
 
-#include <QAction>
 #include <algorithm>
 
 #include "link/LinkState.h"
@@ -13,6 +12,7 @@ namespace {
 StartupIdentify *mainLink = nullptr;
 
 const BiText StatText{"Stat:", "状态:"};
+const BiText SimText{"S I M:", "序列号:"};
 const BiText FaultText{"Communication fault.", "联机故障 ！"};
 
 LinkControls ownControls(QObject *owner)
@@ -22,15 +22,6 @@ LinkControls ownControls(QObject *owner)
     return c;
 }
 
-void enableEditorMenus()
-{
-    QWidget *main = Windows::find(QStringLiteral("MDImain"));
-    if (!main)
-        return;
-    for (const char *name : {"sig_edit", "sys_edit", "chann_edit", "fm_chann_edit"})
-        for (QAction *a : main->findChildren<QAction *>(QLatin1String(name)))
-            a->setEnabled(true);
-}
 }
 
 StartupIdentify *MainLink()
@@ -84,8 +75,10 @@ void StartupIdentify::identReplyAccepted(IdentForm form)
     if (form == IdentForm::B)
         std::copy(ReceiveBuffer.begin() + 1, ReceiveBuffer.begin() + 52, ReceiveBuffer.begin());
     publishIdentification(parseIdentReply(ReceiveBuffer.data()));
-    enableEditorMenus();
+    // A failure reported earlier put its own label in panel 3.
+    SetMainPanel(3, SimText);
     finishExchange();
+    emit identified();
 }
 
 void StartupIdentify::reportFailure()

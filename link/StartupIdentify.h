@@ -2,8 +2,8 @@
 // The main window's own exchange: at start-up it probes the serial ports and
 // identifies the radio on the port it kept. The identification sends the
 // opening command one byte per tick, takes the identification reply without
-// answering it, fills BandLimits and the status bar, enables the editor menu
-// entries and closes the port. After its last retry it reports the failure
+// answering it, fills BandLimits and the status bar, closes the port and
+// announces it (identified). After its last retry it reports the failure
 // in the status bar alone. The port setup window test-opens its port and
 // restarts it.
 #include "link/LinkSession.h"
@@ -28,6 +28,10 @@ public:
     // Stops whatever runs (attempt or retry pause), closes the port and
     // starts the identification with three retries.
     void RestartIdentify();
+
+signals:
+    // The radio answered: the main window enables its editor menus.
+    void identified();
 
 protected:
     void identReplyAccepted(IdentForm form) override;

@@ -6,11 +6,7 @@
 
 int WholeReadDataStart(int replyRow)
 {
-    const auto &reply = ReadReplyBuffer[replyRow];
-    for (int j = 0; j <= 5; ++j)
-        if (reply[j] == Frame::Data)
-            return j + 4;
-    return 4;
+    return ReplyDataStart(ReadReplyBuffer[replyRow]);
 }
 
 void UnpackWholeRead()

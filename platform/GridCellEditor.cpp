@@ -1,7 +1,6 @@
 #include "platform/GridCellEditor.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QKeyEvent>
 
 #include "platform/FlexGrid.h"
@@ -24,16 +23,18 @@ GridCellEditor::GridCellEditor(FlexGrid *grid, TextBox *text, PickList *list, Gr
     auto filter = [this](int key) { return m_rules->keyFilter(m_row, m_col, key); };
     m_text->setKeyFilter(filter);
     m_text->installEventFilter(this);
-    connect(m_grid, &FlexGrid::gridClick, this, &GridCellEditor::open);
-    connect(m_grid, &FlexGrid::scrolled, this, &GridCellEditor::follow);
-    connect(m_grid, &FlexGrid::leaveCell, this, &GridCellEditor::leaveCell);
-    connect(m_text, &TextBox::enterPressed, this, &GridCellEditor::enterPressed);
     if (m_list) {
         m_list->setKeyFilter(filter);
         m_list->installEventFilter(this);
+    }
+    connect(m_grid, &FlexGrid::gridClick, this, &GridCellEditor::open);
+    connect(m_grid, &FlexGrid::scrolled, this, &GridCellEditor::follow);
+    connect(m_grid, &FlexGrid::leaveCell, this, &GridCellEditor::leaveCell);
+    if (m_list) {
         connect(m_list, &PickList::picked, this, &GridCellEditor::picked);
         connect(m_list, &PickList::enterPressed, this, &GridCellEditor::enterPressed);
     }
+    connect(m_text, &TextBox::enterPressed, this, &GridCellEditor::enterPressed);
 }
 
 QString GridCellEditor::text() const
@@ -204,33 +205,13 @@ void GridCellEditor::enterPressed()
 
 bool GridCellEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    // Tab in an in-cell editor goes to the grid, which moves on to the next
-    // cell (committing this one), instead of to the window's next button.
+    // Tab in an in-cell editor commits it and gives the focus back to the
+    // grid, instead of to the window's next button.
     if (event->type() == QEvent::KeyPress && isOpen()) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            hideEditor();
             m_grid->setFocus(Qt::TabFocusReason);
-            // The grid takes no Tab of its own (a Tab there would leave it for
-            // the next button): the move to the next cell is made here, on to
-            // the next row after the last column, back for Shift+Tab.
-            const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-            const int first = m_grid->fixedCols();
-            const int last = m_grid->cols() - 1;
-            int r = m_row;
-            int c = m_col + (back ? -1 : 1);
-            if (c > last && r + 1 < m_grid->rows()) {
-                c = first;
-                ++r;
-            } else if (c < first && r > m_grid->fixedRows()) {
-                c = last;
-                --r;
-            }
-            c = std::clamp(c, first, last);
-            if (r != m_grid->row() || c != m_grid->col())
-                m_grid->setCurrentCell(r, c);
-            else
-                commitOpenEdit();  // the first or the last cell: the edit is still committed
+            commitOpenEdit();
             return true;
         }
     }

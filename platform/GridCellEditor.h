@@ -8,6 +8,7 @@
 //   list was opened on;
 // - when an editor closes or hides (a commit, Return, Tab, a scroll out of
 //   view), the keyboard focus goes back to the grid, never to a button;
+//   Tab commits the edit and stays on its cell;
 // - an open editor follows its cell when the grid scrolls, and hides while
 //   the cell is out of view;
 // - commitOpenEdit() commits an edit still open (before the image is saved

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
 #include "platform/Screen.h"
+#include "shell/ChildFrameFlags.h"
 #include "shell/LanguageTexts.h"
 
 #include <QCoreApplication>
@@ -143,11 +144,10 @@ void AboutWindow::formLoad()
 bool AboutWindow::event(QEvent *e)
 {
     // Once the main window has taken it in, its frame gets the fixed dialog
-    // border without minimise and maximise buttons.
+    // border and its close box, without minimise and maximise buttons.
     if (e->type() == QEvent::ParentChange)
         if (QMdiSubWindow *frame = Windows::frameOf(this))
-            frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+            frame->setWindowFlags(DialogChildFrameFlags() | Qt::MSWindowsFixedSizeDialogHint);
     return Form::event(e);
 }
 

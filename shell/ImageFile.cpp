@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace {
 constexpr BiText SavedText{"Complete storing  parameter.", "参数保存完毕 ！"};
@@ -28,6 +29,12 @@ constexpr BiText OutOfRangeText{"Line %1 of the file holds the value %2, outside
 constexpr BiText TooShortText{"The file ends at line %1, before all 1025 rows were read.",
                               "文件在第 %1 行结束，不足 1025 行。"};
 constexpr BiText CannotWriteText{"Cannot write the file %1 (%2).", "无法写入文件 %1（%2）。"};
+
+// Something other than a plain file stands at the path.
+FileFailureReason notPlainFileReason(const QFileInfo &info)
+{
+    return info.isDir() ? FileFailureReason::IsAFolder : FileFailureReason::NotAPlainFile;
+}
 }
 
 QByteArray ImageFileBytes(const ImageGrid &image)
@@ -86,7 +93,7 @@ ImageFileStatus LoadImageFile(const QString &path, ImageGrid &image)
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         status.fault = ImageFileFault::CannotOpen;
-        status.systemError = QStringLiteral("not a plain file");
+        status.reason = notPlainFileReason(info);
         return status;
     }
     QByteArray contents;
@@ -101,6 +108,7 @@ ImageFileStatus LoadImageFile(const QString &path, ImageGrid &image)
     }
     status.fault = ImageFileFault::CannotOpen;
     status.systemError = file.errorString();
+    status.reason = FileFailureReasonOf(status.systemError);
     return status;
 }
 
@@ -111,18 +119,28 @@ ImageFileStatus SaveImageFile(const QString &path, const ImageGrid &image)
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         status.fault = ImageFileFault::CannotWrite;
-        status.systemError = QStringLiteral("not a plain file");
+        status.reason = notPlainFileReason(info);
         return status;
     }
     const QByteArray bytes = ImageFileBytes(image);
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
-        if (file.write(bytes) == bytes.size() && file.commit())
+        errno = 0;
+        const qint64 written = file.write(bytes);
+        // A write the system cut short (disk full, size limit) counts for Qt
+        // as no error; the system's reason is left in errno.
+        const int writeError = errno;
+        if (written == bytes.size() && file.commit())
             return status;
+        status.systemError = written != bytes.size() && file.error() == QFileDevice::NoError
+                                 ? qt_error_string(writeError)
+                                 : file.errorString();  // taken before the cancel rewords it
         file.cancelWriting();
+    } else {
+        status.systemError = file.errorString();
     }
     status.fault = ImageFileFault::CannotWrite;
-    status.systemError = file.errorString();
+    status.reason = FileFailureReasonOf(status.systemError);
     return status;
 }
 
@@ -132,7 +150,7 @@ QString ImageFileFaultText(const ImageFileStatus &status)
     case ImageFileFault::None:
         return {};
     case ImageFileFault::CannotOpen:
-        return CannotOpenText.text().arg(status.path, status.systemError);
+        return CannotOpenText.text().arg(status.path, FileFailureText(status.reason, status.systemError));
     case ImageFileFault::NotAWholeNumber:
         return NotWholeText.text().arg(status.line);
     case ImageFileFault::ValueOutOfRange:
@@ -140,7 +158,7 @@ QString ImageFileFaultText(const ImageFileStatus &status)
     case ImageFileFault::TooShort:
         return TooShortText.text().arg(status.line);
     case ImageFileFault::CannotWrite:
-        return CannotWriteText.text().arg(status.path, status.systemError);
+        return CannotWriteText.text().arg(status.path, FileFailureText(status.reason, status.systemError));
     }
     return {};
 }

@@ -5,6 +5,7 @@
 // the image untouched on any fault; WriteImageFile and ReadImageFile are the
 // image dialogs' OK actions with their boxes and shared state.
 #include "memory/MemoryImage.h"
+#include "shell/FileFailureReason.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,6 +28,7 @@ struct ImageFileStatus {
     ImageFileFault fault = ImageFileFault::None;
     int line = 0;         // 1-based line of the file where reading failed
     qint64 value = 0;     // the offending cell value (ValueOutOfRange)
+    FileFailureReason reason = FileFailureReason::Other;  // why it could not be opened or written
     QString systemError;  // the system's words for an open or write failure
     QString path;         // the file concerned (load and save)
     bool ok() const { return fault == ImageFileFault::None; }
@@ -46,7 +48,9 @@ ImageFileStatus LoadImageFile(const QString &path, ImageGrid &image);
 // existing file as it was.
 ImageFileStatus SaveImageFile(const QString &path, const ImageGrid &image);
 
-// What went wrong, in the current language, for the failure box.
+// What went wrong, in the current language, for the failure box; the reason
+// a file could not be opened or written in the current language too when it
+// is one of the common ones (FileFailureReason).
 QString ImageFileFaultText(const ImageFileStatus &status);
 
 // The save dialog's OK action: FilePath := folder "/" name, drops a waiting

@@ -10,13 +10,17 @@
 #include "platform/StatusBar.h"
 #include "shell/LanguageTexts.h"
 #include "shell/MainMenus.h"
+#include "link/StartupIdentify.h"
 #include "shell/MainStartupLink.h"
+#include "shell/StatusPanelWidths.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolBar>
+#include "platform/WindowNames.h"
 
 namespace {
 // Panel widths in percent of the screen width.
@@ -82,6 +86,8 @@ void MainWindow::formLoad()
                MsgIcon::Exclamation, QStringLiteral("Operate Prompt"));
 
     ProbeMainCommPort(this);
+    connect(MainLink(), &StartupIdentify::identified, this, &MainWindow::enableEditorMenus,
+            Qt::UniqueConnection);
 
     ChannelCount = 200;
     BuildSharedTables();
@@ -91,7 +97,35 @@ void MainWindow::formLoad()
     StartMainIdentify();
 
     BuildFactoryImage();
-    Windows::load(QStringLiteral("frm_chann"));
+    Windows::load(WindowName::frm_chann);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    // The bar's layout counts its panels once they are shown, and the window
+    // reaches the screen only after this event.
+    fitPanelsToScreen();
+    QMainWindow::showEvent(event);
+}
+
+// On a narrow screen the panels give up what the bar's own spacing needs, so
+// the window is never wider than the screen.
+void MainWindow::fitPanelsToScreen()
+{
+    const int excess = minimumSizeHint().width() - Screen::sizePixels().width();
+    if (excess <= 0)
+        return;
+    QList<int> widths;
+    for (int k = 1; k <= m_status->panelCount(); ++k)
+        widths << m_status->panelWidth(k);
+    widths = NarrowedPanelWidths(widths, excess);
+    for (int k = 1; k <= m_status->panelCount(); ++k)
+        m_status->setPanelWidth(k, widths[k - 1]);
+    // The bar and the window take their new minimum widths now, before the
+    // window is sized to the screen again.
+    QCoreApplication::sendPostedEvents(m_status, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
+    resize(Screen::sizePixels());
 }
 
 void MainWindow::formUnload()
@@ -138,30 +172,30 @@ void MainWindow::connectMenus()
     auto on = [this](const char *entry, auto fn) {
         connect(menuEntry(QString::fromLatin1(entry)), &QAction::triggered, this, fn);
     };
-    auto load = [](const char *window) {
-        return [window] { Windows::load(QString::fromLatin1(window)); };
+    auto load = [](QLatin1String window) {
+        return [window] { Windows::load(window); };
     };
-    on("File_Open", [this] { closeAndReload(QStringLiteral("Form_open_chann")); });
-    on("File_save", [this] { closeAndReload(QStringLiteral("Form_save_chann")); });
-    on("File_saveas", [this] { closeAndReload(QStringLiteral("Form_save_chann")); });
+    on("File_Open", [this] { closeAndReload(WindowName::Form_open_chann); });
+    on("File_save", [this] { closeAndReload(WindowName::Form_save_chann); });
+    on("File_saveas", [this] { closeAndReload(WindowName::Form_save_chann); });
     on("File_exit", [this] { shutDown(); });
     on("fm_chann_edit", [] {
-        Windows::unload(QStringLiteral("frm_chann"));
-        Windows::load(QStringLiteral("frm_FM"));
+        Windows::unload(WindowName::frm_chann);
+        Windows::load(WindowName::frm_FM);
     });
-    on("chann_edit", load("frm_chann"));
-    on("sys_edit", load("frm_option"));
-    on("Sig_dtmf", load("frm_dtmf"));
-    on("Sig_2tone", load("frm_2tone"));
-    on("Sig_5tone", load("frm_5tone"));
-    on("frm_adj", load("frm_Adj_Txp"));
-    on("Prog_read", [this] { closeAndReload(QStringLiteral("Form_Comm_Read")); });
-    on("Prog_write", [this] { closeAndReload(QStringLiteral("Form_Comm_Write")); });
-    on("PC_PassWord", [this] { closeAndReload(QStringLiteral("Form_Write_PassWord")); });
-    on("proc_setup", load("Form_setup"));
+    on("chann_edit", load(WindowName::frm_chann));
+    on("sys_edit", load(WindowName::frm_option));
+    on("Sig_dtmf", load(WindowName::frm_dtmf));
+    on("Sig_2tone", load(WindowName::frm_2tone));
+    on("Sig_5tone", load(WindowName::frm_5tone));
+    on("frm_adj", load(WindowName::frm_Adj_Txp));
+    on("Prog_read", [this] { closeAndReload(WindowName::Form_Comm_Read); });
+    on("Prog_write", [this] { closeAndReload(WindowName::Form_Comm_Write); });
+    on("PC_PassWord", [this] { closeAndReload(WindowName::Form_Write_PassWord); });
+    on("proc_setup", load(WindowName::Form_setup));
     on("Language_chn", [this] { Language_chn_Click(); });
     on("Language_eng", [this] { Language_eng_Click(); });
-    on("about", load("frmAbout"));
+    on("about", load(WindowName::frmAbout));
     on("Menu_Exit", [this] { shutDown(); });
 }
 
@@ -207,25 +241,31 @@ void MainWindow::writeLanguage(bool chinese)
 void MainWindow::Toolbar1_ButtonClick(const QString &key)
 {
     if (key == QLatin1String("open")) {
-        closeAndReload(QStringLiteral("Form_open_chann"));
+        closeAndReload(WindowName::Form_open_chann);
     } else if (key == QLatin1String("save")) {
-        closeAndReload(QStringLiteral("Form_save_chann"));
+        closeAndReload(WindowName::Form_save_chann);
     } else if (key == QLatin1String("edit_option")) {
-        Windows::unload(QStringLiteral("frm_chann"));
-        Windows::load(QStringLiteral("frm_option"));
+        Windows::unload(WindowName::frm_chann);
+        Windows::load(WindowName::frm_option);
     } else if (key == QLatin1String("edit_chann")) {
-        Windows::unload(QStringLiteral("frm_chann"));
-        Windows::load(QStringLiteral("frm_chann"));
+        Windows::unload(WindowName::frm_chann);
+        Windows::load(WindowName::frm_chann);
     } else if (key == QLatin1String("edit_dtmf")) {
-        Windows::unload(QStringLiteral("frm_chann"));
-        Windows::load(QStringLiteral("frm_dtmf"));
+        Windows::unload(WindowName::frm_chann);
+        Windows::load(WindowName::frm_dtmf);
     } else if (key == QLatin1String("read")) {
-        closeAndReload(QStringLiteral("Form_Comm_Read"));
+        closeAndReload(WindowName::Form_Comm_Read);
     } else if (key == QLatin1String("write")) {
-        closeAndReload(QStringLiteral("Form_Comm_Write"));
+        closeAndReload(WindowName::Form_Comm_Write);
     } else if (key == QLatin1String("exit")) {
-        for (const char *w : {"Form_type", "frm_chann", "frm_option", "frmAbout"})
-            Windows::unload(QString::fromLatin1(w));
+        for (QLatin1String w : {WindowName::Form_type, WindowName::frm_chann, WindowName::frm_option, WindowName::frmAbout})
+            Windows::unload(w);
         shutDown();
     }
+}
+
+void MainWindow::enableEditorMenus()
+{
+    for (const char *name : {"sig_edit", "sys_edit", "chann_edit", "fm_chann_edit"})
+        menuEntry(QString::fromLatin1(name))->setEnabled(true);
 }

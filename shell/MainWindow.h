@@ -27,13 +27,17 @@ public:
     void Language_chn_Click();
     void Language_eng_Click();
     void Toolbar1_ButtonClick(const QString &key);
+    // An identified radio: the Channel, Option, Signal and FM-Radio entries.
+    void enableEditorMenus();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void connectMenus();
+    void fitPanelsToScreen();
     void writeLanguage(bool chinese);
     void closeAndReload(const QString &window);
     void shutDown();

@@ -14,6 +14,7 @@
 #include "platform/Language.h"
 #include "platform/Screen.h"
 #include "platform/StatusBar.h"
+#include "shell/ChildFrameFlags.h"
 
 namespace {
 constexpr BiText WindowCaption{"Communication Port Setup", "通讯端口设置"};
@@ -78,11 +79,10 @@ void PortSetupWindow::formLoad()
 
 bool PortSetupWindow::event(QEvent *e)
 {
-    // A sizable frame without minimise and maximise buttons.
+    // A sizable frame with its close box, without minimise and maximise buttons.
     if (e->type() == QEvent::ParentChange)
         if (QMdiSubWindow *frame = Windows::frameOf(this))
-            frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                  | Qt::WindowCloseButtonHint);
+            frame->setWindowFlags(DialogChildFrameFlags());
     return Form::event(e);
 }
 

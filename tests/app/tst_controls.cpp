@@ -5,9 +5,11 @@
 #include "link/LinkControls.h"
 #include "memory/FactoryImage.h"
 #include "memory/MemoryImage.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/VbTimer.h"
+#include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "support/FakeCommControl.h"
 
@@ -44,11 +46,10 @@ private slots:
     void controlsAreNamedAndLabelled_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char *w : {"MDImain", "Form_open_chann", "Form_save_chann", "Form_open_adj",
-                              "Form_save_adj", "Form_open_menu", "Form_save_menu", "Form_open_sig",
-                              "Form_save_sig", "Form_type", "frmAbout", "Form_setup",
-                              "Form_Comm_Read", "Form_Comm_Write", "frm_chann"})
-            QTest::newRow(w) << QString(w);
+        // Every window of the table, so a new one is covered the day it is defined.
+        for (QLatin1String w : WindowName::All)
+            if (Windows::defined(w))
+                QTest::newRow(w.data()) << QString(w);
     }
     void controlsAreNamedAndLabelled()
     {
@@ -82,6 +83,41 @@ private slots:
                              qPrintable(QString("%1: %2 has no caption label as buddy")
                                             .arg(window, edit->objectName())));
         }
+    }
+
+    void captionsInBothLanguages_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("language");
+        for (QLatin1String w : WindowName::All)
+            if (Windows::defined(w) && w != WindowName::MDImain)
+                for (int language : {0, -1})
+                    QTest::addRow("%s %s", w.data(), language ? "zh" : "en") << QString(w) << language;
+    }
+    void captionsInBothLanguages()
+    {
+        // Every window loads its captions in the language chosen: a title,
+        // and a text on every button.
+        QFETCH(QString, window);
+        QFETCH(int, language);
+        LanguageFlag = qint16(language);
+        Windows::unload(window);
+        QWidget *w = Windows::load(window);
+        LanguageFlag = 0;
+        QVERIFY(w);
+        if (window != WindowName::frmAbout)  // the About window has no title of its own
+            QVERIFY2(!w->windowTitle().isEmpty(), qPrintable(window));
+        for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
+            if (b->inherits("QToolButton") || b->parentWidget()->inherits("QMdiSubWindow")
+                || b->parentWidget()->inherits("QAbstractScrollArea"))
+                continue;
+            // A box in a table under column headings carries an accessible
+            // name instead of a caption.
+            const bool named = !b->text().trimmed().isEmpty()
+                               || (!b->inherits("QPushButton") && !b->accessibleName().isEmpty());
+            QVERIFY2(named, qPrintable(QString("%1: %2 has no caption").arg(window, b->objectName())));
+        }
+        Windows::unload(window);
     }
 };
 

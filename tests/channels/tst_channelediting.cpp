@@ -3,6 +3,7 @@
 #include "support/ChannelEditorFixture.h"
 
 #include "channels/ChannelRecord.h"
+#include "channels/ChannelRows.h"
 
 using namespace ChannelGrid;
 using namespace ChannelEditorFixture;
@@ -72,6 +73,8 @@ private slots:
     void enterInListCommitsAndMovesOn();
     void names_data();
     void names();
+    void refusedNamesKeepTheStoredName_data();
+    void refusedNamesKeepTheStoredName();
     void nameOnRowWithoutBand();
     void warningsInBothLanguages_data();
     void warningsInBothLanguages();
@@ -106,7 +109,11 @@ void TstChannelEditing::typedReceiveFrequencyOnNewRow_data()
     QTest::newRow("135.99 refused") << "135.99" << false << f136 << range;
     QTest::newRow("500 refused") << "500" << false << f136 << range;
     QTest::newRow("letters refused") << "abc" << false << f136 << range;
-    QTest::newRow("leading number") << "146.5MHz" << false << Bytes{0x00, 0x00, 0x65, 0x14} << none;
+    QTest::newRow("comma as the point") << "146,5" << false << Bytes{0x00, 0x00, 0x65, 0x14} << none;
+    QTest::newRow("comma as the point, Enter") << "146,5" << true << Bytes{0x00, 0x00, 0x65, 0x14} << none;
+    QTest::newRow("UHF with a comma") << "440,5" << false << Bytes{0x00, 0x00, 0x05, 0x44} << none;
+    QTest::newRow("a unit after the number refused") << "146.5MHz" << false << f136 << range;
+    QTest::newRow("a second point refused, Enter") << "146.5.5" << true << f136 << range;
 }
 
 void TstChannelEditing::typedReceiveFrequencyOnNewRow()
@@ -207,6 +214,10 @@ void TstChannelEditing::transmitFrequency_data()
         << Bytes{0x00, 0x00, 0x60, 0x13, 0x9E, 0x02, 0xFF, 0xFF} << "OFF" << txRange;
     QTest::newRow("out of range, Enter: tone kept") << 1 << "181" << true
         << Bytes{0x00, 0x00, 0x60, 0x13, 0x9E, 0x02, 0x9E, 0x02} << "67.0" << txRange;
+    QTest::newRow("comma as the point") << 1 << "150,5" << false
+        << Bytes{0x00, 0x00, 0x05, 0x15, 0x9E, 0x02, 0x9E, 0x02} << "67.0" << QString();
+    QTest::newRow("a letter after the number: tone off") << 1 << "150x" << false
+        << Bytes{0x00, 0x00, 0x60, 0x13, 0x9E, 0x02, 0xFF, 0xFF} << "OFF" << txRange;
     QTest::newRow("no receive frequency yet") << NewRow << "150" << false << Bytes(8, 0xFF) << ""
         << QStringLiteral("Please input the receive frequency in advance.");
 }
@@ -428,7 +439,7 @@ void TstChannelEditing::names_data()
     QTest::addColumn<bool>("warned");
     QTest::newRow("cut to 8 after the warning") << "ab d12345xyz" << "AB D1234"
         << Bytes{0x41, 0x42, 0xFF, 0x44, 0x31, 0x32, 0x33, 0x34} << true;
-    QTest::newRow("lower case and a sign") << "ch-1" << "CH-1"
+    QTest::newRow("lower case") << "ch 1" << "CH 1"
         << Bytes{0x43, 0x48, 0xFF, 0x31, 0xFF, 0xFF, 0xFF, 0xFF} << false;
     QTest::newRow("eight") << "12345678" << "12345678"
         << Bytes{0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38} << false;
@@ -436,10 +447,6 @@ void TstChannelEditing::names_data()
         << Bytes{0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38} << true;
     QTest::newRow("blanks around") << "  abc  " << "ABC"
         << Bytes{0x41, 0x42, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << false;
-    QTest::newRow("no single-byte code refused") << QStringLiteral("频道1") << "1"
-        << Bytes{0x31, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << true;
-    QTest::newRow("latin letter kept, stored as FF") << QStringLiteral("é9") << QStringLiteral("É9")
-        << Bytes{0xFF, 0x39, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << false;
     QTest::newRow("emptied") << "" << "" << Bytes(8, 0xFF) << false;
 }
 
@@ -461,6 +468,35 @@ void TstChannelEditing::names()
     QCOMPARE(row(256).mid(8), Bytes(8, 0x11));
     QCOMPARE(boxTexts(), warned ? QStringList{QStringLiteral("The channel name holds 8 single-byte characters at most .")}
                                 : QStringList());
+}
+
+void TstChannelEditing::refusedNamesKeepTheStoredName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("a leading sign") << "-abc";
+    QTest::newRow("an accented letter") << QStringLiteral("café");
+    QTest::newRow("Chinese characters") << QStringLiteral("一二三四五六七八九");
+    QTest::newRow("too long with a sign") << "abcdefgh+";
+}
+
+void TstChannelEditing::refusedNamesKeepTheStoredName()
+{
+    QFETCH(QString, typed);
+    const Bytes stored{0x4F, 0x4C, 0x44, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3, 4, 5, 6, 7, 8};
+    for (int k = 0; k < 16; ++k)
+        MemoryImage[256][k] = qint16(stored[k]);
+    ChannelEditorWindow *w = load();
+    QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("OLD"));
+    clickCell(w, 1, ColName);
+    setText(w, typed);
+    leave(w);
+    QCOMPARE(row(256), stored);
+    QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("OLD"));
+    QCOMPARE(boxTexts(),
+             QStringList{QStringLiteral("The channel name takes only the characters 0-9, A-Z and blank .")});
+    // What the radio is sent is what the grid shows after a redraw.
+    FillChannelRow(*w->MSF_Chann, 1);
+    QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("OLD"));
 }
 
 void TstChannelEditing::nameOnRowWithoutBand()
@@ -492,6 +528,10 @@ void TstChannelEditing::warningsInBothLanguages_data()
     QTest::newRow("name en") << 0 << 1 << 15 << "ABCDEFGHI"
         << "The channel name holds 8 single-byte characters at most ." << QStringLiteral("Operate Prompt");
     QTest::newRow("name zh") << -1 << 1 << 15 << "ABCDEFGHI" << QStringLiteral("信道名称的字符个数最大为 8 位 ！") << zh;
+    QTest::newRow("name characters en") << 0 << 1 << 15 << "A-B"
+        << "The channel name takes only the characters 0-9, A-Z and blank ." << QStringLiteral("Operate Prompt");
+    QTest::newRow("name characters zh") << -1 << 1 << 15 << "A-B"
+        << QStringLiteral("信道名称只能使用字符 0-9、A-Z 和空格 ！") << zh;
 }
 
 void TstChannelEditing::warningsInBothLanguages()

@@ -4,6 +4,7 @@
 #include "channels/ChannelLink.h"
 #include "channels/ChannelRecord.h"
 #include "channels/ChannelRows.h"
+#include "memory/BandTable.h"
 #include "memory/FactoryImage.h"
 #include "memory/MemoryImage.h"
 #include "memory/ToneNames.h"
@@ -69,6 +70,10 @@ private slots:
     void completedText_data();
     void completedText();
     void optionFieldsNeverOverlap();
+    void typedFrequencyTexts_data();
+    void typedFrequencyTexts();
+    void typedNames_data();
+    void typedNames();
 };
 
 void TstChannelRecord::init()
@@ -315,6 +320,70 @@ void TstChannelRecord::optionFieldsNeverOverlap()
     // Every list item fits its field, so a pick never spills into a neighbour.
     for (const ChannelOptionField &f : fields)
         QVERIFY(ChannelListItems(f.col).size() - 1 <= f.stored.mask);
+}
+
+void TstChannelRecord::typedFrequencyTexts_data()
+{
+    // The start-up limits: 136-174 and 400-480 MHz.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("point") << "440.5" << true;
+    QTest::newRow("comma is the point") << "440,5" << true;
+    QTest::newRow("whole number") << "145" << true;
+    QTest::newRow("trailing point") << "145." << true;
+    QTest::newRow("blanks around and inside") << " 14 5.5 " << true;
+    QTest::newRow("a unit after the number") << "146.5MHz" << false;
+    QTest::newRow("a letter after the number") << "145x" << false;
+    QTest::newRow("a second point") << "440.5.1" << false;
+    QTest::newRow("point and comma") << "440.5,1" << false;
+    QTest::newRow("two commas") << "440,5,1" << false;
+    QTest::newRow("an exponent") << "1.45E2" << false;
+    QTest::newRow("letters only") << "abc" << false;
+    QTest::newRow("full-width digits") << QStringLiteral("１４５") << false;
+    QTest::newRow("a number outside the limits") << "500,5" << false;
+    QTest::newRow("a negative number") << "-145" << false;
+}
+
+void TstChannelRecord::typedFrequencyTexts()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    SetStartupBandLimits();
+    QCOMPARE(FrequencyTextAccepted(TypedFrequencyText(typed)), accepted);
+}
+
+void TstChannelRecord::typedNames_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("verdict");
+    const int kept = int(NameVerdict::Kept);
+    const int cut = int(NameVerdict::Cut);
+    const int refused = int(NameVerdict::Refused);
+    QTest::newRow("capitals and digits") << "CH12" << "CH12" << kept;
+    QTest::newRow("lower case becomes capitals") << "abc" << "ABC" << kept;
+    QTest::newRow("blanks around, one inside") << "  ab c  " << "AB C" << kept;
+    QTest::newRow("empty") << "" << "" << kept;
+    QTest::newRow("eight") << "12345678" << "12345678" << kept;
+    QTest::newRow("nine: cut") << "123456789" << "12345678" << cut;
+    QTest::newRow("cut, then trimmed") << "abcdefg hij" << "ABCDEFG" << cut;
+    QTest::newRow("a leading sign") << "-abc" << "" << refused;
+    QTest::newRow("a sign inside") << "ch-1" << "" << refused;
+    QTest::newRow("an accented letter") << QStringLiteral("café") << "" << refused;
+    QTest::newRow("Chinese characters") << QStringLiteral("频道一") << "" << refused;
+    QTest::newRow("too long and a bad character") << "abcdefghi!" << "" << refused;
+    QTest::newRow("a tab inside") << "ab\tc" << "" << refused;
+    QTest::newRow("full-width capitals") << QStringLiteral("ＡＢ") << "" << refused;
+}
+
+void TstChannelRecord::typedNames()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    QFETCH(int, verdict);
+    NameVerdict found = NameVerdict::Kept;
+    QCOMPARE(NormalizeChannelName(typed, &found), name);
+    QCOMPARE(int(found), verdict);
 }
 
 QTEST_MAIN(TstChannelRecord)

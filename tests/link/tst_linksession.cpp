@@ -348,6 +348,27 @@ private slots:
         QCOMPARE(int(radio->frameBytes().count(Handshake)), 4);  // four attempts, all unanswered
     }
 
+    void deviceGoneMidReadEndsWithTheFailureLabel()
+    {
+        radio->setBytes(0x2D00, pattern(1, 12 * 64));
+        radio->setSilence(2 + 6);  // block 6 is never answered
+        LinkTestHost host(LinkProfile::twoTone(), radio.get());
+        QSignalSpy failed(host.session, &LinkSession::exchangeFailed);
+        host.read->click();
+        TestClock::advance(2500);  // into the retry pause after block 6
+        QVERIFY(host.label->text().startsWith(QStringLiteral("Reading ")));
+        host.fake->setFailOpen(true);  // the device is gone
+        TestClock::advance(3000);
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QCOMPARE(MsgBoxRecorder::boxes().at(0).text, QStringLiteral("Communication Port Open Error ！"));
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(host.bar->value(), 0);
+        QCOMPARE(host.label->text(), QStringLiteral("Communication fault."));
+        QVERIFY(!host.session->exchangeRunning());
+        TestClock::advance(30000);
+        QCOMPARE(failed.count(), 1);  // nothing more is tried
+    }
+
     void writeFaults_data()
     {
         QTest::addColumn<QByteArray>("answer");

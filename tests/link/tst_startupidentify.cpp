@@ -29,6 +29,11 @@ public:
             a->setObjectName(QString::fromLatin1(n));
             a->setEnabled(false);
         }
+        // The main window enables its editor entries when the radio answered.
+        connect(MainLink(), &StartupIdentify::identified, this, [this] {
+            for (const char *n : MenuNames)
+                findChild<QAction *>(QLatin1String(n))->setEnabled(true);
+        });
         auto *other = new QAction(QStringLiteral("other"), this);
         other->setObjectName(QStringLiteral("opt_other"));
         other->setEnabled(false);
@@ -55,10 +60,10 @@ private slots:
     {
         setUpBench();
         useFakePorts();
-        Windows::define(QStringLiteral("MDImain"), Windows::Kind::TopLevel, [] { return new FakeMain; });
-        Windows::load(QStringLiteral("MDImain"));
         owner = std::make_unique<QObject>();
         link = new StartupIdentify(owner.get());
+        Windows::define(QStringLiteral("MDImain"), Windows::Kind::TopLevel, [] { return new FakeMain; });
+        Windows::load(QStringLiteral("MDImain"));
         SetMainPanel(3, QStringLiteral("S I M:"));
     }
     void cleanup()
@@ -119,6 +124,25 @@ private slots:
         QVERIFY(!LinkSession::anyExchangeRunning());
         TestClock::advance(30000);
         QCOMPARE(radio->frameBytes().size(), 1);
+    }
+
+    void identifiedAfterAFailurePutsThePanelLabelBack()
+    {
+        // A silent radio: the last retry writes "Stat:"; then the radio
+        // answers a restart (the Communication window's OK, say).
+        radio->setSilence(0);
+        FakeCommControl::plug(5, radio.get());
+        CommPortNumber = 5;
+        link->RestartIdentify();
+        TestClock::advance(30000);
+        QCOMPARE(MainPanel(3), QStringLiteral("Stat:"));
+        radio->setSilence(-1);
+        LanguageFlag = -1;
+        link->RestartIdentify();
+        TestClock::advance(200);
+        QCOMPARE(MainPanel(3), QStringLiteral("序列号:"));
+        QCOMPARE(enabledMenus(), 4);
+        LanguageFlag = 0;
     }
 
     void failsAfterFourAttempts_data()

@@ -7,6 +7,7 @@
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
 #include "shell/LanguageTexts.h"
+#include "support/FrameCloseBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +49,7 @@ private slots:
     void textsFollowLanguageAtLoad();
     void okCloses();
     void placedInClientArea();
+    void closeBoxInTheTitleBar();
     void sysInfoPathRules_data();
     void sysInfoPathRules();
     void sysInfoButtonKeepsWindowOpen();
@@ -167,6 +169,22 @@ void TestAbout::placedInClientArea()
     QCOMPARE(frame->pos(), QPoint(int(left / 15 + 0.5), int(top / 15 + 0.5)));
     QVERIFY(!(frame->windowFlags() & Qt::WindowMinMaxButtonsHint));
     QCOMPARE(w->size(), QSize(AboutWindow::DesignWidth / 15, AboutWindow::DesignHeight / 15));
+}
+
+void TestAbout::closeBoxInTheTitleBar()
+{
+    QMdiArea area;
+    area.resize(900, 600);
+    area.show();
+    Windows::setMdiArea(&area);
+    QMdiSubWindow *frame = Windows::frameOf(Windows::load(Name));
+    QVERIFY(frame);
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    const QPoint box = frameCloseBoxCentre(frame);
+    QVERIFY(!box.isNull());
+    QTest::mouseMove(frame, box);  // the frame finds the control under the pointer
+    QTest::mouseClick(frame, Qt::LeftButton, {}, box);
+    QTRY_VERIFY(!Windows::isLoaded(Name));
 }
 
 void TestAbout::sysInfoPathRules_data()

@@ -13,9 +13,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 const QString SavedEn = QStringLiteral("Complete storing  parameter.");
@@ -380,6 +383,137 @@ private slots:
         }
         QVERIFY(ReadImageFile(m_dir.path(), "busy.dat"));
         QVERIFY(MemoryImage != before);
+    }
+
+    // The failure box names the reason in the chosen language.
+    void failureReasonsInTheChosenLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("kind");  // what stands where the file should be
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("text");  // %1: the file's path
+        const QString loadEn = QStringLiteral("Loading the parameter from file failed; the parameters are unchanged.\n");
+        const QString loadZh = QStringLiteral("参数从文件调入失败，参数未改变 ！\n");
+        const QString saveEn = QStringLiteral("Storing the parameter failed; an existing file is left unchanged.\n");
+        const QString saveZh = QStringLiteral("参数保存失败，原有文件未改变 ！\n");
+        QTest::newRow("load, no such file, en") << 0 << "none" << false
+            << loadEn + "Cannot open the file %1 (no such file or folder).";
+        QTest::newRow("load, no such file, zh") << -1 << "none" << false
+            << loadZh + QStringLiteral("无法打开文件 %1（文件或文件夹不存在）。");
+        QTest::newRow("load, a folder, en") << 0 << "folder" << false
+            << loadEn + "Cannot open the file %1 (it is a folder).";
+        QTest::newRow("load, a folder, zh") << -1 << "folder" << false
+            << loadZh + QStringLiteral("无法打开文件 %1（这是一个文件夹）。");
+        QTest::newRow("load, a pipe, zh") << -1 << "pipe" << false
+            << loadZh + QStringLiteral("无法打开文件 %1（不是普通文件）。");
+        QTest::newRow("save, no such folder, en") << 0 << "no folder" << true
+            << saveEn + "Cannot write the file %1 (no such file or folder).";
+        QTest::newRow("save, no such folder, zh") << -1 << "no folder" << true
+            << saveZh + QStringLiteral("无法写入文件 %1（文件或文件夹不存在）。");
+        QTest::newRow("save, a folder, zh") << -1 << "folder" << true
+            << saveZh + QStringLiteral("无法写入文件 %1（这是一个文件夹）。");
+    }
+    void failureReasonsInTheChosenLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, kind);
+        QFETCH(bool, save);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        QString folder = dir.path();
+        if (kind == "no folder")
+            folder = dir.filePath("gone");
+        else if (kind == "folder")
+            QVERIFY(QDir(dir.path()).mkdir("x.dat"));
+        else if (kind == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("x.dat")).constData(), 0600), 0);
+        LanguageFlag = qint16(language);
+        QVERIFY(!(save ? WriteImageFile(folder, "x.dat") : ReadImageFile(folder, "x.dat")));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QCOMPARE(MsgBoxRecorder::boxes().first().text, text.arg(folder + "/x.dat"));
+    }
+
+    void permissionDeniedIsNamed()
+    {
+        // A file the user may not read, in a folder the user may not write;
+        // for root, the child process that tries takes an ordinary user's id.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("locked.dat");
+        QVERIFY(writeAll(path, ImageFileBytes(MemoryImage)));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            if (::geteuid() == 0 && ::setuid(65534) != 0)
+                ::_exit(99);
+            static ImageGrid scratch{};
+            const ImageFileStatus load = LoadImageFile(path, scratch);
+            const ImageFileStatus save = SaveImageFile(dir.filePath("new.dat"), scratch);
+            ::_exit(int(load.reason) * 10 + int(save.reason));
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(WIFEXITED(status));
+        const int denied = int(FileFailureReason::PermissionDenied);
+        QCOMPARE(WEXITSTATUS(status), denied * 10 + denied);
+        LanguageFlag = -1;
+        ImageFileStatus shown;
+        shown.fault = ImageFileFault::CannotOpen;
+        shown.path = path;
+        shown.reason = FileFailureReason::PermissionDenied;
+        QCOMPARE(ImageFileFaultText(shown), QStringLiteral("无法打开文件 %1（没有访问权限）。").arg(path));
+    }
+
+    // The system's words of the common failures, as Qt gives them, and the
+    // reason they name; any other words are shown as they are.
+    void systemWordsNameTheirReason_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("chinese");
+        QTest::newRow("ENOENT") << qt_error_string(ENOENT) << int(FileFailureReason::NoSuchFile)
+                                << QStringLiteral("文件或文件夹不存在");
+        QTest::newRow("ENOTDIR") << qt_error_string(ENOTDIR) << int(FileFailureReason::NoSuchFile)
+                                 << QStringLiteral("文件或文件夹不存在");
+        QTest::newRow("EACCES") << qt_error_string(EACCES) << int(FileFailureReason::PermissionDenied)
+                                << QStringLiteral("没有访问权限");
+        QTest::newRow("EPERM") << qt_error_string(EPERM) << int(FileFailureReason::PermissionDenied)
+                               << QStringLiteral("没有访问权限");
+        QTest::newRow("EISDIR") << qt_error_string(EISDIR) << int(FileFailureReason::IsAFolder)
+                                << QStringLiteral("这是一个文件夹");
+        QTest::newRow("ENOSPC") << qt_error_string(ENOSPC) << int(FileFailureReason::DiskFull)
+                                << QStringLiteral("磁盘已满");
+        QTest::newRow("EFBIG: the system's words") << qt_error_string(EFBIG) << int(FileFailureReason::Other)
+                                                   << qt_error_string(EFBIG);
+        QTest::newRow("no words") << QString() << int(FileFailureReason::Other) << QString();
+    }
+    void systemWordsNameTheirReason()
+    {
+        QFETCH(QString, words);
+        QFETCH(int, reason);
+        QFETCH(QString, chinese);
+        QCOMPARE(int(FileFailureReasonOf(words)), reason);
+        LanguageFlag = -1;
+        QCOMPARE(FileFailureText(FileFailureReasonOf(words), words), chinese);
+    }
+
+    void failedSaveNamesTheSystemsReason()
+    {
+        // A file size limit stops the save half-way, as a full disk does: the
+        // box carries the system's words of that write.
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 1000;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const ImageFileStatus status = SaveImageFile(m_dir.filePath("big.dat"), MemoryImage);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(status.fault, ImageFileFault::CannotWrite);
+        QCOMPARE(status.systemError, qt_error_string(EFBIG));
+        QVERIFY(!QFile::exists(m_dir.filePath("big.dat")));
     }
 
     void chineseBoxes()

@@ -14,6 +14,7 @@
 #include "shell/LanguageTexts.h"
 #include "shell/MainMenus.h"
 #include "shell/MainWindow.h"
+#include "shell/StatusPanelWidths.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -179,6 +180,59 @@ private slots:
         for (int k = 1; k <= 15; ++k)
             QCOMPARE(main->statusPanels()->panelWidth(k), 1600 * percent[k - 1] / 100);
         QCOMPARE(main->size(), QSize(1600, 900));
+    }
+
+    void neverWiderThanTheScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("fractions");  // the panels keep their exact fractions
+        QTest::newRow("1280 x 800") << QSize(1280, 800) << false;
+        QTest::newRow("1024 x 768") << QSize(1024, 768) << false;
+        QTest::newRow("640 x 480") << QSize(640, 480) << false;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << true;
+    }
+    void neverWiderThanTheScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, fractions);
+        startUp(screen);
+        QVERIFY2(main->minimumSizeHint().width() <= screen.width(),
+                 qPrintable(QString::number(main->minimumSizeHint().width())));
+        QVERIFY(main->minimumSize().width() <= screen.width());  // what a window manager enforces
+        QCOMPARE(main->size(), screen);
+        const int percent[] = {4, 4, 5, 10, 6, 5, 5, 5, 5, 5, 5, 5, 5, 5, 20};
+        for (int k = 1; k <= 15; ++k) {
+            const int full = int(screen.width() * percent[k - 1] / 100.0 + 0.5);
+            const int shown = main->statusPanels()->panelWidth(k);
+            // Where the screen is wide enough, only the blank last panel gives way.
+            if (fractions || (screen.width() >= 1024 && k < 15))
+                QCOMPARE(shown, full);
+            else
+                QVERIFY(shown <= full);
+        }
+    }
+
+    void narrowedPanelWidths_data()
+    {
+        using Widths = QList<int>;
+        QTest::addColumn<Widths>("widths");
+        QTest::addColumn<int>("excess");
+        QTest::addColumn<Widths>("narrowed");
+        QTest::newRow("no excess") << Widths{50, 60, 200} << 0 << Widths{50, 60, 200};
+        QTest::newRow("negative excess") << Widths{50, 60, 200} << -5 << Widths{50, 60, 200};
+        QTest::newRow("from the last panel") << Widths{50, 60, 200} << 9 << Widths{50, 60, 191};
+        QTest::newRow("all of the last panel") << Widths{50, 60, 200} << 200 << Widths{50, 60, 0};
+        QTest::newRow("then in proportion") << Widths{50, 150, 10} << 30 << Widths{45, 135, 0};
+        QTest::newRow("more than all") << Widths{5, 5, 5} << 40 << Widths{0, 0, 0};
+        QTest::newRow("none") << Widths{} << 10 << Widths{};
+    }
+    void narrowedPanelWidths()
+    {
+        using Widths = QList<int>;
+        QFETCH(Widths, widths);
+        QFETCH(int, excess);
+        QFETCH(Widths, narrowed);
+        QCOMPARE(NarrowedPanelWidths(widths, excess), narrowed);
     }
 
     void smallScreensAreWarned_data()

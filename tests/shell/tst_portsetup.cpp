@@ -3,6 +3,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <memory>
 
 #include "link/LinkState.h"
@@ -15,6 +17,7 @@
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
 #include "shell/PortSetupWindow.h"
+#include "support/FrameCloseBox.h"
 #include "support/LinkTestBench.h"
 
 namespace {
@@ -167,6 +170,28 @@ private slots:
         TestClock::advance(500);
         QCOMPARE(MainPanel(2), QStringLiteral("NEWMOD"));
         QCOMPARE(MainPanel(4), QString());
+    }
+
+    void closeBoxInTheTitleBar()
+    {
+        QMdiArea area;
+        area.resize(1000, 700);
+        area.show();
+        Windows::setMdiArea(&area);
+        CommPortNumber = 2;
+        Windows::load(Name);
+        QMdiSubWindow *frame = Windows::frameOf(window());
+        QVERIFY(frame);
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        QVERIFY(!(frame->windowFlags() & Qt::WindowMinMaxButtonsHint));
+        const QPoint box = frameCloseBoxCentre(frame);
+        QVERIFY(!box.isNull());
+        QTest::mouseMove(frame, box);  // the frame finds the control under the pointer
+        QTest::mouseClick(frame, Qt::LeftButton, {}, box);
+        QTRY_VERIFY(!Windows::isLoaded(Name));
+        QCOMPARE(int(CommPortNumber), 2);  // closed as Cancel closes it
+        QCOMPARE(TestClock::nextDue(), qint64(-1));
+        Windows::setMdiArea(nullptr);
     }
 
     void cancelChangesNothing()

@@ -1,0 +1,140 @@
+// What the grid shows is what is saved and sent: an edit still open in the
+// channel editor (typed, its cell not left) goes into a ".dat" saved from
+// the toolbar and into the whole-radio write, and is dropped when a file
+// replaces the image.
+#include "app/Application.h"
+#include "channels/ChannelEditorWindow.h"
+#include "link/LinkSession.h"
+#include "link/WriteWindow.h"
+#include "memory/MemoryImage.h"
+#include "platform/FlexGrid.h"
+#include "platform/GridCellEditor.h"
+#include "platform/TextBox.h"
+#include "platform/VbTimer.h"
+#include "shell/FileDialog.h"
+#include "shell/ImageFile.h"
+#include "shell/MainWindow.h"
+#include "support/FakeCommControl.h"
+#include "support/ProgramState.h"
+#include "support/SimRadio.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+bool runUntil(const std::function<bool()> &done, qint64 limitMs)
+{
+    const qint64 end = TestClock::now() + limitMs;
+    while (!done() && TestClock::now() < end)
+        if (!TestClock::step())
+            break;
+    return done();
+}
+
+QByteArray nameBytes(int ch)
+{
+    QByteArray b;
+    for (int k = 0; k < 8; ++k)
+        b += char(quint8(MemoryImage[256 + ch][k]));
+    return b;
+}
+}
+
+class TestOpenEdits : public QObject
+{
+    Q_OBJECT
+    SimRadio *radio = nullptr;
+    MainWindow *main = nullptr;
+    ChannelEditorWindow *editor = nullptr;
+    QTemporaryDir dir;
+
+    // Channel 0's name cell opened and typed into, not left.
+    void typeName(const QString &text)
+    {
+        FlexGrid *g = editor->MSF_Chann;
+        g->setCurrentCell(1, 15);
+        editor->editor()->open();
+        QVERIFY(editor->Text_Edit->isVisible());
+        editor->Text_Edit->selectAll();
+        QTest::keyClicks(editor->Text_Edit, text);
+    }
+    void saveAs(const QString &name)
+    {
+        main->Toolbar1_ButtonClick(QStringLiteral("save"));
+        auto *d = Windows::get<FileDialog>(QStringLiteral("Form_save_chann"));
+        QVERIFY(d);
+        QVERIFY(d->showFolder(dir.path()));
+        d->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(name);
+        d->findChild<QPushButton *>(QStringLiteral("Command_enter"))->click();
+    }
+
+private slots:
+    void init()
+    {
+        TestClock::install();
+        resetProgramState(false);
+        setCommControlFactory([](QObject *parent) { return new FakeCommControl(parent); });
+        radio = new SimRadio;
+        FakeCommControl::plug(7, radio);
+        defineWindows();
+        main = qobject_cast<MainWindow *>(Windows::load(QStringLiteral("MDImain")));
+        QVERIFY(runUntil([] { return !LinkSession::anyExchangeRunning(); }, 60000));
+        editor = Windows::get<ChannelEditorWindow>(QStringLiteral("frm_chann"));
+        QVERIFY(editor);
+        // Channel 0 in use, so its name is kept.
+        const QByteArray channel0 = QByteArray::fromHex("00005514000055140000000000000004");
+        for (int i = 0; i < 16; ++i)
+            MemoryImage[0][i] = qint16(quint8(channel0[i]));
+        editor->ShowChannels();
+    }
+    void cleanup()
+    {
+        cleanupProgramState();
+        FakeCommControl::unplugAll();
+        delete radio;
+        setCommControlFactory({});
+        TestClock::uninstall();
+    }
+
+    void savedFileHoldsTheOpenEdit()
+    {
+        typeName(QStringLiteral("kept"));
+        saveAs(QStringLiteral("open.dat"));
+        QCOMPARE(nameBytes(0), QByteArray("KEPT\xFF\xFF\xFF\xFF", 8));
+        for (auto &row : MemoryImage)
+            row.fill(0);
+        QVERIFY(ReadImageFile(dir.path(), QStringLiteral("open.dat")));
+        QCOMPARE(nameBytes(0), QByteArray("KEPT\xFF\xFF\xFF\xFF", 8));
+    }
+
+    void wholeWriteSendsTheOpenEdit()
+    {
+        typeName(QStringLiteral("sent"));
+        main->Toolbar1_ButtonClick(QStringLiteral("write"));
+        auto *write = Windows::get<WriteWindow>(QStringLiteral("Form_Comm_Write"));
+        QVERIFY(write);
+        write->Command_Write->click();
+        QVERIFY(runUntil([] { return !LinkSession::anyExchangeRunning(); }, 900000));
+        QCOMPARE(radio->bytes(0x1000, 5), QByteArray("SENT\xFF", 5));
+    }
+
+    void loadedFileDropsTheOpenEdit()
+    {
+        QVERIFY(WriteImageFile(dir.path(), QStringLiteral("before.dat")));
+        typeName(QStringLiteral("dropped"));
+        main->Toolbar1_ButtonClick(QStringLiteral("open"));
+        auto *d = Windows::get<FileDialog>(QStringLiteral("Form_open_chann"));
+        QVERIFY(d);
+        QVERIFY(d->showFolder(dir.path()));
+        d->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("before.dat"));
+        d->findChild<QPushButton *>(QStringLiteral("Command_enter"))->click();
+        QVERIFY(!editor->editor()->isOpen());
+        editor->MSF_Chann->setCurrentCell(3, 12);
+        QCOMPARE(nameBytes(0), QByteArray(8, char(0xFF)));
+    }
+};
+
+QTEST_MAIN(TestOpenEdits)
+#include "tst_openedits.moc"

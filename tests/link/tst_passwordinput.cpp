@@ -1,0 +1,163 @@
+// The password window shown in the main window's MDI area and driven with
+// real mouse and key events: where the focus lands, the tab order, the six
+// characters a box keeps however they come, a click into the window while
+// another child window is active, and a click-through without an edit that
+// sends nothing and changes no byte.
+#include <QtTest>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+#include "link/LinkState.h"
+#include "link/PasswordWindow.h"
+#include "memory/MemoryImage.h"
+#include "platform/Screen.h"
+#include "platform/TextBox.h"
+#include "platform/VbTimer.h"
+#include "platform/Windows.h"
+#include "support/LinkTestBench.h"
+
+namespace {
+const QString Name = QStringLiteral("Form_Write_PassWord");
+
+class OtherWindow : public Form
+{
+};
+
+QByteArray codes(const std::array<qint16, 17> &c)
+{
+    QByteArray b;
+    for (int i = 0; i < 6; ++i)
+        b.append(char(c[i]));
+    return b;
+}
+}
+
+class TestPasswordInput : public QObject, LinkTestBench
+{
+    Q_OBJECT
+    std::unique_ptr<QMainWindow> main;
+    QMdiArea *area = nullptr;
+
+    PasswordWindow *openShown()
+    {
+        auto *w = qobject_cast<PasswordWindow *>(Windows::show(Name));
+        if (w)
+            QApplication::processEvents();
+        return w;
+    }
+
+private slots:
+    void init()
+    {
+        setUpBench();
+        useFakePorts();
+        plugRadio(1);
+        Windows::define(Name, Windows::Kind::Child, [] { return new PasswordWindow; });
+        Windows::define(QStringLiteral("other"), Windows::Kind::Child, [] { return new OtherWindow; });
+        main = std::make_unique<QMainWindow>();
+        area = new QMdiArea;
+        main->setCentralWidget(area);
+        main->resize(1200, 800);
+        main->show();
+        QApplication::setActiveWindow(main.get());
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        Windows::setMdiArea(area);
+    }
+    void cleanup()
+    {
+        Windows::reset();
+        Windows::setMdiArea(nullptr);
+        main.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        tearDownBench();
+    }
+
+    void placementFocusAndTabOrder()
+    {
+        PasswordWindow *w = openShown();
+        QVERIFY(w);
+        const QSize client = area->viewport()->size();
+        const int width = client.width() / 4;
+        const int height = client.height() / 3;
+        QCOMPARE(Windows::frameOf(w)->geometry(),
+                 QRect((client.width() - width) / 2, (client.height() - height) / 2 - 33, width, height));
+        QCOMPARE(area->activeSubWindow(), Windows::frameOf(w));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->Text_Old_PassWord));
+        const QList<QWidget *> order{w->Text_New_Password_1, w->Text_New_PassWord_2, w->Command_Write,
+                                     w->Command_Cancel, w->Text_Old_PassWord};
+        for (QWidget *next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void boxesKeepSixCharacters()
+    {
+        PasswordWindow *w = openShown();
+        TextBox *old = w->Text_Old_PassWord;
+        QTest::mouseClick(old, Qt::LeftButton);
+        QTest::keyClicks(old, QStringLiteral("1234567"));
+        QCOMPARE(old->text(), QStringLiteral("123456"));
+        QCOMPARE(codes(OldPassword), QByteArray("123456"));
+        QTest::keyClick(old, Qt::Key_Backspace);  // Backspace still works at six
+        QCOMPARE(old->text(), QStringLiteral("12345"));
+        QCOMPARE(codes(OldPassword), QByteArray("12345 "));
+        for (const QString &typed : {QString::fromUtf8("中"), QString::fromUtf8("é")})  // the first has no one-byte code
+            QTest::sendKeyEvent(QTest::Click, old, Qt::Key_unknown, typed, Qt::NoModifier);
+        QCOMPARE(old->text(), QString::fromUtf8("12345é"));
+
+        TextBox *n1 = w->Text_New_Password_1;
+        QTest::mouseClick(n1, Qt::LeftButton);
+        QApplication::clipboard()->setText(QString::fromUtf8("ab中cdefgh"));
+        QTest::keyClick(n1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(n1->text(), QStringLiteral("abcdef"));
+        QTest::keyClick(n1, Qt::Key_V, Qt::ControlModifier);  // full: nothing more goes in
+        QCOMPARE(n1->text(), QStringLiteral("abcdef"));
+    }
+
+    void clickIntoInactiveWindow()
+    {
+        PasswordWindow *w = openShown();
+        QWidget *other = Windows::show(QStringLiteral("other"));
+        QApplication::processEvents();
+        QCOMPARE(area->activeSubWindow(), Windows::frameOf(other));
+        QTest::mouseClick(w->Text_New_PassWord_2, Qt::LeftButton);
+        QCOMPARE(area->activeSubWindow(), Windows::frameOf(w));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->Text_New_PassWord_2));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("xy"));
+        QCOMPARE(w->Text_New_PassWord_2->text(), QStringLiteral("xy"));
+        QCOMPARE(w->Text_Old_PassWord->text(), QString());
+    }
+
+    void clickThroughChangesNothing()
+    {
+        for (int r = 0; r < ImageRows; ++r)
+            for (int c = 0; c < ImageCols; ++c)
+                MemoryImage[r][c] = qint16((r * 3 + c) & 0xFF);
+        const auto image = MemoryImage;
+        const auto adjust = AdjustImage;
+        const QByteArray radioMemory = radio->memory();
+        PasswordWindow *w = openShown();
+        for (QWidget *box : {static_cast<QWidget *>(w->Text_Old_PassWord), static_cast<QWidget *>(w->Text_New_Password_1),
+                             static_cast<QWidget *>(w->Text_New_PassWord_2)})
+            QTest::mouseClick(box, Qt::LeftButton);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        TestClock::advance(5000);
+        QTest::mouseClick(w->Command_Cancel, Qt::LeftButton);
+        QVERIFY(!Windows::isLoaded(Name));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 0);
+        QCOMPARE(radio->receivedBytes(), QByteArray());
+        QCOMPARE(radio->memory(), radioMemory);
+        QCOMPARE(MemoryImage, image);
+        QCOMPARE(AdjustImage, adjust);
+    }
+};
+
+QTEST_MAIN(TestPasswordInput)
+#include "tst_passwordinput.moc"
