@@ -6,6 +6,7 @@
 #include "link/WriteWindow.h"
 #include "channels/ChannelEditorWindow.h"
 #include "channels/FmEditorWindow.h"
+#include "options/OptionEditorWindow.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
@@ -40,6 +41,7 @@ void defineWindows()
     Windows::define(WindowName::frm_chann, Kind::Child, [] { return new ChannelEditorWindow; });
     Windows::define(WindowName::frm_FM, Kind::Child, [] { return new FmEditorWindow; });
     // options
+    Windows::define(WindowName::frm_option, Kind::Child, [] { return new OptionEditorWindow; });
     // signalling
     // alignment
     Windows::define(QStringLiteral("frm_Adj_Txp"), Kind::Child, [] { return new AdjustEditorWindow; });

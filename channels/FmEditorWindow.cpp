@@ -75,7 +75,14 @@ FmEditorWindow::~FmEditorWindow() = default;
 void FmEditorWindow::loadForm()
 {
     MSF_Chann->setFormatString(FmTexts::GridFormat);
-    placeDivided(1.8, 1.5, 1.5);
+    // The main window's size / 1.8 and / 1.5, centred across its client
+    // area, the top at (client height - own height) / 1.5 (never above it).
+    const QSize main = Windows::mainWindowSize();
+    const QSize size(int(main.width() / 1.8), int(main.height() / 1.5));
+    const QSize client = Windows::clientSize();
+    setPlacement(QRect(std::max(0, (client.width() - size.width()) / 2),
+                       std::max(0, int((client.height() - size.height()) / 1.5)), size.width(),
+                       size.height()));
     MSF_Chann->setRows(GridRows);
     MSF_Chann->setCurrentCell(1, ColNumber);
     for (int r = 1; r <= FmChannelCount; ++r) {

@@ -1,7 +1,5 @@
 #include "link/EditorWindow.h"
 
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
@@ -15,7 +13,6 @@
 #include "link/LinkTexts.h"
 #include "memory/MemoryImage.h"
 #include "platform/MessageBox.h"
-#include "platform/Screen.h"
 #include "platform/TextBox.h"
 
 namespace {
@@ -23,14 +20,6 @@ QList<EditorWindow *> &editors()
 {
     static QList<EditorWindow *> list;
     return list;
-}
-
-// The main window's outer size in pixels, or the screen's while there is none.
-QSize mainWindowSize()
-{
-    if (QMdiArea *area = Windows::mdiArea())
-        return area->window()->size();
-    return Screen::sizePixels();
 }
 }
 
@@ -134,75 +123,6 @@ QPushButton *EditorWindow::addButton(const char *name)
     auto *b = new QPushButton(this);
     b->setObjectName(QString::fromLatin1(name));
     return b;
-}
-
-void EditorWindow::setCaptions(std::initializer_list<Caption> captions)
-{
-    m_captions = QList<Caption>(captions);
-    applyCaptions();
-}
-
-void EditorWindow::applyCaptions()
-{
-    for (const Caption &c : m_captions) {
-        const QString name = QString::fromLatin1(c.name);
-        if (name.isEmpty()) {
-            setWindowTitle(c.text.text());
-            continue;
-        }
-        QWidget *w = findChild<QWidget *>(name);
-        auto set = [&](const char *property) {
-            return w && w->metaObject()->indexOfProperty(property) >= 0
-                && w->setProperty(property, c.text.text());
-        };
-        if (!set("text") && !set("title"))
-            qFatal("caption for a control that does not exist: %s", c.name);
-    }
-}
-
-void EditorWindow::placeFromMainWindow(double designWidthTwips, double designHeightTwips)
-{
-    double rx = Screen::widthTwips() / designWidthTwips;
-    double ry = Screen::heightTwips() / designHeightTwips;
-    if (rx == 0)
-        rx = 1;
-    if (ry == 0)
-        ry = 1;
-    const QSize main = mainWindowSize();
-    const QSize size(int(main.width() / rx), int(main.height() / ry));
-    const QSize client = Windows::clientSize();
-    m_placement = QRect((client.width() - size.width()) / 2, (client.height() - size.height()) / 2,
-                        size.width(), size.height());
-    resize(size);
-}
-
-void EditorWindow::placeCentred(int widthTwips, int heightTwips)
-{
-    const QSize size(Screen::toPixels(widthTwips), Screen::toPixels(heightTwips));
-    const QSize client = Windows::clientSize();
-    m_placement = QRect((client.width() - size.width()) / 2, (client.height() - size.height()) / 2,
-                        size.width(), size.height());
-    resize(size);
-}
-
-void EditorWindow::placeDivided(double widthDivisor, double heightDivisor, double topDivisor)
-{
-    const QSize main = mainWindowSize();
-    const QSize size(int(main.width() / widthDivisor), int(main.height() / heightDivisor));
-    const QSize client = Windows::clientSize();
-    // Never above or left of the client area when the window is the larger.
-    m_placement = QRect(std::max(0, (client.width() - size.width()) / 2),
-                        std::max(0, int((client.height() - size.height()) / topDivisor)),
-                        size.width(), size.height());
-    resize(size);
-}
-
-void EditorWindow::showEvent(QShowEvent *event)
-{
-    if (QMdiSubWindow *frame = Windows::frameOf(this))
-        if (m_placement.isValid())
-            frame->setGeometry(m_placement);
-    Form::showEvent(event);
 }
 
 void EditorWindow::formLoad()

@@ -24,6 +24,26 @@ void wholeRadioTexts(LinkTexts &t)
 }
 }
 
+namespace {
+// What the option and DTMF editors' exchanges share: a 512-byte area read
+// as 8 blocks and written as 32 rows from `base`, four attempts either way,
+// the write label counting the rows acknowledged so far.
+LinkSettings editorAreaLink(int base)
+{
+    LinkSettings s;
+    s.readBase = base;
+    s.writeBase = base;
+    s.readBlocks = 8;
+    s.writeRows = 32;
+    s.readRetries = 3;
+    s.writeRetries = 3;
+    s.identAckPauseSteps = 40000;
+    s.passwordAckPauseSteps = 4000;
+    s.writeLabelOffset = 0;
+    return s;
+}
+}
+
 int ChannelReadBlocks(int channels)
 {
     return int(std::floor(channels / 4.0 + 0.9)) + 1;
@@ -224,18 +244,10 @@ LinkSettings password()
 
 LinkSettings fm()
 {
-    LinkSettings s;
-    s.readBase = MemoryMap::FmPage * 256;
-    s.writeBase = MemoryMap::FmPage * 256;
+    LinkSettings s = editorAreaLink(MemoryMap::RowAddress(MemoryMap::FmAreaRow));
     s.readBlocks = 4;
     s.writeRows = 16;
-    s.readRetries = 3;
-    s.writeRetries = 3;
     s.retryDelayMs = 3000;
-    s.identAckPauseSteps = 40000;
-    s.passwordAckPauseSteps = 4000;
-    s.firstReadBlock = 2;
-    s.writeLabelOffset = 0;  // the rows acknowledged so far
 
     LinkTexts &t = s.texts;
     t.portOpenTitle = PromptTitle;
@@ -243,6 +255,21 @@ LinkSettings fm()
     t.afterReadLabel = {"Read FM Radio parameters in gear. ", " FM 收音机参数读出正常 ！"};
     t.afterWriteBox = {"Complete Written FM parameters to the transceiver.", "向对讲机写入参数完毕 ！"};
     t.afterWriteLabel = {"Complete Written FM parameters ", "收音机参数写入完毕 ！"};
+    return s;
+}
+
+LinkSettings options()
+{
+    LinkSettings s = editorAreaLink(MemoryMap::RowAddress(MemoryMap::OptionBlockRow));
+    s.retryDelayMs = 3000;
+    s.framePauseSteps = 200000;  // after every frame the editor sends
+    s.failureReport = FailBox | FailBarZero | FailLabel;
+
+    LinkTexts &t = s.texts;
+    t.afterReadLabel = {"Read optional parameters in gear. ", "可选参数读出正常 ！"};
+    t.afterWriteBox = {"Complete writing optional parameters to the transceiver.",
+                       "向对讲机写入可选参数完毕 ！"};
+    t.afterWriteLabel = {"Complete writing optional parameters ", "可选参数写入完毕 ！"};
     return s;
 }
 
