@@ -5,6 +5,7 @@
 #include "link/ReadWindow.h"
 #include "link/WriteWindow.h"
 #include "channels/ChannelEditorWindow.h"
+#include "channels/FmEditorWindow.h"
 #include "options/OptionEditorWindow.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
@@ -39,6 +40,7 @@ void defineWindows()
     Windows::define(WindowName::Form_Write_PassWord, Kind::Child, [] { return new PasswordWindow; });
     // channels
     Windows::define(WindowName::frm_chann, Kind::Child, [] { return new ChannelEditorWindow; });
+    Windows::define(WindowName::frm_FM, Kind::Child, [] { return new FmEditorWindow; });
     // options
     Windows::define(WindowName::frm_option, Kind::Child, [] { return new OptionEditorWindow; });
     // signalling

@@ -242,6 +242,22 @@ LinkSettings password()
     return s;
 }
 
+LinkSettings fm()
+{
+    LinkSettings s = editorAreaLink(MemoryMap::RowAddress(MemoryMap::FmAreaRow));
+    s.readBlocks = 4;
+    s.writeRows = 16;
+    s.retryDelayMs = 3000;
+
+    LinkTexts &t = s.texts;
+    t.portOpenTitle = PromptTitle;
+    t.portOpen = LinkText::PortError;
+    t.afterReadLabel = {"Read FM Radio parameters in gear. ", " FM 收音机参数读出正常 ！"};
+    t.afterWriteBox = {"Complete Written FM parameters to the transceiver.", "向对讲机写入参数完毕 ！"};
+    t.afterWriteLabel = {"Complete Written FM parameters ", "收音机参数写入完毕 ！"};
+    return s;
+}
+
 LinkSettings options()
 {
     LinkSettings s = editorAreaLink(MemoryMap::RowAddress(MemoryMap::OptionBlockRow));
