@@ -1,9 +1,12 @@
 #include "app/Application.h"
 
+#include "alignment/AdjustEditorWindow.h"
 #include "link/PasswordWindow.h"
 #include "link/ReadWindow.h"
 #include "link/WriteWindow.h"
 #include "channels/ChannelEditorWindow.h"
+#include "channels/FmEditorWindow.h"
+#include "options/OptionEditorWindow.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
@@ -13,6 +16,7 @@
 #include "shell/PortSetupWindow.h"
 #include "signalling/DtmfEditorWindow.h"
 #include "signalling/TwoToneEditorWindow.h"
+#include "signalling/FiveToneWindow.h"
 
 // Every window of the system by its name. Child windows live in the main
 // window's MDI area; the others are top-level and outlive it.
@@ -38,9 +42,13 @@ void defineWindows()
     Windows::define(WindowName::Form_Write_PassWord, Kind::Child, [] { return new PasswordWindow; });
     // channels
     Windows::define(WindowName::frm_chann, Kind::Child, [] { return new ChannelEditorWindow; });
+    Windows::define(WindowName::frm_FM, Kind::Child, [] { return new FmEditorWindow; });
     // options
+    Windows::define(WindowName::frm_option, Kind::Child, [] { return new OptionEditorWindow; });
     // signalling
     Windows::define(WindowName::frm_dtmf, Kind::Child, [] { return new DtmfEditorWindow; });
     Windows::define(WindowName::frm_2tone, Kind::Child, [] { return new TwoToneEditorWindow; });
+    Windows::define(WindowName::frm_5tone, Kind::Child, [] { return new FiveToneWindow; });
     // alignment
+    Windows::define(QStringLiteral("frm_Adj_Txp"), Kind::Child, [] { return new AdjustEditorWindow; });
 }

@@ -16,7 +16,6 @@
 #include "memory/MemoryImage.h"
 #include "platform/CommControl.h"
 #include "platform/MessageBox.h"
-#include "platform/Screen.h"
 #include "platform/TextBox.h"
 
 namespace {
@@ -24,14 +23,6 @@ QList<EditorWindow *> &editors()
 {
     static QList<EditorWindow *> list;
     return list;
-}
-
-// The main window's outer size in pixels, or the screen's while there is none.
-QSize mainWindowSize()
-{
-    if (QMdiArea *area = Windows::mdiArea())
-        return area->window()->size();
-    return Screen::sizePixels();
 }
 }
 
@@ -137,55 +128,6 @@ QPushButton *EditorWindow::addButton(const char *name)
     return b;
 }
 
-void EditorWindow::setCaptions(std::initializer_list<Caption> captions)
-{
-    m_captions = QList<Caption>(captions);
-    applyCaptions();
-}
-
-void EditorWindow::applyCaptions()
-{
-    for (const Caption &c : m_captions) {
-        const QString name = QString::fromLatin1(c.name);
-        if (name.isEmpty()) {
-            setWindowTitle(c.text.text());
-            continue;
-        }
-        QWidget *w = findChild<QWidget *>(name);
-        auto set = [&](const char *property) {
-            return w && w->metaObject()->indexOfProperty(property) >= 0
-                && w->setProperty(property, c.text.text());
-        };
-        if (!set("text") && !set("title"))
-            qFatal("caption for a control that does not exist: %s", c.name);
-    }
-}
-
-void EditorWindow::placeFromMainWindow(double designWidthTwips, double designHeightTwips)
-{
-    double rx = Screen::widthTwips() / designWidthTwips;
-    double ry = Screen::heightTwips() / designHeightTwips;
-    if (rx == 0)
-        rx = 1;
-    if (ry == 0)
-        ry = 1;
-    const QSize main = mainWindowSize();
-    const QSize size(int(main.width() / rx), int(main.height() / ry));
-    const QSize client = Windows::clientSize();
-    m_placement = QRect((client.width() - size.width()) / 2, (client.height() - size.height()) / 2,
-                        size.width(), size.height());
-    resize(size);
-}
-
-void EditorWindow::placeCentred(int widthTwips, int heightTwips)
-{
-    const QSize size(Screen::toPixels(widthTwips), Screen::toPixels(heightTwips));
-    const QSize client = Windows::clientSize();
-    m_placement = QRect((client.width() - size.width()) / 2, (client.height() - size.height()) / 2,
-                        size.width(), size.height());
-    resize(size);
-}
-
 void EditorWindow::layOutWithButtonRow(QWidget *content,
                                        std::initializer_list<QPushButton *> buttons)
 {
@@ -213,14 +155,6 @@ bool EditorWindow::closeWindow(std::initializer_list<QLatin1String> alsoUnload)
     for (QLatin1String name : alsoUnload)
         Windows::unload(name);
     return true;
-}
-
-void EditorWindow::showEvent(QShowEvent *event)
-{
-    if (QMdiSubWindow *frame = Windows::frameOf(this))
-        if (m_placement.isValid())
-            frame->setGeometry(m_placement);
-    Form::showEvent(event);
 }
 
 void EditorWindow::formLoad()

@@ -27,13 +27,6 @@ class QProgressBar;
 class QPushButton;
 class TextBox;
 
-// One caption: the control's objectName ("" for the window's title) and
-// its text in both languages.
-struct Caption {
-    const char *name;
-    BiText text;
-};
-
 class EditorWindow : public Form
 {
     Q_OBJECT
@@ -93,17 +86,6 @@ protected:
     // A push button child named `name` (its caption comes from the table).
     QPushButton *addButton(const char *name);
 
-    // The captions set at every load: objectName -> text ("" names the
-    // window's title). Controls that are not found are a programming error.
-    void setCaptions(std::initializer_list<Caption> captions);
-    void applyCaptions();
-
-    // The window's size: the main window's outer size scaled by the screen
-    // against the design screen (14500 x 9500 twips by default), centred in
-    // the main window's client area when shown.
-    void placeFromMainWindow(double designWidthTwips = 14500, double designHeightTwips = 9500);
-    // A fixed size in twips, centred the same way.
-    void placeCentred(int widthTwips, int heightTwips);
     // A layout of the window: `content` above, the buttons in a row below it
     // (the password label and box at the row's right end), the progress bar
     // and the status label under them.
@@ -139,7 +121,6 @@ protected:
     // The image as now shown: the activation redraw compares against it.
     void rememberShown();
 
-    void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;
 
 private:
@@ -151,10 +132,8 @@ private:
 
     LinkControls m_controls;
     LinkSession *m_session = nullptr;
-    QList<Caption> m_captions;
     QList<QPair<int, int>> m_rows;
     bool m_watchAdjust = false;
     quint64 m_shown = 0;
     bool m_refreshing = false;
-    QRect m_placement;
 };

@@ -24,6 +24,26 @@ void wholeRadioTexts(LinkTexts &t)
 }
 }
 
+namespace {
+// What the option and DTMF editors' exchanges share: a 512-byte area read
+// as 8 blocks and written as 32 rows from `base`, four attempts either way,
+// the write label counting the rows acknowledged so far.
+LinkSettings editorAreaLink(int base)
+{
+    LinkSettings s;
+    s.readBase = base;
+    s.writeBase = base;
+    s.readBlocks = 8;
+    s.writeRows = 32;
+    s.readRetries = 3;
+    s.writeRetries = 3;
+    s.identAckPauseSteps = 40000;
+    s.passwordAckPauseSteps = 4000;
+    s.writeLabelOffset = 0;
+    return s;
+}
+}
+
 int ChannelReadBlocks(int channels)
 {
     return int(std::floor(channels / 4.0 + 0.9)) + 1;
@@ -180,6 +200,36 @@ LinkSettings fiveTone()
     return s;
 }
 
+LinkSettings alignment()
+{
+    LinkSettings s;
+    s.readBase = 0x3C00;   // the alignment block, 0x3C00-0x3DFF
+    s.writeBase = 0x3C00;
+    s.readBlocks = 8;
+    s.writeRows = 32;
+    s.readRetries = 3;
+    s.writeRetries = 3;
+    s.retryDelayMs = 2000;
+    // No Ack for the identification and no password block: the first
+    // frame of the data phase carries the Ack.
+    s.ackIdentReply = false;
+    s.identAckPauseSteps = 0;
+    s.passwordStage = false;
+    s.ackPasswordBlock = false;
+    s.passwordAckPauseSteps = 0;
+    s.firstReadRequestAck = true;
+    s.firstReadBlock = 2;
+    s.writeLabelOffset = -1;  // the preamble's Ack shows -1, row r's shows r
+    s.failureReport = FailPanel2;
+
+    LinkTexts &t = s.texts;
+    t.afterReadLabel = {"Read optional parameters in gear. ", "调整参数读出正常 ！"};
+    t.afterReadBox = {"Complete reading the data from transceiver.", "从对讲机中读取调整数据完毕 ！"};
+    t.afterWriteBox = {"Complete writing optional parameters to the transceiver.", "调整参数写入完毕 ！"};
+    t.afterWriteLabel = {"Complete writing optional parameters ", "调整参数写入完毕 ！"};
+    return s;
+}
+
 LinkSettings password()
 {
     namespace T = PasswordText;
@@ -208,6 +258,37 @@ LinkSettings password()
     t.passwordRefused = T::OldRefused;
     t.afterWriteTitle = PromptTitleCap;
     t.afterWriteBox = T::Success;
+    return s;
+}
+
+LinkSettings fm()
+{
+    LinkSettings s = editorAreaLink(MemoryMap::RowAddress(MemoryMap::FmAreaRow));
+    s.readBlocks = 4;
+    s.writeRows = 16;
+    s.retryDelayMs = 3000;
+
+    LinkTexts &t = s.texts;
+    t.portOpenTitle = PromptTitle;
+    t.portOpen = LinkText::PortError;
+    t.afterReadLabel = {"Read FM Radio parameters in gear. ", " FM 收音机参数读出正常 ！"};
+    t.afterWriteBox = {"Complete Written FM parameters to the transceiver.", "向对讲机写入参数完毕 ！"};
+    t.afterWriteLabel = {"Complete Written FM parameters ", "收音机参数写入完毕 ！"};
+    return s;
+}
+
+LinkSettings options()
+{
+    LinkSettings s = editorAreaLink(MemoryMap::RowAddress(MemoryMap::OptionBlockRow));
+    s.retryDelayMs = 3000;
+    s.framePauseSteps = 200000;  // after every frame the editor sends
+    s.failureReport = FailBox | FailBarZero | FailLabel;
+
+    LinkTexts &t = s.texts;
+    t.afterReadLabel = {"Read optional parameters in gear. ", "可选参数读出正常 ！"};
+    t.afterWriteBox = {"Complete writing optional parameters to the transceiver.",
+                       "向对讲机写入可选参数完毕 ！"};
+    t.afterWriteLabel = {"Complete writing optional parameters ", "可选参数写入完毕 ！"};
     return s;
 }
 

@@ -489,6 +489,8 @@ void LinkSession::handleReadReply()
     // bytes within the 69 taken; anything else counts as no reply.
     if (findDataMark(reply.data(), 0, 1) < 0)
         return;
+    if (m_settings.dataReplyCheck && !m_settings.dataReplyCheck(reply.data()))
+        return;
     timerOff(m_controls.Timer2);
     sendNow(Frame::Ack);
     dataReplyReceived(reply.data());

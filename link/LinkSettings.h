@@ -104,6 +104,10 @@ struct LinkSettings {
     std::function<void()> unpack;
     // The window's show routine, called after the default unpacking.
     std::function<void()> show;
+    // Decides whether a 69-byte data reply is the block asked for (the
+    // reply row is BlockNumber); false counts as no reply: no Ack, and the
+    // reply time-out and a retry follow.
+    std::function<bool(const quint8 *reply)> dataReplyCheck;
     // Decides on the password block in PasswordBlockCopy; false refuses.
     std::function<bool()> passwordCheck;
 

@@ -63,7 +63,13 @@ PasswordWindow::PasswordWindow(QWidget *parent) : Form(parent)
     setTabOrder(Text_New_Password_1, Text_New_PassWord_2);
     setTabOrder(Text_New_PassWord_2, Command_Write);
     setTabOrder(Command_Write, Command_Cancel);
-    setCaptions();
+    namespace T = PasswordText;
+    setCaptions({{"", T::Caption},
+                 {"Label_old_PassWord", T::OldPassWord},
+                 {"Label_New_Password_1", T::NewPassWord},
+                 {"Label_New_PassWord_2", T::ConfirmPassWord},
+                 {"Command_Write", T::Modify},
+                 {"Command_Cancel", T::Close}});
 
     m_controls.createPortAndTimers(this);
     m_session = new PasswordSession(m_controls, this);
@@ -87,39 +93,19 @@ PasswordWindow::~PasswordWindow()
     m_session = nullptr;
 }
 
-void PasswordWindow::setCaptions()
-{
-    namespace T = PasswordText;
-    setWindowTitle(T::Caption);
-    Label_old_PassWord->setText(T::OldPassWord);
-    Label_New_Password_1->setText(T::NewPassWord);
-    Label_New_PassWord_2->setText(T::ConfirmPassWord);
-    Command_Write->setText(T::Modify);
-    Command_Cancel->setText(T::Close);
-}
-
 void PasswordWindow::formLoad()
 {
     ExchangeEnded = 0;
-    setCaptions();
+    applyCaptions();
     const QSize client = Windows::clientSize();
     const int width = client.width() / 4;
     const int height = client.height() / 3;
-    m_placement = QRect((client.width() - width) / 2,
-                        (client.height() - height) / 2 - Screen::toPixels(RaiseAboveCentreTwips),
-                        width, height);
-    resize(width, height);
-    move(m_placement.topLeft());
+    setPlacement(QRect((client.width() - width) / 2,
+                       (client.height() - height) / 2 - Screen::toPixels(RaiseAboveCentreTwips),
+                       width, height));
     Text_Old_PassWord->clear();
     Text_New_Password_1->clear();
     Text_New_PassWord_2->clear();
-}
-
-void PasswordWindow::showEvent(QShowEvent *event)
-{
-    if (QMdiSubWindow *frame = Windows::frameOf(this))
-        frame->setGeometry(m_placement);
-    Form::showEvent(event);
 }
 
 void PasswordWindow::formUnload()

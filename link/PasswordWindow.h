@@ -45,13 +45,10 @@ public:
     VbTimer *Timer4 = nullptr;
 
 protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
-    void setCaptions();
     void answered(bool accepted);
 
     LinkControls m_controls;
     PasswordSession *m_session = nullptr;
-    QRect m_placement;
 };

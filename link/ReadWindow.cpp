@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 ReadWindow::ReadWindow(QWidget *parent)
-    : TransferWindow(QStringLiteral("Command_read"),
+    : TransferWindow("Command_read",
                      QString::fromLatin1(WholeRadioText::ReadPasswordDesign),
                      {WholeRadioText::ReadCaption, WholeRadioText::Read, WholeRadioText::Cancel,
                       WholeRadioText::Help, WholeRadioText::PassWord},

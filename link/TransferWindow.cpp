@@ -17,30 +17,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-// The main window's outer size, or the screen's while there is none.
-QSize mainWindowSize()
-{
-    if (QMdiArea *area = Windows::mdiArea())
-        return area->window()->size();
-    return Screen::sizePixels();
-}
-}
-
-TransferWindow::TransferWindow(const QString &startName, const QString &passwordDesign,
+TransferWindow::TransferWindow(const char *startName, const QString &passwordDesign,
                                const Captions &captions, QWidget *parent)
-    : Form(parent), m_captions(captions)
+    : Form(parent)
 {
-    setWindowTitle(captions.window.text());
-
-    m_start = new QPushButton(captions.start.text(), this);
-    m_start->setObjectName(startName);
-    Command_Cancel = new QPushButton(captions.cancel.text(), this);
+    m_start = new QPushButton(this);
+    m_start->setObjectName(QString::fromLatin1(startName));
+    Command_Cancel = new QPushButton(this);
     Command_Cancel->setObjectName(QStringLiteral("Command_Cancel"));
-    Command_Help = new QPushButton(captions.help.text(), this);
+    Command_Help = new QPushButton(this);
     Command_Help->setObjectName(QStringLiteral("Command_Help"));
 
-    Label_PassWord = new QLabel(captions.password.text(), this);
+    Label_PassWord = new QLabel(this);
     Label_PassWord->setObjectName(QStringLiteral("Label_PassWord"));
     Text_PassWord = new TextBox(this);
     Text_PassWord->setObjectName(QStringLiteral("Text_PassWord"));
@@ -86,6 +74,11 @@ TransferWindow::TransferWindow(const QString &startName, const QString &password
     layout->addStretch(1);
     layout->addLayout(buttons);
 
+    setCaptions({{"", captions.window},
+                 {startName, captions.start},
+                 {"Command_Cancel", captions.cancel},
+                 {"Command_Help", captions.help},
+                 {"Label_PassWord", captions.password}});
     connect(Command_Cancel, &QPushButton::clicked, this, &TransferWindow::Command_Cancel_Click);
     // Command_Help has no handler.
 }
@@ -104,25 +97,11 @@ void TransferWindow::bindSession(const LinkSettings &settings)
 void TransferWindow::formLoad()
 {
     m_closeRequest = 0;
-    const QSize main = mainWindowSize();
+    const QSize main = Windows::mainWindowSize();
     const int width = main.width() / 3;
     const int height = main.height() / 3;
-    m_placement = QRect((main.width() - width) / 2, (main.height() - height) / 3, width, height);
-    resize(width, height);
-    move(m_placement.topLeft());
-
-    setWindowTitle(m_captions.window.text());
-    m_start->setText(m_captions.start.text());
-    Command_Cancel->setText(m_captions.cancel.text());
-    Command_Help->setText(m_captions.help.text());
-    Label_PassWord->setText(m_captions.password.text());
-}
-
-void TransferWindow::showEvent(QShowEvent *event)
-{
-    if (QMdiSubWindow *frame = Windows::frameOf(this))
-        frame->setGeometry(m_placement);
-    Form::showEvent(event);
+    setPlacement(QRect((main.width() - width) / 2, (main.height() - height) / 3, width, height));
+    applyCaptions();
 }
 
 void TransferWindow::formUnload()

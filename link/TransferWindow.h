@@ -46,12 +46,11 @@ public:
 protected:
     // startName: the object name of the start button ("Command_read",
     // "Command_Write"); passwordDesign: the password box's design text.
-    TransferWindow(const QString &startName, const QString &passwordDesign,
+    TransferWindow(const char *startName, const QString &passwordDesign,
                    const Captions &captions, QWidget *parent = nullptr);
     // Binds the exchange to the controls; the subclass calls it once.
     void bindSession(const LinkSettings &settings);
 
-    void showEvent(QShowEvent *event) override;
 
     QPushButton *m_start = nullptr;
     QPushButton *Command_Cancel = nullptr;
@@ -65,7 +64,5 @@ protected:
     LinkSession *m_session = nullptr;
 
 private:
-    Captions m_captions;
     qint16 m_closeRequest = 0;
-    QRect m_placement;
 };

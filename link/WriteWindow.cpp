@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 WriteWindow::WriteWindow(QWidget *parent)
-    : TransferWindow(QStringLiteral("Command_Write"),
+    : TransferWindow("Command_Write",
                      QString::fromLatin1(WholeRadioText::WritePasswordDesign),
                      {WholeRadioText::WriteCaption, WholeRadioText::Write, WholeRadioText::Cancel,
                       WholeRadioText::Help, WholeRadioText::PassWord},

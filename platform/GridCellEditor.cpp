@@ -22,14 +22,18 @@ GridCellEditor::GridCellEditor(FlexGrid *grid, TextBox *text, PickList *list, Gr
 {
     auto filter = [this](int key) { return m_rules->keyFilter(m_row, m_col, key); };
     m_text->setKeyFilter(filter);
-    m_list->setKeyFilter(filter);
     m_text->installEventFilter(this);
-    m_list->installEventFilter(this);
+    if (m_list) {
+        m_list->setKeyFilter(filter);
+        m_list->installEventFilter(this);
+    }
     connect(m_grid, &FlexGrid::gridClick, this, &GridCellEditor::open);
     connect(m_grid, &FlexGrid::scrolled, this, &GridCellEditor::follow);
     connect(m_grid, &FlexGrid::leaveCell, this, &GridCellEditor::leaveCell);
-    connect(m_list, &PickList::picked, this, &GridCellEditor::picked);
-    connect(m_list, &PickList::enterPressed, this, &GridCellEditor::enterPressed);
+    if (m_list) {
+        connect(m_list, &PickList::picked, this, &GridCellEditor::picked);
+        connect(m_list, &PickList::enterPressed, this, &GridCellEditor::enterPressed);
+    }
     connect(m_text, &TextBox::enterPressed, this, &GridCellEditor::enterPressed);
 }
 
@@ -63,7 +67,7 @@ bool GridCellEditor::editorHasFocus() const
 {
     // The window's focus widget, also while the window is not the active one.
     const QWidget *f = m_grid->window()->focusWidget();
-    return f && (f == m_text || f == m_list || m_list->isAncestorOf(f));
+    return f && (f == m_text || (m_list && (f == m_list || m_list->isAncestorOf(f))));
 }
 
 void GridCellEditor::open()
@@ -80,7 +84,9 @@ void GridCellEditor::open()
     close();
     m_row = r;
     m_col = c;
-    const CellEditorSpec spec = m_rules->editorFor(r, c);
+    CellEditorSpec spec = m_rules->editorFor(r, c);
+    if (spec.kind == CellEditorSpec::List && !m_list)
+        spec.kind = CellEditorSpec::None;  // a grid without a list editor
     const QString cell = m_grid->textMatrix(r, c);
     if (spec.kind == CellEditorSpec::Text) {
         m_text->setText(cell);
@@ -147,11 +153,13 @@ void GridCellEditor::close()
     if (editorHasFocus())
         m_grid->setFocus(Qt::OtherFocusReason);
     m_text->hide();
-    m_list->hide();
+    if (m_list)
+        m_list->hide();
     m_open = CellEditorSpec::None;
     m_hidden = false;
     m_text->setText(QString());
-    m_list->clearList();
+    if (m_list)
+        m_list->clearList();
 }
 
 void GridCellEditor::leaveCell(int row, int col)

@@ -28,8 +28,9 @@ class GridCellEditor : public QObject
 {
     Q_OBJECT
 public:
-    // The two editors must be children of the grid's parent widget. The
-    // rules object must outlive this editor.
+    // The two editors must be children of the grid's parent widget; a grid
+    // whose cells are all typed has no list (nullptr). The rules object must
+    // outlive this editor.
     GridCellEditor(FlexGrid *grid, TextBox *text, PickList *list, GridCellRules *rules,
                    QObject *parent = nullptr);
 

@@ -51,6 +51,72 @@ void Form::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
+void Form::showEvent(QShowEvent *event)
+{
+    if (m_placement.isValid()) {
+        if (QMdiSubWindow *frame = Windows::frameOf(this))
+            frame->setGeometry(m_placement);
+        else if (!parentWidget())
+            move(m_placement.topLeft());
+    }
+    QWidget::showEvent(event);
+}
+
+void Form::setCaptions(std::initializer_list<Caption> captions)
+{
+    m_captions = QList<Caption>(captions);
+    applyCaptions();
+}
+
+void Form::applyCaptions()
+{
+    for (const Caption &c : m_captions) {
+        const QString name = QString::fromLatin1(c.name);
+        if (name.isEmpty()) {
+            setWindowTitle(c.text.text());
+            continue;
+        }
+        QWidget *w = findChild<QWidget *>(name);
+        auto set = [&](const char *property) {
+            return w && w->metaObject()->indexOfProperty(property) >= 0
+                && w->setProperty(property, c.text.text());
+        };
+        if (!set("text") && !set("title"))
+            qFatal("caption for a control that does not exist: %s", c.name);
+    }
+}
+
+void Form::setPlacement(const QRect &placement)
+{
+    m_placement = placement;
+    resize(placement.size());
+    if (!Windows::frameOf(this) && !parentWidget())
+        move(placement.topLeft());
+}
+
+void Form::placeFromMainWindow(double designWidthTwips, double designHeightTwips)
+{
+    double rx = Screen::widthTwips() / designWidthTwips;
+    double ry = Screen::heightTwips() / designHeightTwips;
+    if (rx == 0)
+        rx = 1;
+    if (ry == 0)
+        ry = 1;
+    const QSize main = Windows::mainWindowSize();
+    const QSize size(int(main.width() / rx), int(main.height() / ry));
+    const QSize client = Windows::clientSize();
+    setPlacement(QRect((client.width() - size.width()) / 2, (client.height() - size.height()) / 2,
+                       size.width(), size.height()));
+}
+
+void Form::placeCentred(int widthTwips, int heightTwips)
+{
+    const QSize size(Screen::toPixels(widthTwips), Screen::toPixels(heightTwips));
+    const QSize client = Windows::clientSize();
+    setPlacement(QRect((client.width() - size.width()) / 2, (client.height() - size.height()) / 2,
+                       size.width(), size.height()));
+}
+
 bool Form::event(QEvent *e)
 {
     if (e->type() == QEvent::WindowActivate && !Windows::frameOf(this))
@@ -169,6 +235,13 @@ QMdiArea *mdiArea() { return area; }
 QMdiSubWindow *frameOf(QWidget *child)
 {
     return child ? qobject_cast<QMdiSubWindow *>(child->parentWidget()) : nullptr;
+}
+
+QSize mainWindowSize()
+{
+    if (area)
+        return area->window()->size();
+    return Screen::sizePixels();
 }
 
 QSize clientSize()

@@ -4,9 +4,13 @@
 // routine, no raise); unloading a closed one does nothing. Child windows live
 // in the main window's QMdiArea; top-level windows are parentless and outlive
 // the main window.
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
+
+#include "platform/Language.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -26,8 +30,17 @@ public:
     virtual void formActivate() {}
 };
 
+// One caption: the control's objectName ("" for the window's title) and its
+// text in both languages.
+struct Caption {
+    const char *name;
+    BiText text;
+};
+
 // Base of every window except the main window. Closing it from its title bar
 // goes through the same unload handling as Windows::unload.
+// Every window also takes its captions from a table by objectName, and its
+// place from the main window.
 class Form : public QWidget, public FormBehaviour
 {
     Q_OBJECT
@@ -37,6 +50,28 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+    // The captions: objectName -> text ("" names the window's title), set
+    // now and again by applyCaptions (a window's load routine). A control
+    // that is not found stops the program: a test catches it.
+    void setCaptions(std::initializer_list<Caption> captions);
+    void applyCaptions();
+
+    // Where the window stands: its size and position in the main window's
+    // client area (a top-level window: on the screen), applied now and to
+    // its frame when it shows.
+    void setPlacement(const QRect &placement);
+    // The main window's outer size scaled by the screen against a design
+    // screen (14500 x 9500 twips by default), centred in the client area.
+    void placeFromMainWindow(double designWidthTwips = 14500, double designHeightTwips = 9500);
+    // A size in twips, centred in the client area.
+    void placeCentred(int widthTwips, int heightTwips);
+    QRect placement() const { return m_placement; }
+
+private:
+    QList<Caption> m_captions;
+    QRect m_placement;
 };
 
 namespace Windows {
@@ -69,6 +104,8 @@ QMdiArea *mdiArea();
 QMdiSubWindow *frameOf(QWidget *child);  // nullptr for top-level windows
 // The main window's client area size in pixels (the screen's before it exists).
 QSize clientSize();
+// The main window's outer size in pixels (the screen's before it exists).
+QSize mainWindowSize();
 // Names of the open child windows, in the order they were loaded.
 QStringList openChildren();
 

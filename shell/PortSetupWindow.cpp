@@ -47,16 +47,17 @@ PortSetupWindow::PortSetupWindow(QWidget *parent) : Form(parent)
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
 
+    setCaptions({{"", WindowCaption},
+                 {"Frame1", FrameCaption},
+                 {"Command_ok", OkCaption},
+                 {"Command1", CancelCaption}});
     connect(Command_ok, &QPushButton::clicked, this, &PortSetupWindow::Command_ok_Click);
     connect(Command1, &QPushButton::clicked, this, &PortSetupWindow::Command1_Click);
 }
 
 void PortSetupWindow::formLoad()
 {
-    setWindowTitle(WindowCaption);
-    Frame1->setTitle(FrameCaption);
-    Command_ok->setText(OkCaption);
-    Command1->setText(CancelCaption);
+    applyCaptions();
 
     // Width 1/1.9 and height 1/2 of the client area, centred, 500 twips up.
     const QSize client = Windows::clientSize();
@@ -64,9 +65,7 @@ void PortSetupWindow::formLoad()
     const double height = client.height() / 2.0;
     const double left = (client.width() - width) / 2;
     const double top = (client.height() - height) / 2 - 500.0 / Screen::TwipsPerPixel;
-    m_placement = QRect(int(left), int(top), int(width), int(height));
-    resize(m_placement.size());
-    move(m_placement.topLeft());
+    setPlacement(QRect(int(left), int(top), int(width), int(height)));
 
     for (QRadioButton *b : Option) {
         b->setAutoExclusive(false);
@@ -84,15 +83,6 @@ bool PortSetupWindow::event(QEvent *e)
         if (QMdiSubWindow *frame = Windows::frameOf(this))
             frame->setWindowFlags(DialogChildFrameFlags());
     return Form::event(e);
-}
-
-void PortSetupWindow::showEvent(QShowEvent *e)
-{
-    if (QMdiSubWindow *frame = Windows::frameOf(this)) {
-        frame->move(m_placement.topLeft());
-        frame->resize(m_placement.size());
-    }
-    Form::showEvent(e);
 }
 
 void PortSetupWindow::Command_ok_Click()

@@ -26,12 +26,10 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     QGroupBox *Frame1;
     std::array<QRadioButton *, 12> Option{};
     QPushButton *Command_ok;
     QPushButton *Command1;
-    QRect m_placement;  // in the main window's client area, pixels
 };

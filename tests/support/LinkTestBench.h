@@ -16,6 +16,7 @@
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
 #include "support/FakeCommControl.h"
+#include "support/ProgramState.h"
 #include "support/SimRadio.h"
 
 class LinkTestBench
@@ -35,10 +36,7 @@ protected:
         m_testClock = clock == Clock::Test;
         if (m_testClock)
             TestClock::install();
-        MsgBoxRecorder::install(std::move(answer));
-        resetLinkState();
-        resetMemoryState();
-        LanguageFlag = 0;
+        resetProgramState(false, std::move(answer));
         status = std::make_unique<StatusBar>(15);
         setMainStatusBar(status.get());
         radio = std::make_unique<SimRadio>();

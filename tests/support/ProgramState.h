@@ -6,6 +6,7 @@
 // Header-only so that the support library needs no higher subsystem.
 #include <QCoreApplication>
 #include <QEvent>
+#include <functional>
 
 #include "link/LinkState.h"
 #include "memory/BandTable.h"
@@ -17,14 +18,16 @@
 #include "platform/Windows.h"
 #include "platform/FileState.h"
 
-inline void resetProgramState(bool started = true)
+// answer: how the message-box recorder answers each box (none: OK).
+inline void resetProgramState(bool started = true,
+                              std::function<MsgResult(const MsgRecord &)> answer = {})
 {
     Windows::reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     resetMemoryState();
     resetLinkState();
     resetFileState();
-    MsgBoxRecorder::install();
+    MsgBoxRecorder::install(std::move(answer));
     MsgBoxRecorder::clear();
     LanguageFlag = 0;
     Screen::setTestSizePixels(QSize(1280, 800));

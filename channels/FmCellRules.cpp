@@ -1,0 +1,56 @@
+#include "channels/FmCellRules.h"
+
+#include "channels/FmRecord.h"
+#include "memory/CharacterCodec.h"
+#include "platform/ByteCodec.h"
+#include "platform/NumberText.h"
+
+double FmTypedValue(const QString &typed)
+{
+    QString text = typed;
+    if (!text.contains(QLatin1Char('.'))) {
+        const qsizetype comma = text.indexOf(QLatin1Char(','));
+        if (comma >= 0)
+            text[comma] = QLatin1Char('.');
+    }
+    return TextToNumber(text);
+}
+
+FmFrequencyCommit FmFrequencyCommitOf(const QString &typed)
+{
+    FmFrequencyCommit c;
+    if (TrimSpaces(typed).isEmpty()) {
+        c.outcome = FmFrequencyCommit::Emptied;
+        return c;
+    }
+    const double v = FmTypedValue(typed);
+    if (v >= FmGrid::BandLow && v <= FmGrid::BandHigh) {
+        c.outcome = FmFrequencyCommit::Accepted;
+        c.mhz = v;
+    } else {
+        c.outcome = FmFrequencyCommit::OutOfRange;
+        c.mhz = FmGrid::BandLow;
+    }
+    return c;
+}
+
+FmNameCommit FmNameCommitOf(const QString &typed, bool rowHasFrequency)
+{
+    FmNameCommit c;
+    const QString trimmed = TrimSpaces(typed);
+    QString name;
+    for (QChar ch : trimmed) {
+        if (!FmNameCharacter(ch)) {
+            c.refused = true;
+            return c;
+        }
+        const QChar upper = ch.toUpper();
+        name += charToByte(upper) ? upper : ch;
+    }
+    if (name.size() > FmGrid::NameLength) {
+        c.tooLong = true;
+        name = TrimSpaces(name.left(FmGrid::NameLength));
+    }
+    c.name = rowHasFrequency ? name : QString();
+    return c;
+}

@@ -1,0 +1,145 @@
+#include "signalling/FiveToneGridRules.h"
+
+#include "memory/CharacterCodec.h"
+#include "memory/MemoryImage.h"
+#include "platform/FlexGrid.h"
+#include "platform/MessageBox.h"
+#include "platform/TextBox.h"
+#include "signalling/FiveToneArea.h"
+#include "signalling/FiveToneDecodeList.h"
+#include "signalling/FiveToneTexts.h"
+
+using namespace FiveToneArea;
+
+namespace {
+CellEditorSpec listOf(const QStringList &items)
+{
+    CellEditorSpec spec;
+    spec.kind = CellEditorSpec::List;
+    spec.items = items;
+    return spec;
+}
+
+CellEditorSpec textEditor()
+{
+    CellEditorSpec spec;
+    spec.kind = CellEditorSpec::Text;
+    return spec;
+}
+
+bool isBlank(const QString &text) { return TrimSpaces(text).isEmpty(); }
+
+void warnDigits()
+{
+    MsgBox(FiveToneTexts::EncodeDigits, MsgIcon::Exclamation, FiveToneTexts::CodeTitle);
+}
+
+QStringList callFunctions()
+{
+    QStringList list;
+    for (const BiText &f : FiveToneTexts::CallFunctions)
+        list << f.text();
+    return list;
+}
+} // namespace
+
+void ClearGridRow(FlexGrid &grid, int r, int last)
+{
+    for (int c = 1; c <= last; ++c)
+        grid.setTextMatrix(r, c, QString());
+}
+
+// ---------------------------------------------------------------- standards
+
+CellEditorSpec FiveToneStandardRules::editorFor(int row, int col)
+{
+    if (row < 1 || row > 15 || col < 1 || col > 3)
+        return {};
+    return listOf(col == 1 ? FiveTonePeriodList() : FiveToneDigitList());
+}
+
+void FiveToneStandardRules::pick(GridCellEditor &, int row, int col, int index)
+{
+    if (row >= 1 && row <= 15 && col >= 1 && col <= 3 && index >= 0)
+        MemoryImage[standardRow(row - 1)][col - 1] = qint16(index);
+}
+
+void FiveToneStandardRules::commit(GridCellEditor &, int row, int col, const QString &text)
+{
+    m_grid->setTextMatrix(row, col, text);
+}
+
+// ---------------------------------------------------------------- encode list
+
+CellEditorSpec FiveToneEncodeRules::editorFor(int row, int col)
+{
+    if (row < 1 || row > EncodeCount || col < 1 || col > 4)
+        return {};
+    if (col > 1 && m_grid->textMatrix(row, 1).isEmpty())
+        return {};  // a code without a first frame opens nothing else
+    return col == 4 ? listOf(FiveToneStandardList()) : textEditor();
+}
+
+void FiveToneEncodeRules::pick(GridCellEditor &, int row, int col, int index)
+{
+    if (col == 4 && row >= 1 && row <= EncodeCount && index >= 0)
+        MemoryImage[encodeRow(row)][EncodeStandardByte] = qint16(index);
+}
+
+void FiveToneEncodeRules::commit(GridCellEditor &, int row, int col, const QString &text)
+{
+    if (col == 4) {
+        m_grid->setTextMatrix(row, col, text);
+    } else {
+        const int n = int(TrimSpaces(text).size());
+        if (n != 5 && n != 0) {
+            warnDigits();
+            return;  // the cell and the frame stay as they were
+        }
+        StoreFiveToneFrame(row, col, text);
+        m_grid->setTextMatrix(row, col, FiveToneFrameText(row, col));
+    }
+    if (isBlank(m_grid->textMatrix(row, 1)))
+        ClearGridRow(*m_grid, row, 4);
+}
+
+int FiveToneEncodeRules::keyFilter(int, int col, int key)
+{
+    if (col < 1 || col > 3)
+        return key;
+    return FiveToneFrameKey(key, m_text->text());
+}
+
+// ---------------------------------------------------------------- decode list
+
+CellEditorSpec FiveToneDecodeRules::editorFor(int row, int col)
+{
+    if (row < 1 || row > 15 || col < 1 || col > 8)
+        return {};
+    if (col > 1 && m_grid->textMatrix(row, FiveToneDecodeColumn::Standard).isEmpty())
+        return {};  // a code opens its frames, functions and reply once it has a standard
+    if (col == FiveToneDecodeColumn::Standard)
+        return listOf(FiveToneStandardList());
+    if (FiveToneDecodeColumn::isFunction(col))
+        return listOf(callFunctions());
+    return textEditor();
+}
+
+void FiveToneDecodeRules::commit(GridCellEditor &, int row, int col, const QString &text)
+{
+    if (FiveToneDecodeColumn::isList(col)) {
+        m_grid->setTextMatrix(row, col, text);
+        if (FiveToneDecodeColumn::isFunction(col) && m_grid->textMatrix(row, col - 1).isEmpty())
+            m_grid->setTextMatrix(row, col, QString());
+    } else {
+        const int n = int(TrimSpaces(text).size());
+        if (n == 5) {
+            m_grid->setTextMatrix(row, col, text);
+        } else if (n != 0) {
+            warnDigits();
+            return;
+        }
+    }
+    if (isBlank(m_grid->textMatrix(row, FiveToneDecodeColumn::Standard)))
+        ClearGridRow(*m_grid, row, 8);
+}

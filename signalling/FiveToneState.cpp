@@ -1,0 +1,8 @@
+#include "signalling/FiveToneState.h"
+
+SignalGrid SignalFileImage{};
+
+void resetFiveToneState()
+{
+    SignalFileImage = SignalGrid{};
+}

@@ -1,0 +1,79 @@
+#pragma once
+// The option editor in a test: program start, frm_option and stand-ins for
+// the dialogs it opens defined, a main window stand-in (an MDI area of
+// 1280 x 800) shown and active, message boxes recorded.
+#include <QApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <memory>
+
+#include "options/OptionEditorWindow.h"
+#include "options/OptionPanel.h"
+#include "platform/PickList.h"
+#include "platform/TextBox.h"
+#include "support/ProgramState.h"
+
+namespace OptionWindowFixture {
+
+class DummyDialog : public Form
+{
+};
+
+// The main window: an MDI area as its client.
+struct MainStandIn {
+    QMainWindow main;
+    QMdiArea *area = new QMdiArea;
+    MainStandIn()
+    {
+        main.setCentralWidget(area);
+        main.resize(1280, 800);
+        main.show();
+        Windows::setMdiArea(area);
+        QApplication::setActiveWindow(&main);
+    }
+    ~MainStandIn() { Windows::setMdiArea(nullptr); }
+};
+
+inline void defineWindows()
+{
+    using Windows::Kind;
+    Windows::define(QStringLiteral("frm_option"), Kind::Child, [] { return new OptionEditorWindow; });
+    Windows::define(QStringLiteral("Form_open_chann"), Kind::Child, [] { return new DummyDialog; });
+    Windows::define(QStringLiteral("Form_save_chann"), Kind::TopLevel, [] { return new DummyDialog; });
+    Windows::define(QStringLiteral("Form_open_menu"), Kind::TopLevel, [] { return new DummyDialog; });
+    Windows::define(QStringLiteral("Form_save_menu"), Kind::TopLevel, [] { return new DummyDialog; });
+    Windows::define(QStringLiteral("other"), Kind::Child, [] { return new DummyDialog; });
+}
+
+inline OptionEditorWindow *load()
+{
+    return qobject_cast<OptionEditorWindow *>(Windows::load(QStringLiteral("frm_option")));
+}
+
+template <class T> T *control(QWidget *w, const char *name)
+{
+    return w->findChild<T *>(QLatin1String(name));
+}
+
+inline QStringList boxTexts()
+{
+    QStringList out;
+    for (const MsgRecord &m : MsgBoxRecorder::boxes())
+        out << m.text;
+    return out;
+}
+
+// The cells of MemoryImage that differ from `before`, as "row:col".
+inline QStringList changedCells(const CellGrid<ImageRows, ImageCols> &before)
+{
+    QStringList out;
+    for (int r = 0; r < ImageRows; ++r)
+        for (int c = 0; c < 16; ++c)
+            if (MemoryImage[r][c] != before[r][c])
+                out << QStringLiteral("%1:%2").arg(r).arg(c);
+    return out;
+}
+
+}

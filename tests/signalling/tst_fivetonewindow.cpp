@@ -1,0 +1,499 @@
+// The 5-tone editor window driven as a user drives it: captions, the
+// factory display, the standards table, the encode list and settings, the
+// hidden decode page, Default, the refusals while its exchange runs, the
+// redraw on activation and the ".sig" requests that Timer4 serves.
+#include "FiveToneFixture.h"
+#include "support/FakeCommControl.h"
+#include "support/SimRadio.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "link/LinkSession.h"
+#include "memory/FiveToneDefaults.h"
+#include "platform/FileState.h"
+#include "platform/GridCellEditor.h"
+#include "platform/VbTimer.h"
+#include "signalling/FiveToneArea.h"
+#include "signalling/FiveToneSignalFile.h"
+#include "signalling/FiveToneState.h"
+
+using namespace FiveToneFixture;
+using namespace FiveToneArea;
+using Bytes = QList<int>;
+
+class TstFiveToneWindow : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<SimRadio> radio;
+
+private slots:
+    void init()
+    {
+        TestClock::install();
+        reset();
+        resetFiveToneState();
+        radio = std::make_unique<SimRadio>();
+        setCommControlFactory([](QObject *parent) { return new FakeCommControl(parent); });
+        FakeCommControl::plug(1, radio.get());
+        CommPortNumber = 1;
+    }
+    void cleanup()
+    {
+        FiveToneFixture::cleanup();
+        Windows::setMdiArea(nullptr);
+        setCommControlFactory({});
+        FakeCommControl::unplugAll();
+        radio.reset();
+        TestClock::uninstall();
+    }
+
+    void captionsByLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("English") << 0
+            << QStringList{"5 Tone Encode/Decode ", "Standard", "Encode", "Read", "Write", "Default", "Save",
+                           "Open", "Close", "Delay 1 (MS) ", "Period(ms)", " Frame 1 ", "1 frame"};
+        QTest::newRow("Chinese") << -1
+            << QStringList{"5音信令编解码参数编辑", "标准", "编解码", "读 取", "写  入", "默 认", "保  存",
+                           "打  开", "关  闭", "发送第1组码前的延迟时间（MS）", "发送时长(ms)", "第 1 帧编码",
+                           "第 1 帧"};
+    }
+    void captionsByLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, texts);
+        LanguageFlag = qint16(language);
+        FiveToneWindow *w = load();
+        const QStringList shown{w->windowTitle(), w->TabStrip1->tabText(0), w->TabStrip1->tabText(1),
+                                w->Command_read->text(), w->Command_Write->text(), w->Command_def->text(),
+                                w->Command_save->text(), w->Command_open->text(), w->Command_close->text(),
+                                w->Label_enc_ys[0]->text(), w->MSF_Chann->textMatrix(0, 1),
+                                w->MSF_Encode->textMatrix(0, 1), w->Check_Decode_HJ[0]->text()};
+        QCOMPARE(shown, texts);
+        QCOMPARE(w->TabStrip1->count(), 2);  // no tab for the decode page
+        QCOMPARE(w->MSF_Decode->cols(), 9);
+    }
+
+    // The factory image as the window first shows it.
+    void factoryDisplay()
+    {
+        FiveToneWindow *w = load();
+        QStringList periods, groups, repeats;
+        for (int r = 1; r <= 15; ++r) {
+            periods << w->MSF_Chann->textMatrix(r, 1);
+            groups << w->MSF_Chann->textMatrix(r, 2);
+            repeats << w->MSF_Chann->textMatrix(r, 3);
+        }
+        QCOMPARE(periods, (QStringList{"100", "70", "70", "70", "70", "70", "70", "70", "70", "40", "30",
+                                       "100", "70", "70", "40"}));
+        QCOMPARE(groups, QStringList(15, "A"));
+        QCOMPARE(repeats, QStringList(15, "E"));
+        QCOMPARE(w->MSF_Chann->textMatrix(10, 0), "EEA");
+        QCOMPARE(w->Combo_stxh->text(), "CCIR1");
+        QCOMPARE(w->Label_freq[0]->text(), "1981.0");
+        QCOMPARE(w->Label_freq[15]->text(), "1055.0");
+        QCOMPARE(w->Label_code[11]->text(), "B");
+        QCOMPARE(w->MSF_Encode->textMatrix(1, 1), "12345");
+        QCOMPARE(w->MSF_Encode->textMatrix(15, 4), "MODAT");
+        QCOMPARE(w->MSF_Encode->textMatrix(2, 1), "     ");
+        QCOMPARE(w->MSF_Encode->textMatrix(7, 0), "7");
+        QStringList delays;
+        for (PickList *l : w->Combo_Enc_ys)
+            delays << l->text();
+        QCOMPARE(delays, (QStringList{"200", "200", "200", "0"}));
+        QCOMPARE(w->Combo_Decode_Std->text(), "CCIR1");
+        QCOMPARE(w->Combo_Dec_Res_Time->text(), "6000");
+        const QList<bool> call{w->Check_Decode_HJ[0]->isChecked(), w->Check_Decode_HJ[1]->isChecked(),
+                               w->Check_Decode_HJ[2]->isChecked()};
+        const QList<bool> disp{w->Check_Decode_Disp[0]->isChecked(), w->Check_Decode_Disp[1]->isChecked(),
+                               w->Check_Decode_Disp[2]->isChecked()};
+        QCOMPARE(call, (QList<bool>{true, false, false}));
+        QCOMPARE(disp, (QList<bool>{false, true, true}));
+        QVERIFY(w->Frame_std->isVisible());
+        QVERIFY(!w->Frame_Encode->isVisible());
+        QVERIFY(!w->Frame_Decode->isVisible());
+        QVERIFY(w->ProgressBar1->isHidden());
+        QVERIFY(!w->Text_PassWord->isVisible());
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    // A blank radio's bytes: the lists show their last entries and nothing
+    // is written back by the redraw.
+    void blankBytesShownNotStored()
+    {
+        for (int c = 0; c < 16; ++c) {
+            MemoryImage[SettingsRow][c] = 0xFF;
+            MemoryImage[standardRow(4)][c] = 0xFF;
+        }
+        const auto before = MemoryImage;
+        FiveToneWindow *w = load();
+        QCOMPARE(w->Combo_Enc_ys[2]->text(), "1000");
+        QCOMPARE(w->Combo_Decode_Std->text(), "MODAT");
+        QCOMPARE(w->Combo_Dec_Res_Time->text(), "8000");
+        for (int k = 0; k < 3; ++k)
+            QVERIFY(w->Check_Decode_HJ[k]->isChecked() && w->Check_Decode_Disp[k]->isChecked());
+        QCOMPARE(w->MSF_Chann->textMatrix(5, 1), "2570");
+        QCOMPARE(w->MSF_Chann->textMatrix(5, 2), " ");
+        QVERIFY(MemoryImage == before);
+        // Unticking call frame 2 clears that bit alone.
+        clickTab(w, 1);
+        QTest::mouseClick(w->Check_Decode_HJ[1], Qt::LeftButton);
+        QCOMPARE(int(MemoryImage[SettingsRow][CallFramesByte]), 0xFD);
+    }
+
+    void standardsTable()
+    {
+        FiveToneWindow *w = load();
+        // The EEA row's period: the selector follows, the list opens on the cell's value.
+        clickCell(w->MSF_Chann, 10, 1);
+        QCOMPARE(w->Combo_stxh->text(), "EEA");
+        QCOMPARE(w->Label_freq[10]->text(), "1055.0");
+        QVERIFY(w->Combo_edit->isVisible());
+        QCOMPARE(w->Combo_edit->text(), "40");
+        QCOMPARE(w->Combo_edit->listCount(), 19);
+        QCOMPARE(QApplication::focusWidget(), w->Combo_edit);
+        // Two steps down the list: "60", stored at each pick.
+        QTest::keyClick(w->Combo_edit, Qt::Key_Down);
+        QTest::keyClick(w->Combo_edit, Qt::Key_Down);
+        QCOMPARE(int(MemoryImage[standardRow(9)][PeriodByte]), 4);
+        QCOMPARE(w->MSF_Chann->textMatrix(10, 1), "40");  // shown once left
+        clickCell(w->MSF_Chann, 1, 3);
+        QCOMPARE(w->MSF_Chann->textMatrix(10, 1), "60");
+        QCOMPARE(w->Combo_edit->listCount(), 16);
+        w->Combo_edit->setListIndex(12);  // "C"
+        QCOMPARE(int(MemoryImage[standardRow(0)][RepeatToneByte]), 12);
+        // Typing into the list changes nothing.
+        QTest::keyClicks(w->Combo_edit, "7");
+        QCOMPARE(int(MemoryImage[standardRow(0)][RepeatToneByte]), 12);
+        clickCell(w->MSF_Chann, 5, 2);
+        QCOMPARE(w->MSF_Chann->textMatrix(1, 3), "C");
+        QCOMPARE(w->Combo_stxh->text(), "ZVEI2");
+        QCOMPARE(w->Combo_edit->text(), "A");
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    void encodeFrames()
+    {
+        FiveToneWindow *w = load();
+        clickTab(w, 1);
+        QVERIFY(w->Frame_Encode->isVisible());
+        QVERIFY(!w->Frame_std->isVisible());
+        clickCell(w->MSF_Encode, 3, 1);
+        QVERIFY(w->Text_Encode->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
+        w->Text_Encode->selectAll();
+        QTest::keyClicks(w->Text_Encode, "1a2");
+        // Three digits: refused with the warning, nothing stored.
+        clickCell(w->MSF_Encode, 5, 2);
+        QCOMPARE(boxTexts(), QStringList{"Encode Digit is 5 Bits."});
+        QCOMPARE(MsgBoxRecorder::boxes().first().title, QString("Operate Prompt\""));
+        QCOMPARE(row(encodeRow(3)), Bytes(16, 0xFF));
+        QCOMPARE(w->MSF_Encode->textMatrix(3, 1), "     ");
+        // Five digits, lower case among them: stored and shown in capitals.
+        clickCell(w->MSF_Encode, 3, 1);
+        w->Text_Encode->selectAll();
+        QTest::keyClicks(w->Text_Encode, "1a2bc9");   // the sixth passes the filter
+        QTest::keyClicks(w->Text_Encode, "7g");       // a seventh does not, nor a g
+        QCOMPARE(w->Text_Encode->text(), "1a2bc9");
+        QTest::keyClick(w->Text_Encode, Qt::Key_Backspace);
+        clickCell(w->MSF_Encode, 3, 2);
+        QCOMPARE(row(encodeRow(3)).mid(0, 5), (Bytes{1, 10, 2, 11, 12}));
+        QCOMPARE(w->MSF_Encode->textMatrix(3, 1), "1A2BC");
+        QCOMPARE(row(encodeRow(3)).mid(5), Bytes(11, 0xFF));
+    }
+
+    void encodeStandardAndEmptyFirstFrame()
+    {
+        FiveToneWindow *w = load();
+        clickTab(w, 1);
+        clickCell(w->MSF_Encode, 1, 4);
+        QVERIFY(w->Combo_Encode->isVisible());
+        QCOMPARE(w->Combo_Encode->text(), "CCIR1");
+        w->Combo_Encode->setListIndex(4);  // "ZVEI2"
+        QCOMPARE(int(MemoryImage[encodeRow(1)][EncodeStandardByte]), 4);
+        QCOMPARE(int(MemoryImage[encodeRow(15)][EncodeStandardByte]), 14);
+        clickCell(w->MSF_Encode, 1, 1);
+        QCOMPARE(w->MSF_Encode->textMatrix(1, 4), "ZVEI2");
+        // Frame 1 emptied: the frame is cleared, the row blanked on screen,
+        // and the code's other cells open nothing until the next redraw.
+        w->Text_Encode->clear();
+        clickCell(w->MSF_Encode, 2, 1);
+        QCOMPARE(row(encodeRow(1)).mid(0, 5), Bytes(5, 0xFF));
+        QCOMPARE(row(encodeRow(1)).mid(5, 5), (Bytes{3, 4, 5, 6, 7}));
+        QCOMPARE(w->MSF_Encode->textMatrix(1, 2), "");
+        clickCell(w->MSF_Encode, 1, 2);
+        QVERIFY(!w->Text_Encode->isVisible());
+        QVERIFY(!w->Combo_Encode->isVisible());
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    void settingsPicksAndBoxes()
+    {
+        FiveToneWindow *w = load();
+        clickTab(w, 1);
+        w->Combo_Enc_ys[1]->setFocus();
+        QTest::keyClick(w->Combo_Enc_ys[1], Qt::Key_Down);
+        QCOMPARE(int(MemoryImage[SettingsRow][1]), 21);
+        w->Combo_Dec_Res_Time->setListIndex(0);
+        QCOMPARE(int(MemoryImage[SettingsRow][ResetTimeByte]), 0);
+        w->Combo_Decode_Std->setListIndex(10);
+        QCOMPARE(int(MemoryImage[SettingsRow][DecodeStandardByte]), 10);
+        QTest::mouseClick(w->Check_Decode_HJ[2], Qt::LeftButton);
+        QCOMPARE(int(MemoryImage[SettingsRow][CallFramesByte]), 5);
+        QTest::mouseClick(w->Check_Decode_Disp[1], Qt::LeftButton);
+        QCOMPARE(int(MemoryImage[SettingsRow][DisplayFramesByte]), 4);
+        // Typing into a list changes neither its text nor the byte.
+        QTest::keyClicks(w->Combo_Enc_ys[0], "5");
+        QCOMPARE(w->Combo_Enc_ys[0]->text(), "200");
+        QCOMPARE(int(MemoryImage[SettingsRow][0]), 20);
+    }
+
+    // Default rebuilds the area and the tables; the row at 0x24F0 stays.
+    void defaultRebuilds()
+    {
+        FiveToneWindow *w = load();
+        for (int r = TableFirstRow; r < FirstRow + Rows; ++r)
+            for (int c = 0; c < 16; ++c)
+                MemoryImage[r][c] = 0x42;
+        auto expected = MemoryImage;
+        BuildFiveToneDefaults();
+        expected = MemoryImage;
+        for (int r = TableFirstRow; r < FirstRow + Rows; ++r)
+            for (int c = 0; c < 16; ++c)
+                MemoryImage[r][c] = 0x42;
+        w->ProgressBar1->show();
+        w->Label_tr_count->setText("x");
+        w->Command_def->click();
+        QVERIFY(MemoryImage == expected);
+        QCOMPARE(row(FirstRow + 15), Bytes(16, 0x42));
+        QCOMPARE(w->MSF_Chann->textMatrix(1, 1), "100");
+        QCOMPARE(w->Combo_Dec_Res_Time->text(), "6000");
+        QVERIFY(w->ProgressBar1->isHidden());
+        QCOMPARE(w->Label_tr_count->text(), "");
+    }
+
+    void refusalsWhileTransferRuns_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Default") << "Command_def";
+        QTest::newRow("Open") << "Command_open";
+        QTest::newRow("Save") << "Command_save";
+        QTest::newRow("Close") << "Command_close";
+        QTest::newRow("title bar") << "";
+    }
+    void refusalsWhileTransferRuns()
+    {
+        QFETCH(QString, button);
+        FiveToneWindow *w = load();
+        w->Command_Write->click();
+        TestClock::advance(300);
+        QCOMPARE(w->session()->WriteBusy, qint16(-1));
+        MemoryImage[encodeRow(3)][0] = 7;
+        const auto before = MemoryImage;
+        MsgBoxRecorder::clear();
+        if (button.isEmpty())
+            w->close();
+        else
+            w->findChild<QPushButton *>(button)->click();
+        QCOMPARE(boxTexts(), QStringList{"Read-write operating with transceiver ."});
+        QCOMPARE(MsgBoxRecorder::boxes().first().title, QString("Operate prompt"));
+        QVERIFY(MemoryImage == before);
+        QVERIFY(Windows::isLoaded(WindowName::frm_5tone));
+        QVERIFY(!Windows::isLoaded(WindowName::Form_open_chann));
+        QVERIFY(!Windows::isLoaded(WindowName::Form_save_chann));
+    }
+
+    void openSaveAndClose()
+    {
+        FiveToneWindow *w = load();
+        w->Command_open->click();
+        QVERIFY(Windows::isLoaded(WindowName::Form_open_chann));
+        w->Command_save->click();
+        QVERIFY(Windows::isLoaded(WindowName::Form_save_chann));
+        Windows::load(WindowName::Form_open_menu);
+        w->Command_close->click();
+        QVERIFY(!Windows::isLoaded(WindowName::frm_5tone));
+        QVERIFY(!Windows::isLoaded(WindowName::Form_open_menu));
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    // Another child window is active; the image changes (a file was opened);
+    // a click into the 5-tone window shows the new image before it is handled.
+    void clickIntoInactiveWindowRedrawsFirst()
+    {
+        QMainWindow main;
+        auto *area = new QMdiArea;
+        main.setCentralWidget(area);
+        main.resize(1200, 800);
+        main.show();
+        QApplication::setActiveWindow(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        Windows::setMdiArea(area);
+        Windows::define(QStringLiteral("other"), Windows::Kind::Child, [] { return new DummyDialog; });
+        FiveToneWindow *w = load();
+        Windows::show(QStringLiteral("other"));
+        QVERIFY(area->activeSubWindow() != Windows::frameOf(w));
+        MemoryImage[standardRow(2)][PeriodByte] = 0;     // PCCIR 20 ms
+        MemoryImage[standardRow(3)][GroupToneByte] = 3;  // ZVEI1 group tone 3
+        clickCell(w->MSF_Chann, 3, 1);
+        QCOMPARE(area->activeSubWindow(), Windows::frameOf(w));
+        QCOMPARE(QApplication::focusWidget(), w->Combo_edit);
+        QCOMPARE(w->MSF_Chann->textMatrix(3, 1), "20");
+        QCOMPARE(w->MSF_Chann->textMatrix(4, 2), "3");
+        QVERIFY(w->Combo_edit->isVisible());
+        QCOMPARE(w->Combo_edit->text(), "20");  // the editor opened on the new value
+        // Leaving without a pick writes nothing over the new image.
+        clickCell(w->MSF_Chann, 6, 0);
+        QCOMPARE(int(MemoryImage[standardRow(2)][PeriodByte]), 0);
+        Windows::reset();
+    }
+
+    // Clicking through every editable cell and both tabs without an edit
+    // changes no byte.
+    void clickThroughChangesNothing()
+    {
+        MemoryImage[encodeRow(9)][frameByte(1)] = 0x20;  // a stray byte, shown as a blank
+        const auto before = MemoryImage;
+        FiveToneWindow *w = load();
+        for (int r = 1; r <= 15; r += 7)
+            for (int c = 0; c <= 3; ++c)
+                clickCell(w->MSF_Chann, r, c);
+        clickTab(w, 1);
+        for (int r : {1, 9, 15})
+            for (int c = 0; c <= 4; ++c)
+                clickCell(w->MSF_Encode, r, c);
+        clickTab(w, 0);
+        clickTab(w, 1);
+        clickCell(w->MSF_Encode, 2, 2);
+        QVERIFY(MemoryImage == before);
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    // The decode page, which no tab shows: the function boxes of the code
+    // last clicked, its caption, and what the signal file takes from it.
+    void decodePage()
+    {
+        FiveToneWindow *w = load();
+        w->TabStrip1_Click(3);
+        QVERIFY(w->Frame_Decode->isVisible());
+        clickCell(w->MSF_Decode, 4, 2);  // no standard yet: no editor
+        QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 4 Decode Succeeded ");
+        QVERIFY(!w->Text_Decode->isVisible());
+        clickCell(w->MSF_Decode, 4, 1);
+        QVERIFY(w->Combo_Decode->isVisible());
+        w->Combo_Decode->setListIndex(10);  // EIA
+        clickCell(w->MSF_Decode, 4, 2);
+        QCOMPARE(w->MSF_Decode->textMatrix(4, 1), "EIA");
+        QVERIFY(w->Text_Decode->isVisible());
+        QTest::keyClicks(w->Text_Decode, "12a");
+        QCOMPARE(boxTexts(), QStringList{"Group Digits only by 0 to 9 and A to F."});
+        QTest::keyClick(w->Text_Decode, Qt::Key_Backspace);
+        QTest::keyClicks(w->Text_Decode, "ABC");
+        clickCell(w->MSF_Decode, 4, 3);
+        QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12ABC");
+        w->Combo_Decode->setListIndex(8);
+        clickCell(w->MSF_Decode, 4, 8);
+        QCOMPARE(w->MSF_Decode->textMatrix(4, 3), "8.Revive");
+        QTest::mouseClick(w->Check_Led[1], Qt::LeftButton);
+        QTest::mouseClick(w->Check_zh[4][0], Qt::LeftButton);
+        QCOMPARE(int(w->DecodeFunctionTable[3][2]), 2);
+        QCOMPARE(int(w->DecodeFunctionTable[3][1]), 16);
+        const SignalFileSheet sheet = w->signalFileSheet();
+        SignalGrid file{};
+        PackSignalFile(sheet, file);
+        QCOMPARE(file[115][15], 10);
+        QCOMPARE(file[115][0], 1);
+        QCOMPARE(file[131][5], 8);
+        QCOMPARE(file[131][9], 16);
+        QCOMPARE(file[131][10], 2);
+        // Another code's boxes show that code's bits.
+        clickCell(w->MSF_Decode, 5, 1);
+        QVERIFY(!w->Check_Led[1]->isChecked());
+        QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 5 Decode Succeeded ");
+    }
+
+    // Timer4 serves both requests in one tick, the load first; a save and a
+    // load give back the area and its display.
+    void signalFileRequests()
+    {
+        QTemporaryDir dir;
+        FiveToneWindow *w = load();
+        MemoryImage[standardRow(6)][PeriodByte] = 17;
+        MemoryImage[SettingsRow][CallFramesByte] = 6;
+        const auto saved = MemoryImage;
+        FilePath = dir.filePath("a.sig");
+        FileRequestSave = -1;
+        TestClock::advance(500);
+        QCOMPARE(FileRequestSave, qint16(0));
+        QCOMPARE(boxTexts(), QStringList{"Complete storing Signal parameters."});
+        QCOMPARE(MsgBoxRecorder::boxes().first().title, QString("Operate Prompt"));
+
+        for (int r = FirstRow; r < FirstRow + Rows; ++r)
+            for (int c = 0; c < 16; ++c)
+                MemoryImage[r][c] = 0x05;
+        MsgBoxRecorder::clear();
+        FileRequestOpen = -1;
+        FileRequestSave = -1;
+        TestClock::advance(500);
+        QCOMPARE(FileRequestOpen, qint16(0));
+        QCOMPARE(FileRequestSave, qint16(0));
+        QCOMPARE(boxTexts(), (QStringList{"Succeed fold the Signal parameters from file.",
+                                          "Complete storing Signal parameters."}));
+        QVERIFY(MemoryImage == saved);
+        QCOMPARE(w->MSF_Chann->textMatrix(7, 1), "190");
+        QVERIFY(w->Check_Decode_HJ[1]->isChecked());
+        QVERIFY(!w->Check_Decode_HJ[0]->isChecked());
+    }
+
+    // A load while the window's write runs would send a mix of two images.
+    void loadRefusedWhileTransferRuns()
+    {
+        QTemporaryDir dir;
+        FiveToneWindow *w = load();
+        FilePath = dir.filePath("a.sig");
+        FileRequestSave = -1;
+        TestClock::advance(500);
+        MemoryImage[encodeRow(2)][0] = 9;
+        const auto before = MemoryImage;
+        MsgBoxRecorder::clear();
+        w->Command_Write->click();
+        FileRequestOpen = -1;
+        TestClock::advance(500);
+        QCOMPARE(w->session()->WriteBusy, qint16(-1));
+        QCOMPARE(FileRequestOpen, qint16(0));
+        QCOMPARE(boxTexts(), QStringList{"Read-write operating with transceiver ."});
+        QVERIFY(MemoryImage == before);
+    }
+
+    void badSignalFileChangesNothing()
+    {
+        QTemporaryDir dir;
+        FiveToneWindow *w = load();
+        QFile f(dir.filePath("bad.sig"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(" 1  2 \r\n 3  x \r\n");
+        f.close();
+        const auto before = MemoryImage;
+        FilePath = f.fileName();
+        FileRequestOpen = -1;
+        TestClock::advance(500);
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QVERIFY(boxTexts().first().startsWith("Loading the Signal parameters from file failed"));
+        QVERIFY(boxTexts().first().contains("Line 2"));
+        QVERIFY(MemoryImage == before);
+        QCOMPARE(w->MSF_Chann->textMatrix(1, 1), "100");
+    }
+};
+
+QTEST_MAIN(TstFiveToneWindow)
+#include "tst_fivetonewindow.moc"
