@@ -2,7 +2,7 @@
 // simulated radio: 8 block requests from 0x2900, 32 rows written, its texts,
 // and a radio that does not answer (2000 ms between attempts, the fault in
 // panel 2 of the status bar and no box).
-#include "signalling/SignallingFixture.h"
+#include "signalling/DtmfTwoToneFixture.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
 
@@ -17,7 +17,7 @@
 #include "signalling/DtmfLayout.h"
 
 using namespace LinkFrames;
-using namespace SignallingFixture;
+using namespace DtmfTwoToneFixture;
 
 namespace {
 const int First = DtmfLayout::FirstRow;
@@ -52,13 +52,13 @@ private slots:
     void init()
     {
         setUpBench();
-        SignallingFixture::reset(WindowName::frm_dtmf, [] { return new DtmfEditorWindow; });
+        DtmfTwoToneFixture::reset(WindowName::frm_dtmf, [] { return new DtmfEditorWindow; });
         useFakePorts();
         plugRadio(1);
     }
     void cleanup()
     {
-        SignallingFixture::cleanup();
+        DtmfTwoToneFixture::cleanup();
         tearDownBench();
     }
 

@@ -2,7 +2,7 @@
 // the factory display, code boxes typed and pasted into with real keys,
 // lists and check boxes, Default, Open, Save and Close, the refusals while
 // its exchange runs, and redraws that never write the image.
-#include "signalling/SignallingFixture.h"
+#include "signalling/DtmfTwoToneFixture.h"
 #include "support/LinkTestBench.h"
 
 #include <QCheckBox>
@@ -19,7 +19,7 @@
 #include "signalling/DtmfEditorWindow.h"
 #include "signalling/DtmfLayout.h"
 
-using namespace SignallingFixture;
+using namespace DtmfTwoToneFixture;
 using Bytes = QList<int>;
 
 namespace {
@@ -86,13 +86,13 @@ private slots:
     void init()
     {
         setUpBench();
-        SignallingFixture::reset(WindowName::frm_dtmf, [] { return new DtmfEditorWindow; });
+        DtmfTwoToneFixture::reset(WindowName::frm_dtmf, [] { return new DtmfEditorWindow; });
         useFakePorts();
         plugRadio(1);
     }
     void cleanup()
     {
-        SignallingFixture::cleanup();
+        DtmfTwoToneFixture::cleanup();
         tearDownBench();
     }
 

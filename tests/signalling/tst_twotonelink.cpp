@@ -1,7 +1,7 @@
 // The 2-tone editor's own read and write through the window against the
 // simulated radio: 12 block requests from 0x2D00, 48 rows written, an open
 // encode edit going out with the write, and a radio that does not answer.
-#include "signalling/SignallingFixture.h"
+#include "signalling/DtmfTwoToneFixture.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
 
@@ -16,7 +16,7 @@
 #include "signalling/TwoToneLayout.h"
 
 using namespace LinkFrames;
-using namespace SignallingFixture;
+using namespace DtmfTwoToneFixture;
 
 namespace {
 const int First = TwoToneLayout::FirstRow;
@@ -45,13 +45,13 @@ private slots:
     void init()
     {
         setUpBench();
-        SignallingFixture::reset(WindowName::frm_2tone, [] { return new TwoToneEditorWindow; });
+        DtmfTwoToneFixture::reset(WindowName::frm_2tone, [] { return new TwoToneEditorWindow; });
         useFakePorts();
         plugRadio(1);
     }
     void cleanup()
     {
-        SignallingFixture::cleanup();
+        DtmfTwoToneFixture::cleanup();
         tearDownBench();
     }
 

@@ -3,7 +3,7 @@
 // grid's tone cells, the decode grid's lists, the tone boxes of the chosen
 // decode code, the tabs, the timing lists, Default, Open, Save and Close,
 // the refusals while its exchange runs, and redraws that never write.
-#include "signalling/SignallingFixture.h"
+#include "signalling/DtmfTwoToneFixture.h"
 #include "support/FrameCloseBox.h"
 #include "support/LinkTestBench.h"
 
@@ -20,7 +20,7 @@
 #include "signalling/TwoToneEditorWindow.h"
 #include "signalling/TwoToneLayout.h"
 
-using namespace SignallingFixture;
+using namespace DtmfTwoToneFixture;
 using Bytes = QList<int>;
 
 namespace {
@@ -40,7 +40,7 @@ void fillArea(qint16 value)
             MemoryImage[r][c] = value;
 }
 
-Bytes bytes(int row, int from, int count) { return SignallingFixture::row(row).mid(from, count); }
+Bytes bytes(int row, int from, int count) { return DtmfTwoToneFixture::row(row).mid(from, count); }
 
 FlexGrid *encodeGrid(TwoToneEditorWindow *w) { return w->controls.MSF_Encode; }
 FlexGrid *decodeGrid(TwoToneEditorWindow *w) { return w->controls.MSF_Decode; }
@@ -88,14 +88,14 @@ private slots:
     void init()
     {
         setUpBench();
-        SignallingFixture::reset(WindowName::frm_2tone, [] { return new TwoToneEditorWindow; });
+        DtmfTwoToneFixture::reset(WindowName::frm_2tone, [] { return new TwoToneEditorWindow; });
         useFakePorts();
         plugRadio(1);
     }
     void cleanup()
     {
         host.reset();
-        SignallingFixture::cleanup();
+        DtmfTwoToneFixture::cleanup();
         tearDownBench();
     }
 

@@ -16,7 +16,7 @@
 #include "platform/Windows.h"
 #include "support/ProgramState.h"
 
-namespace SignallingFixture {
+namespace DtmfTwoToneFixture {
 
 // A window that stands for a dialog or for another editor.
 class OtherForm : public Form
@@ -110,4 +110,4 @@ inline QStringList boxTexts()
         l << m.text;
     return l;
 }
-} // namespace SignallingFixture
+} // namespace DtmfTwoToneFixture
