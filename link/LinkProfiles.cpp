@@ -163,13 +163,8 @@ LinkSettings channels()
 
 LinkSettings dtmf()
 {
-    LinkSettings s;
-    s.readBase = MemoryMap::RowAddress(MemoryMap::DtmfAreaRow);
-    s.writeBase = MemoryMap::RowAddress(MemoryMap::DtmfAreaRow);
-    s.readBlocks = 8;
-    s.writeRows = 32;
+    LinkSettings s = editorAreaLink(MemoryMap::RowAddress(MemoryMap::DtmfAreaRow));
     s.retryDelayMs = 2000;
-    s.writeLabelOffset = 0;      // the label names the rows acknowledged so far
     s.failureReport = FailPanel2;  // no box; bar and label stay as they are
 
     LinkTexts &t = s.texts;
