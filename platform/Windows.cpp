@@ -146,8 +146,12 @@ QWidget *load(const QString &name)
     if (QWidget *w = find(name))
         return w;
     auto def = definitions.find(name);
-    if (def == definitions.end())
+    if (def == definitions.end()) {
+        // A name nobody defined is a programming error; the program's own
+        // names are checked against the window table by its tests.
+        qWarning("load of a window that is not defined: %s", qPrintable(name));
         return nullptr;
+    }
     QWidget *w = def->second.factory();
     w->setObjectName(name);
     w->setAttribute(Qt::WA_DeleteOnClose);

@@ -43,6 +43,13 @@ private slots:
         TestClock::uninstall();
     }
 
+    void everyWindowNameIsDefined()
+    {
+        // Menus, buttons and windows load windows by these names only.
+        for (QLatin1String name : WindowName::All)
+            QVERIFY2(Windows::defined(name), name.data());
+    }
+
     void controlsAreNamedAndLabelled_data()
     {
         QTest::addColumn<QString>("window");
