@@ -15,6 +15,7 @@
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
 #include "platform/VbTimer.h"
+#include "platform/WindowNames.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -283,26 +284,21 @@ void AdjustEditorWindow::Command_open_Click()
 {
     if (refuseWhileBusy(AdjustBusyText))
         return;
-    Windows::show(QStringLiteral("Form_open_adj"));
+    Windows::show(WindowName::Form_open_adj);
 }
 
 void AdjustEditorWindow::Command_save_Click()
 {
     if (refuseWhileBusy(AdjustBusyText))
         return;
-    Windows::show(QStringLiteral("Form_save_adj"));
+    Windows::show(WindowName::Form_save_adj);
 }
 
 void AdjustEditorWindow::Command_close_Click()
 {
     if (refuseWhileBusy(AdjustCloseBusyText))
         return;
-    if (const LinkControls &c = linkControls(); c.MSC && c.MSC->portOpen())
-        c.MSC->setPortOpen(false);
-    if (!Windows::unload(objectName()))
-        return;
-    Windows::unload(QStringLiteral("Form_open_menu"));
-    Windows::unload(QStringLiteral("Form_save_menu"));
+    closeWindow({WindowName::Form_open_menu, WindowName::Form_save_menu});
 }
 
 // ---------------------------------------------------------------- the ".adj" file

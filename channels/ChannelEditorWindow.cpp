@@ -163,27 +163,17 @@ void ChannelEditorWindow::Command_Clear_Click()
 
 void ChannelEditorWindow::Command_open_Click()
 {
-    if (refuseWhileBusy(ChannelTexts::Busy))
-        return;
-    Windows::show(WindowName::Form_open_chann);
+    openFileDialog(WindowName::Form_open_chann, ChannelTexts::Busy);
 }
 
 void ChannelEditorWindow::Command_save_Click()
 {
-    if (refuseWhileBusy(ChannelTexts::Busy))
-        return;
-    m_editor->commitOpenEdit();
-    Windows::show(WindowName::Form_save_chann);
+    saveFileDialog(WindowName::Form_save_chann, ChannelTexts::Busy);
 }
 
 void ChannelEditorWindow::Command_close_Click()
 {
     if (refuseWhileBusy(ChannelTexts::CloseBusy))
         return;
-    if (const LinkControls &c = linkControls(); c.MSC && c.MSC->portOpen())
-        c.MSC->setPortOpen(false);
-    if (!Windows::unload(objectName()))
-        return;
-    Windows::unload(WindowName::Form_open_chann);
-    Windows::unload(WindowName::Form_save_chann);
+    closeWindow({WindowName::Form_open_chann, WindowName::Form_save_chann});
 }

@@ -201,10 +201,5 @@ void FmEditorWindow::Command_close_Click()
 {
     if (refuseWhileBusy(FmTexts::CloseBusy))
         return;
-    if (const LinkControls &c = linkControls(); c.MSC && c.MSC->portOpen())
-        c.MSC->setPortOpen(false);
-    if (!Windows::unload(objectName()))
-        return;
-    Windows::unload(WindowName::Form_open_chann);
-    Windows::unload(WindowName::Form_save_chann);
+    closeWindow({WindowName::Form_open_chann, WindowName::Form_save_chann});
 }

@@ -157,6 +157,21 @@ bool EditorWindow::closeWindow(std::initializer_list<QLatin1String> alsoUnload)
     return true;
 }
 
+void EditorWindow::openFileDialog(QLatin1String window, const BiText &busyText)
+{
+    if (refuseWhileBusy(busyText))
+        return;
+    Windows::show(window);
+}
+
+void EditorWindow::saveFileDialog(QLatin1String window, const BiText &busyText)
+{
+    if (refuseWhileBusy(busyText))
+        return;
+    commitOpenEdit();
+    Windows::show(window);
+}
+
 void EditorWindow::formLoad()
 {
     applyCaptions();

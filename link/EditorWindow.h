@@ -96,6 +96,12 @@ protected:
     // the window refused to close.
     bool closeWindow(std::initializer_list<QLatin1String> alsoUnload);
 
+    // The Open and Save buttons: the file dialog `window` brought to the
+    // front, refused with busyText while a transfer runs; Save first commits
+    // an open edit, so what the window shows is what is saved.
+    void openFileDialog(QLatin1String window, const BiText &busyText);
+    void saveFileDialog(QLatin1String window, const BiText &busyText);
+
     // The busy refusal: the box (the exchange stands still while it is
     // open) and true while a transfer runs; false otherwise.
     bool refuseWhileBusy(const BiText &text);

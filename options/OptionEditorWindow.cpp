@@ -20,6 +20,7 @@
 #include "platform/PickList.h"
 #include "platform/Screen.h"
 #include "platform/TextBox.h"
+#include "platform/WindowNames.h"
 
 namespace {
 // The option area: the block, the frequency-mode records, the power-on text.
@@ -136,7 +137,7 @@ void OptionEditorWindow::Command_open_Click()
 {
     if (refuseWhileBusy(OptionTexts::Busy))
         return;
-    Windows::show(QStringLiteral("Form_open_chann"));
+    Windows::show(WindowName::Form_open_chann);
 }
 
 void OptionEditorWindow::Command_save_Click()
@@ -144,17 +145,12 @@ void OptionEditorWindow::Command_save_Click()
     if (refuseWhileBusy(OptionTexts::Busy))
         return;
     commitOpenEdit();
-    Windows::reload(QStringLiteral("Form_save_chann"));
+    Windows::reload(WindowName::Form_save_chann);
 }
 
 void OptionEditorWindow::Command_close_Click()
 {
     if (refuseWhileBusy(OptionTexts::CloseBusy))
         return;
-    if (const LinkControls &c = linkControls(); c.MSC && c.MSC->portOpen())
-        c.MSC->setPortOpen(false);
-    if (!Windows::unload(objectName()))
-        return;
-    Windows::unload(QStringLiteral("Form_open_menu"));
-    Windows::unload(QStringLiteral("Form_save_menu"));
+    closeWindow({WindowName::Form_open_menu, WindowName::Form_save_menu});
 }

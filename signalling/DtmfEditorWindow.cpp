@@ -191,16 +191,12 @@ void DtmfEditorWindow::Command_def_Click()
 
 void DtmfEditorWindow::Command_open_Click()
 {
-    if (refuseWhileBusy(DtmfTexts::Busy))
-        return;
-    Windows::show(WindowName::Form_open_chann);
+    openFileDialog(WindowName::Form_open_chann, DtmfTexts::Busy);
 }
 
 void DtmfEditorWindow::Command_save_Click()
 {
-    if (refuseWhileBusy(DtmfTexts::Busy))
-        return;
-    Windows::show(WindowName::Form_save_chann);
+    saveFileDialog(WindowName::Form_save_chann, DtmfTexts::Busy);
 }
 
 void DtmfEditorWindow::Command_close_Click()

@@ -557,17 +557,12 @@ void FiveToneWindow::Command_def_Click()
 
 void FiveToneWindow::Command_open_Click()
 {
-    if (refuseWhileBusy(T::Busy))
-        return;
-    Windows::show(WindowName::Form_open_chann);
+    openFileDialog(WindowName::Form_open_chann, T::Busy);
 }
 
 void FiveToneWindow::Command_save_Click()
 {
-    if (refuseWhileBusy(T::Busy))
-        return;
-    commitOpenEdit();
-    Windows::show(WindowName::Form_save_chann);
+    saveFileDialog(WindowName::Form_save_chann, T::Busy);
 }
 
 void FiveToneWindow::Command_close_Click()

@@ -310,17 +310,12 @@ void TwoToneEditorWindow::Command_def_Click()
 
 void TwoToneEditorWindow::Command_open_Click()
 {
-    if (refuseWhileBusy(TwoToneTexts::Busy))
-        return;
-    Windows::show(WindowName::Form_open_chann);
+    openFileDialog(WindowName::Form_open_chann, TwoToneTexts::Busy);
 }
 
 void TwoToneEditorWindow::Command_save_Click()
 {
-    if (refuseWhileBusy(TwoToneTexts::Busy))
-        return;
-    commitOpenEdit();
-    Windows::show(WindowName::Form_save_chann);
+    saveFileDialog(WindowName::Form_save_chann, TwoToneTexts::Busy);
 }
 
 void TwoToneEditorWindow::Command_close_Click()
