@@ -1,5 +1,6 @@
 #include "shell/LanguageTexts.h"
 
+#include "memory/DecodeFunctionNames.h"
 #include "platform/Language.h"
 
 QStringList AboutTexts;
@@ -21,25 +22,6 @@ const BiText aboutTexts[] = {
     {"System Information(&S)...", "系统信息(&S)..."},
 };
 
-const BiText decodeResponses[] = {
-    {"0.None", "0.无"},
-    {"1.Alert", "1.提醒"},
-    {"2.Transpond", "2.回复"},
-    {"3.Alert+Transpond", "3.提醒并回"},
-};
-
-const BiText callFunctions[] = {
-    {"0.Open Speak", "0.通话"},
-    {"1.Primary Caller ID", "1.主叫"},
-    {"2.Secondary Caller ID", "2.被叫"},
-    {"3.Monitor", "3.监听"},
-    {"4.Inspection ", "4.巡查"},
-    {"5.Emergency", "5.报警"},
-    {"6.Stun", "6.遥晕"},
-    {"7.Kill", "7.遥毙"},
-    {"8.Revive", "8.开机"},
-};
-
 template <size_t N>
 QStringList pick(const BiText (&texts)[N])
 {
@@ -53,6 +35,6 @@ QStringList pick(const BiText (&texts)[N])
 void LoadLanguageTexts()
 {
     AboutTexts = pick(aboutTexts);
-    DecodeResponseList = pick(decodeResponses);
-    CallFunctionList = pick(callFunctions);
+    DecodeResponseList = pick(DecodeFunctionNames::Responses);
+    CallFunctionList = pick(DecodeFunctionNames::CallFunctions);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The 5-tone editor's own texts in both languages: window, tab, frame, label
 // and button captions, grid headings, warnings and the signal file's boxes.
+#include "memory/DecodeFunctionNames.h"
 #include "platform/Language.h"
 
 namespace FiveToneTexts {
@@ -52,12 +53,7 @@ inline constexpr BiText DecodeFormat{
     "^信息码|^使用标准|^ 第1帧解码 |^ 功    能 |^ 第2帧解码 |^ 功    能 |^ 第3帧解码 |^ 功    能 |^ 回复码 "};
 
 // The functions a decoded frame calls, as the decode list offers them.
-inline constexpr BiText CallFunctions[9]{
-    {"0.Open Speak", "0.通话"},       {"1.Primary Caller ID", "1.主叫"},
-    {"2.Secondary Caller ID", "2.被叫"}, {"3.Monitor", "3.监听"},
-    {"4.Inspection ", "4.巡查"},      {"5.Emergency", "5.报警"},
-    {"6.Stun", "6.遥晕"},             {"7.Kill", "7.遥毙"},
-    {"8.Revive", "8.开机"}};
+using DecodeFunctionNames::CallFunctions;
 
 // The encode and decode lists' warnings carry this title.
 inline constexpr BiText CodeTitle{"Operate Prompt\"", "操作提示"};

@@ -1,6 +1,7 @@
 #pragma once
 // The 2-tone editor's texts in both languages besides its caption table:
 // grid headings, tab captions, the decode responses and its warnings.
+#include "memory/DecodeFunctionNames.h"
 #include "platform/Language.h"
 
 namespace TwoToneTexts {
@@ -18,14 +19,8 @@ inline constexpr BiText DecodeGridFormat{
     "^ 信息码|^解码1|^   响 应 方 式  |^提示|^解码2|^   响 应 方 式  |^提示|^解码3|^   响 应 方 式  "
     "|^提示|^解码4|^   响 应 方 式  |^提示"};
 
-// The responses of a decode entry, as the main window's language texts
-// hold them.
-inline constexpr BiText Responses[4] = {
-    {"0.None", "0.无"},
-    {"1.Alert", "1.提醒"},
-    {"2.Transpond", "2.回复"},
-    {"3.Alert+Transpond", "3.提醒并回"},
-};
+// The responses of a decode entry.
+using DecodeFunctionNames::Responses;
 
 // A typed tone outside 300-3000 Hz; its English title ends in a double quote.
 inline constexpr BiText RangeWarning{"Frequency range 300Hz to 3000Hz",
