@@ -57,15 +57,6 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
     void MSC_OnComm(int event);
-    // What they do: a tick of the send timer puts (part of) the frame out;
-    // the reply time-out ends the attempt and starts the retry pause; the
-    // end of the retry pause starts the next attempt or reports the
-    // failure; arrived bytes advance the exchange.
-    void sendTick();
-    void replyTimedOut();
-    void retryPauseEnded();
-    void bytesArrived(int event);
-
     // Ends whatever runs (attempt, pause, pending retry): timers off, port
     // closed, busy flags 0. Nothing is reported and the image is untouched.
     // The owning window calls it when it closes; the destructor does too.
@@ -82,21 +73,13 @@ public:
     // included) is running.
     static bool anyExchangeRunning();
 
-    // The exchange's state, as the windows test it (flags: -1 true, 0 false).
+    // The exchange's state that windows and tests read (flags: -1 true, 0
+    // false): a write or a read runs, the data phase has begun, the block
+    // the exchange is at.
     qint16 WriteBusy = 0;
     qint16 ReadBusy = 0;
-    qint16 WriteMode = 0;
     qint16 DataPhase = 0;
-    qint16 FrameSent = 0;
-    qint16 HandshakeStage = 0;
     int BlockNumber = 0;
-    int ReadBlockCount = 0;
-    int WriteBlockCount = 0;
-    int RetriesLeft = 0;
-    std::array<quint8, 201> TransmitFrame{};
-    int TransmitLength = 0;
-    int SendPosition = 0;
-    std::array<quint8, 2001> ReceiveBuffer{};
 
     // How long the counted pause of `steps` steps lasts (0 for none).
     static int pauseMs(int steps);
@@ -108,6 +91,15 @@ signals:
     void passwordRefused();  // after the refusal box
 
 protected:
+    // The rest of the exchange's state, for the link's own variants.
+    qint16 WriteMode = 0;
+    qint16 FrameSent = 0;
+    qint16 HandshakeStage = 0;
+    int ReadBlockCount = 0;
+    int WriteBlockCount = 0;
+    int RetriesLeft = 0;
+    std::array<quint8, 2001> ReceiveBuffer{};
+
     // The steps a window's exchange can replace.
     // Bytes arrived before the data phase: takes the identification in
     // stage 0 and the password block in stage 1 when enough are buffered.
@@ -159,6 +151,19 @@ protected:
     LinkReport m_report{m_controls, m_settings};
 
 private:
+    // What the timer and receive handlers do: a tick of the send timer puts
+    // (part of) the frame out; the reply time-out ends the attempt and
+    // starts the retry pause; the end of the retry pause starts the next
+    // attempt or reports the failure; arrived bytes advance the exchange.
+    void sendTick();
+    void replyTimedOut();
+    void retryPauseEnded();
+    void bytesArrived(int event);
+
+    std::array<quint8, 201> TransmitFrame{};
+    int TransmitLength = 0;
+    int SendPosition = 0;
+
     void startByButton(bool write);  // a Read or Write click
     bool startExchange(bool write);
     // Ends what is pending of the attempt: timers, pauses, deferred input.
