@@ -140,3 +140,12 @@ QString NumberPrintForm(double value)
         return QLatin1Char('-') + NumberToText(-value);
     return QLatin1Char(' ') + NumberToText(value);
 }
+
+QStringList SteppedNumberItems(int first, int step, int count)
+{
+    QStringList items;
+    items.reserve(count);
+    for (int i = 0; i < count; ++i)
+        items << QString::number(first + step * i);
+    return items;
+}

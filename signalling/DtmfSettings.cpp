@@ -2,19 +2,12 @@
 
 #include "memory/CharacterCodec.h"
 #include "memory/MemoryImage.h"
+#include "platform/NumberText.h"
 #include "signalling/DtmfLayout.h"
 
 using namespace DtmfLayout;
 
 namespace {
-QStringList steppedItems(int first, int step, int count)
-{
-    QStringList items;
-    for (int i = 0; i < count; ++i)
-        items << QString::number(first + step * i);
-    return items;
-}
-
 QString checkName(const char *array, int i)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i);
@@ -24,7 +17,7 @@ QString checkName(const char *array, int i)
 const std::array<DtmfList, DtmfListCount> &DtmfLists()
 {
     static const std::array<DtmfList, DtmfListCount> lists = [] {
-        const QStringList times = steppedItems(50, 10, 196);  // 50-2000 ms
+        const QStringList times = SteppedNumberItems(50, 10, 196);  // 50-2000 ms
         const QStringList characters{"*", "#", "A", "B", "C", "D"};
         using S = DtmfListStore;
         return std::array<DtmfList, DtmfListCount>{{
@@ -35,9 +28,9 @@ const std::array<DtmfList, DtmfListCount> &DtmfLists()
             {QStringLiteral("Combo_Dec_Space_Code"), DecodeSettingsRow, SeparatorByte,
              S::CharacterCode, characters},
             {QStringLiteral("Combo_Dec_Proc_Ys"), DecodeSettingsRow, ProcessDelayByte, S::Index,
-             steppedItems(100, 100, 40)},  // 100-4000 ms
+             SteppedNumberItems(100, 100, 40)},  // 100-4000 ms
             {QStringLiteral("Combo_Dec_Res_Time"), DecodeSettingsRow, ResetTimeByte, S::Index,
-             steppedItems(100, 100, 200)},  // 100-20000 ms
+             SteppedNumberItems(100, 100, 200)},  // 100-20000 ms
         }};
     }();
     return lists;

@@ -30,20 +30,9 @@ int HexToToneCode(const QString &text)
     return 255;
 }
 
-namespace {
-QStringList steppedList(int first, int step, int count)
-{
-    QStringList list;
-    list.reserve(count);
-    for (int i = 0; i < count; ++i)
-        list << QString::number(first + step * i);
-    return list;
-}
-} // namespace
-
-QStringList FiveTonePeriodList() { return steppedList(20, 10, 19); }
-QStringList FiveToneDelayList() { return steppedList(0, 10, 101); }
-QStringList FiveToneResetList() { return steppedList(100, 100, 80); }
+QStringList FiveTonePeriodList() { return SteppedNumberItems(20, 10, 19); }
+QStringList FiveToneDelayList() { return SteppedNumberItems(0, 10, 101); }
+QStringList FiveToneResetList() { return SteppedNumberItems(100, 100, 80); }
 
 QStringList FiveToneDigitList()
 {

@@ -1,30 +1,21 @@
 #include "signalling/TwoToneTimings.h"
 
 #include "memory/MemoryImage.h"
+#include "platform/NumberText.h"
 #include "signalling/TwoToneLayout.h"
 
 using namespace TwoToneLayout;
 
-namespace {
-QStringList steppedItems(int first, int step, int count)
-{
-    QStringList items;
-    for (int i = 0; i < count; ++i)
-        items << QString::number(first + step * i);
-    return items;
-}
-} // namespace
-
 const std::array<TwoToneTiming, TwoToneTimingCount> &TwoToneTimings()
 {
     static const std::array<TwoToneTiming, TwoToneTimingCount> lists = [] {
-        const QStringList times = steppedItems(0, 10, 101);  // 0-1000 ms
+        const QStringList times = SteppedNumberItems(0, 10, 101);  // 0-1000 ms
         return std::array<TwoToneTiming, TwoToneTimingCount>{{
             {QStringLiteral("Combo_Enc_ys1"), EncodeSettingsRow, 0, times},
             {QStringLiteral("Combo_Enc_ys2"), EncodeSettingsRow, 1, times},
             {QStringLiteral("Combo_enc_ys3"), EncodeSettingsRow, 2, times},
             {QStringLiteral("Combo_Dec_Res_Time"), DecodeSettingsRow, 0,
-             steppedItems(100, 100, 80)},  // 100-8000 ms
+             SteppedNumberItems(100, 100, 80)},  // 100-8000 ms
         }};
     }();
     return lists;
