@@ -51,30 +51,30 @@ int ChannelCellRules::keyFilter(int, int col, int key)
     return col == ColRxTone || col == ColTxTone ? ToneKeyFilter(key) : key;
 }
 
-CellEditorSpec ChannelCellRules::editorFor(int r, int c)
+CellEditorChoice ChannelCellRules::editorFor(int r, int c)
 {
-    CellEditorSpec spec;
+    CellEditorChoice choice;
     if (r < 1)
-        return spec;
+        return choice;
     if (c == ColBand) {
-        spec.kind = CellEditorSpec::List;
-        spec.items = {BandItem};
-        return spec;
+        choice.kind = CellEditorChoice::List;
+        choice.items = {BandItem};
+        return choice;
     }
     if (c == ColRxFreq || c == ColTxFreq || c == ColName) {
-        spec.kind = CellEditorSpec::Text;
-        return spec;
+        choice.kind = CellEditorChoice::Text;
+        return choice;
     }
     if (!isOptionColumn(c) || IsBlankText(cell(r, ColBand)))
-        return spec;
+        return choice;
     if (c == ColTxTone && IsBlankText(cell(r, ColRxFreq)))
-        return spec;
+        return choice;
     const bool tone = c == ColRxTone || c == ColTxTone;
-    spec.kind = CellEditorSpec::List;
-    spec.items = ChannelListItems(c);
-    spec.typing = tone;
-    spec.blank = tone;  // a tone list opens blank
-    return spec;
+    choice.kind = CellEditorChoice::List;
+    choice.items = ChannelListItems(c);
+    choice.typing = tone;
+    choice.blank = tone;  // a tone list opens blank
+    return choice;
 }
 
 void ChannelCellRules::pick(GridCellEditor &editor, int r, int c, int index)
@@ -217,7 +217,7 @@ void ChannelCellRules::commitName(int r, const QString &typed)
 
 void ChannelCellRules::enter(GridCellEditor &editor, int r, int col, bool changed)
 {
-    if (editor.openKind() == CellEditorSpec::List) {
+    if (editor.openKind() == CellEditorChoice::List) {
         // Enter in an option list: on to the next column's list.
         if (isOptionColumn(col))
             editor.openAt(r, col + 1);

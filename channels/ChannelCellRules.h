@@ -12,7 +12,7 @@ class ChannelCellRules : public GridCellRules
 public:
     explicit ChannelCellRules(FlexGrid *grid) : m_grid(grid) {}
 
-    CellEditorSpec editorFor(int row, int col) override;
+    CellEditorChoice editorFor(int row, int col) override;
     void commit(GridCellEditor &editor, int row, int col, const QString &text) override;
     void pick(GridCellEditor &editor, int row, int col, int index) override;
     void enter(GridCellEditor &editor, int row, int col, bool changed) override;

@@ -2,12 +2,12 @@
 
 #include "channels/FmCellCommit.h"
 
-CellEditorSpec FmGridRules::editorFor(int row, int col)
+CellEditorChoice FmGridRules::editorFor(int row, int col)
 {
-    CellEditorSpec spec;
+    CellEditorChoice choice;
     if (FmCellHasEditor(row, col))
-        spec.kind = CellEditorSpec::Text;
-    return spec;
+        choice.kind = CellEditorChoice::Text;
+    return choice;
 }
 
 void FmGridRules::commit(GridCellEditor &, int row, int col, const QString &text)

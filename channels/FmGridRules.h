@@ -12,7 +12,7 @@ class FmGridRules : public GridCellRules
 public:
     explicit FmGridRules(FlexGrid *grid) : m_grid(grid) {}
 
-    CellEditorSpec editorFor(int row, int col) override;
+    CellEditorChoice editorFor(int row, int col) override;
     void commit(GridCellEditor &editor, int row, int col, const QString &text) override;
 
 private:

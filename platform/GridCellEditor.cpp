@@ -40,25 +40,25 @@ GridCellEditor::GridCellEditor(FlexGrid *grid, TextBox *text, PickList *list, Gr
 QString GridCellEditor::text() const
 {
     switch (m_open) {
-    case CellEditorSpec::Text: return m_text->text();
-    case CellEditorSpec::List: return m_list->text();
+    case CellEditorChoice::Text: return m_text->text();
+    case CellEditorChoice::List: return m_list->text();
     default: return QString();
     }
 }
 
 void GridCellEditor::setText(const QString &text)
 {
-    if (m_open == CellEditorSpec::Text)
+    if (m_open == CellEditorChoice::Text)
         m_text->setText(text);
-    else if (m_open == CellEditorSpec::List)
+    else if (m_open == CellEditorChoice::List)
         m_list->setText(text);
 }
 
 QWidget *GridCellEditor::openWidget() const
 {
     switch (m_open) {
-    case CellEditorSpec::Text: return m_text;
-    case CellEditorSpec::List: return m_list;
+    case CellEditorChoice::Text: return m_text;
+    case CellEditorChoice::List: return m_list;
     default: return nullptr;
     }
 }
@@ -84,24 +84,24 @@ void GridCellEditor::open()
     close();
     m_row = r;
     m_col = c;
-    CellEditorSpec spec = m_rules->editorFor(r, c);
-    if (spec.kind == CellEditorSpec::List && !m_list)
-        spec.kind = CellEditorSpec::None;  // a grid without a list editor
+    CellEditorChoice choice = m_rules->editorFor(r, c);
+    if (choice.kind == CellEditorChoice::List && !m_list)
+        choice.kind = CellEditorChoice::None;  // a grid without a list editor
     const QString cell = m_grid->textMatrix(r, c);
-    if (spec.kind == CellEditorSpec::Text) {
+    if (choice.kind == CellEditorChoice::Text) {
         m_text->setText(cell);
-    } else if (spec.kind == CellEditorSpec::List) {
-        m_list->setTypingAllowed(spec.typing);
+    } else if (choice.kind == CellEditorChoice::List) {
+        m_list->setTypingAllowed(choice.typing);
         if (TextBox *typed = m_list->textBox())
             typed->installEventFilter(this);
         m_list->clearList();
-        m_list->addItems(spec.items);
-        if (!spec.blank)
+        m_list->addItems(choice.items);
+        if (!choice.blank)
             m_list->setText(cell);
     } else {
         return;
     }
-    m_open = spec.kind;
+    m_open = choice.kind;
     m_openedText = text();
     QWidget *w = openWidget();
     // An in-cell editor has no caption label: a screen reader hears the
@@ -155,7 +155,7 @@ void GridCellEditor::close()
     m_text->hide();
     if (m_list)
         m_list->hide();
-    m_open = CellEditorSpec::None;
+    m_open = CellEditorChoice::None;
     m_hidden = false;
     m_text->setText(QString());
     if (m_list)
@@ -185,7 +185,7 @@ void GridCellEditor::discardOpenEdit() { close(); }
 
 void GridCellEditor::picked(int index)
 {
-    if (m_open != CellEditorSpec::List)
+    if (m_open != CellEditorChoice::List)
         return;
     ++m_busy;
     m_rules->pick(*this, m_row, m_col, index);

@@ -48,8 +48,8 @@ public:
     // is left; the focus goes to the grid.
     void hideEditor();
 
-    CellEditorSpec::Kind openKind() const { return m_open; }
-    bool isOpen() const { return m_open != CellEditorSpec::None; }
+    CellEditorChoice::Kind openKind() const { return m_open; }
+    bool isOpen() const { return m_open != CellEditorChoice::None; }
     int editRow() const { return m_row; }
     int editCol() const { return m_col; }
     // The open editor's text now, and as it was when it opened.
@@ -88,7 +88,7 @@ private:
     TextBox *m_text;
     PickList *m_list;
     GridCellRules *m_rules;
-    CellEditorSpec::Kind m_open = CellEditorSpec::None;
+    CellEditorChoice::Kind m_open = CellEditorChoice::None;
     int m_row = -1;
     int m_col = -1;
     QString m_openedText;

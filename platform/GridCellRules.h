@@ -8,7 +8,7 @@
 class GridCellEditor;
 
 // What opens on a cell.
-struct CellEditorSpec {
+struct CellEditorChoice {
     enum Kind { None, Text, List };
     Kind kind = None;
     QStringList items;   // List: its items
@@ -21,7 +21,7 @@ class GridCellRules
 public:
     virtual ~GridCellRules() = default;
     // The editor of cell (row, col); None for a cell that is not edited.
-    virtual CellEditorSpec editorFor(int row, int col) = 0;
+    virtual CellEditorChoice editorFor(int row, int col) = 0;
     // The cell (row, col) is being left and the user changed its text (typed
     // it, or picked another item): validate and store it.
     virtual void commit(GridCellEditor &editor, int row, int col, const QString &text) = 0;

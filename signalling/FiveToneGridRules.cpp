@@ -12,19 +12,19 @@
 using namespace FiveToneArea;
 
 namespace {
-CellEditorSpec listOf(const QStringList &items)
+CellEditorChoice listOf(const QStringList &items)
 {
-    CellEditorSpec spec;
-    spec.kind = CellEditorSpec::List;
-    spec.items = items;
-    return spec;
+    CellEditorChoice choice;
+    choice.kind = CellEditorChoice::List;
+    choice.items = items;
+    return choice;
 }
 
-CellEditorSpec textEditor()
+CellEditorChoice textEditor()
 {
-    CellEditorSpec spec;
-    spec.kind = CellEditorSpec::Text;
-    return spec;
+    CellEditorChoice choice;
+    choice.kind = CellEditorChoice::Text;
+    return choice;
 }
 
 bool isBlank(const QString &text) { return TrimSpaces(text).isEmpty(); }
@@ -51,7 +51,7 @@ void ClearGridRow(FlexGrid &grid, int r, int last)
 
 // ---------------------------------------------------------------- standards
 
-CellEditorSpec FiveToneStandardRules::editorFor(int row, int col)
+CellEditorChoice FiveToneStandardRules::editorFor(int row, int col)
 {
     if (row < 1 || row > 15 || col < 1 || col > 3)
         return {};
@@ -71,7 +71,7 @@ void FiveToneStandardRules::commit(GridCellEditor &, int row, int col, const QSt
 
 // ---------------------------------------------------------------- encode list
 
-CellEditorSpec FiveToneEncodeRules::editorFor(int row, int col)
+CellEditorChoice FiveToneEncodeRules::editorFor(int row, int col)
 {
     if (row < 1 || row > EncodeCount || col < 1 || col > 4)
         return {};
@@ -112,7 +112,7 @@ int FiveToneEncodeRules::keyFilter(int, int col, int key)
 
 // ---------------------------------------------------------------- decode list
 
-CellEditorSpec FiveToneDecodeRules::editorFor(int row, int col)
+CellEditorChoice FiveToneDecodeRules::editorFor(int row, int col)
 {
     if (row < 1 || row > 15 || col < 1 || col > 8)
         return {};

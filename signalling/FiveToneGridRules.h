@@ -14,7 +14,7 @@ class FiveToneStandardRules : public GridCellRules
 {
 public:
     explicit FiveToneStandardRules(FlexGrid *grid) : m_grid(grid) {}
-    CellEditorSpec editorFor(int row, int col) override;
+    CellEditorChoice editorFor(int row, int col) override;
     void pick(GridCellEditor &editor, int row, int col, int index) override;
     void commit(GridCellEditor &editor, int row, int col, const QString &text) override;
 
@@ -30,7 +30,7 @@ class FiveToneEncodeRules : public GridCellRules
 {
 public:
     FiveToneEncodeRules(FlexGrid *grid, TextBox *text) : m_grid(grid), m_text(text) {}
-    CellEditorSpec editorFor(int row, int col) override;
+    CellEditorChoice editorFor(int row, int col) override;
     void pick(GridCellEditor &editor, int row, int col, int index) override;
     void commit(GridCellEditor &editor, int row, int col, const QString &text) override;
     int keyFilter(int row, int col, int key) override;
@@ -48,7 +48,7 @@ class FiveToneDecodeRules : public GridCellRules
 {
 public:
     explicit FiveToneDecodeRules(FlexGrid *grid) : m_grid(grid) {}
-    CellEditorSpec editorFor(int row, int col) override;
+    CellEditorChoice editorFor(int row, int col) override;
     void commit(GridCellEditor &editor, int row, int col, const QString &text) override;
 
 private:

@@ -496,7 +496,7 @@ void FiveToneWindow::MSF_Decode_DblClick()
 
 void FiveToneWindow::Text_Decode_Change(const QString &text)
 {
-    if (m_decEditor->openKind() != CellEditorSpec::Text)
+    if (m_decEditor->openKind() != CellEditorChoice::Text)
         return;
     for (const BiText &warning : DecodeCodeWarnings(text))
         MsgBox(warning, MsgIcon::Exclamation, T::CodeTitle);

@@ -14,12 +14,12 @@ bool codeRow(int row)
 }
 } // namespace
 
-CellEditorSpec TwoToneEncodeRules::editorFor(int row, int col)
+CellEditorChoice TwoToneEncodeRules::editorFor(int row, int col)
 {
-    CellEditorSpec spec;
+    CellEditorChoice choice;
     if (codeRow(row) && (col == 1 || col == 2))
-        spec.kind = CellEditorSpec::Text;
-    return spec;
+        choice.kind = CellEditorChoice::Text;
+    return choice;
 }
 
 void TwoToneEncodeRules::commit(GridCellEditor &, int row, int col, const QString &text)
@@ -37,18 +37,18 @@ int TwoToneEncodeRules::keyFilter(int, int, int key)
     return TwoToneEncodeKey(key);
 }
 
-CellEditorSpec TwoToneDecodeRules::editorFor(int row, int col)
+CellEditorChoice TwoToneDecodeRules::editorFor(int row, int col)
 {
-    CellEditorSpec spec;
+    CellEditorChoice choice;
     const TwoToneDecodeColumn kind = DecodeColumnKind(col);
     if (!codeRow(row) || kind == TwoToneDecodeColumn::Code)
-        return spec;
+        return choice;
     // The list opens on the stored value, also where the cell was emptied
     // on the screen: the cell shows it again first.
     m_grid->setTextMatrix(row, col, DecodeCellText(row, col, m_responses()));
-    spec.kind = CellEditorSpec::List;
-    spec.items = DecodeListItems(kind, m_responses());
-    return spec;
+    choice.kind = CellEditorChoice::List;
+    choice.items = DecodeListItems(kind, m_responses());
+    return choice;
 }
 
 void TwoToneDecodeRules::pick(GridCellEditor &, int row, int col, int index)

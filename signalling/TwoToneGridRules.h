@@ -18,7 +18,7 @@ public:
     // redraw: the window's show routine, run after every commit.
     explicit TwoToneEncodeRules(std::function<void()> redraw) : m_redraw(std::move(redraw)) {}
 
-    CellEditorSpec editorFor(int row, int col) override;
+    CellEditorChoice editorFor(int row, int col) override;
     void commit(GridCellEditor &editor, int row, int col, const QString &text) override;
     int keyFilter(int row, int col, int key) override;
 
@@ -35,7 +35,7 @@ public:
     {
     }
 
-    CellEditorSpec editorFor(int row, int col) override;
+    CellEditorChoice editorFor(int row, int col) override;
     // The pick is stored already; leaving the cell stores nothing more.
     void commit(GridCellEditor &, int, int, const QString &) override {}
     void pick(GridCellEditor &editor, int row, int col, int index) override;

@@ -601,7 +601,7 @@ void TstChannelEditing::scrollingHidesTheTextBoxButKeepsTheEdit()
     type(w, QStringLiteral("xy"));
     w->MSF_Chann->showRow(200);
     QVERIFY(!w->Text_Edit->isVisible());
-    QCOMPARE(w->editor()->openKind(), CellEditorSpec::Text);
+    QCOMPARE(w->editor()->openKind(), CellEditorChoice::Text);
     leave(w);
     QCOMPARE(row(256).mid(0, 3), Bytes({'X', 'Y', 0xFF}));
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("XY"));
