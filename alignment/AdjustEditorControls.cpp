@@ -13,7 +13,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMdiArea>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -277,8 +276,7 @@ void AdjustEditorWindow::layOut()
 {
     // Width and height from the main window's outer size, centred in its
     // client area.
-    QMdiArea *area = Windows::mdiArea();
-    const QSize main = area ? area->window()->size() : Screen::sizePixels();
+    const QSize main = Windows::mainWindowSize();
     placeCentred(Screen::toTwips(int(main.width() / 1.48)), Screen::toTwips(int(main.height() / 1.2)));
     placeControls();
 }

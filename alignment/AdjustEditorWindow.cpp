@@ -282,16 +282,12 @@ void AdjustEditorWindow::Command_def_Click()
 
 void AdjustEditorWindow::Command_open_Click()
 {
-    if (refuseWhileBusy(AdjustBusyText))
-        return;
-    Windows::show(WindowName::Form_open_adj);
+    openFileDialog(WindowName::Form_open_adj, AdjustBusyText);
 }
 
 void AdjustEditorWindow::Command_save_Click()
 {
-    if (refuseWhileBusy(AdjustBusyText))
-        return;
-    Windows::show(WindowName::Form_save_adj);
+    saveFileDialog(WindowName::Form_save_adj, AdjustBusyText);
 }
 
 void AdjustEditorWindow::Command_close_Click()

@@ -50,5 +50,5 @@ void defineWindows()
     Windows::define(WindowName::frm_2tone, Kind::Child, [] { return new TwoToneEditorWindow; });
     Windows::define(WindowName::frm_5tone, Kind::Child, [] { return new FiveToneWindow; });
     // alignment
-    Windows::define(QStringLiteral("frm_Adj_Txp"), Kind::Child, [] { return new AdjustEditorWindow; });
+    Windows::define(WindowName::frm_Adj_Txp, Kind::Child, [] { return new AdjustEditorWindow; });
 }

@@ -66,11 +66,6 @@ ChannelEditorWindow::ChannelEditorWindow(QWidget *parent) : EditorWindow(parent)
 
 ChannelEditorWindow::~ChannelEditorWindow() = default;
 
-ChannelLinkSession *ChannelEditorWindow::channelSession() const
-{
-    return static_cast<ChannelLinkSession *>(session());
-}
-
 void ChannelEditorWindow::layOut()
 {
     placeFromMainWindow();

@@ -8,7 +8,6 @@
 #include "link/EditorWindow.h"
 
 class ChannelCellRules;
-class ChannelLinkSession;
 class FlexGrid;
 class GridCellEditor;
 class PickList;
@@ -30,10 +29,6 @@ public:
     void Command_save_Click();
     void Command_close_Click();
 
-    // True while a read or a write of this window runs.
-    bool transferRunning() const { return transferBusy(); }
-
-    ChannelLinkSession *channelSession() const;
     GridCellEditor *editor() const { return m_editor; }
 
     void commitOpenEdit() override;

@@ -187,7 +187,7 @@ void EditorWindow::formLoad()
 
 bool EditorWindow::transferBusy() const
 {
-    return m_session && (m_session->WriteBusy == -1 || m_session->ReadBusy == -1);
+    return m_session && m_session->transferBusy();
 }
 
 void EditorWindow::busyBox(const BiText &text)
@@ -220,7 +220,6 @@ void EditorWindow::formUnload()
 }
 
 void EditorWindow::watchRows(int firstRow, int count) { m_rows.append({firstRow, count}); }
-void EditorWindow::watchAdjustImage() { m_watchAdjust = true; }
 
 quint64 EditorWindow::shownHash() const
 {
@@ -233,10 +232,6 @@ quint64 EditorWindow::shownHash() const
         for (int r = first; r < first + count && r < ImageRows; ++r)
             for (int c = 0; c < 16; ++c)
                 mix(MemoryImage[r][c]);
-    if (m_watchAdjust)
-        for (int r = 0; r < AdjustRows; ++r)
-            for (int c = 0; c < 16; ++c)
-                mix(AdjustImage[r][c]);
     return h;
 }
 

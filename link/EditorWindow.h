@@ -109,10 +109,9 @@ protected:
     // The text of the refusal when the window is closed mid-exchange.
     virtual BiText unloadBusyText() const;
 
-    // The image rows the window shows (MemoryImage rows first..first+count-1),
-    // and the alignment image; the activation redraw compares them.
+    // The image rows the window shows (MemoryImage rows first..first+count-1);
+    // the activation redraw compares them.
     void watchRows(int firstRow, int count);
-    void watchAdjustImage();
 
     // The window's part of the load routine, before the image is shown.
     virtual void loadForm() {}
@@ -139,7 +138,6 @@ private:
     LinkControls m_controls;
     LinkSession *m_session = nullptr;
     QList<QPair<int, int>> m_rows;
-    bool m_watchAdjust = false;
     quint64 m_shown = 0;
     bool m_refreshing = false;
 };

@@ -69,6 +69,9 @@ public:
     // True from the start of an exchange until it completes, fails or stops,
     // the retry pauses included.
     bool exchangeRunning() const;
+    // True while a read or a write attempt runs (its busy flags are set):
+    // what a window's transfer, file and close buttons refuse on.
+    bool transferBusy() const { return WriteBusy == -1 || ReadBusy == -1; }
     // True while any window's exchange (the start-up identification
     // included) is running.
     static bool anyExchangeRunning();

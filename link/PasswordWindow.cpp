@@ -135,7 +135,7 @@ void PasswordWindow::Command_Write_Click()
 
 void PasswordWindow::Command_Cancel_Click()
 {
-    if (m_session->ReadBusy == -1 || m_session->WriteBusy == -1) {
+    if (m_session->transferBusy()) {
         m_session->exchangeBox(PasswordText::CloseBusy, PromptTitle);
         return;
     }

@@ -116,7 +116,7 @@ void TransferWindow::formUnload()
 
 void TransferWindow::Command_Cancel_Click()
 {
-    if (m_session && (m_session->ReadBusy == -1 || m_session->WriteBusy == -1)) {
+    if (m_session && m_session->transferBusy()) {
         m_session->exchangeBox(WholeRadioText::CancelBusy, PromptTitle);
         return;
     }

@@ -135,9 +135,7 @@ void OptionEditorWindow::Command_def_Click()
 
 void OptionEditorWindow::Command_open_Click()
 {
-    if (refuseWhileBusy(OptionTexts::Busy))
-        return;
-    Windows::show(WindowName::Form_open_chann);
+    openFileDialog(WindowName::Form_open_chann, OptionTexts::Busy);
 }
 
 void OptionEditorWindow::Command_save_Click()

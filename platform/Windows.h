@@ -67,7 +67,6 @@ protected:
     void placeFromMainWindow(double designWidthTwips = 14500, double designHeightTwips = 9500);
     // A size in twips, centred in the client area.
     void placeCentred(int widthTwips, int heightTwips);
-    QRect placement() const { return m_placement; }
 
 private:
     QList<Caption> m_captions;

@@ -14,6 +14,7 @@
 #include "platform/MessageBox.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
+#include "support/GridClick.h"
 #include "support/ProgramState.h"
 
 namespace DtmfTwoToneFixture {
@@ -70,9 +71,7 @@ struct MdiHost {
 // A user's click on cell (r, c) of a grid (scrolled into view first).
 inline void clickCell(FlexGrid *g, int r, int c)
 {
-    const QModelIndex idx = g->model()->index(r - g->fixedRows(), c - g->fixedCols());
-    g->scrollTo(idx);
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(idx).center());
+    clickGridCell(g, r, c);
 }
 
 // A click on the number of row r (the grid's fixed column).

@@ -14,6 +14,7 @@
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "signalling/FiveToneWindow.h"
+#include "support/GridClick.h"
 #include "support/ProgramState.h"
 
 namespace FiveToneFixture {
@@ -49,9 +50,7 @@ inline FiveToneWindow *load()
 // A user's click on cell (r, c) of a grid.
 inline void clickCell(FlexGrid *g, int r, int c)
 {
-    const QModelIndex idx = g->model()->index(r - g->fixedRows(), c - g->fixedCols());
-    g->scrollTo(idx);
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(idx).center());
+    clickGridCell(g, r, c);
 }
 
 // A user's click on tab `index` (0-based) of the tab strip.

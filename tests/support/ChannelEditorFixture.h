@@ -20,6 +20,7 @@
 #include "platform/Screen.h"
 #include "platform/TextBox.h"
 #include "platform/Windows.h"
+#include "support/GridClick.h"
 #include "support/ProgramState.h"
 
 namespace ChannelEditorFixture {
@@ -43,10 +44,7 @@ inline ChannelEditorWindow *load()
 // A user's click on cell (r, c) of the grid (scrolled into view first).
 inline void clickCell(ChannelEditorWindow *w, int r, int c)
 {
-    FlexGrid *g = w->MSF_Chann;
-    const QModelIndex idx = g->model()->index(r - g->fixedRows(), c - g->fixedCols());
-    g->scrollTo(idx);
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(idx).center());
+    clickGridCell(w->MSF_Chann, r, c);
 }
 
 // Types into the open text box or list (the keys go to whichever is shown).

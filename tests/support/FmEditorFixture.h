@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
 #include "platform/Windows.h"
+#include "support/GridClick.h"
 #include "support/ProgramState.h"
 
 namespace FmEditorFixture {
@@ -33,10 +34,7 @@ inline FmEditorWindow *load()
 // A user's click on cell (r, c) of the grid (scrolled into view first).
 inline void clickCell(FmEditorWindow *w, int r, int c)
 {
-    FlexGrid *g = w->MSF_Chann;
-    const QModelIndex idx = g->model()->index(r - g->fixedRows(), c - g->fixedCols());
-    g->scrollTo(idx);
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(idx).center());
+    clickGridCell(w->MSF_Chann, r, c);
 }
 
 // Bytes 0-15 of FM record n (image row 768 + n).
