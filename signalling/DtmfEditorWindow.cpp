@@ -78,8 +78,14 @@ DtmfEditorWindow::DtmfEditorWindow(QWidget *parent) : EditorWindow(parent)
         connect(box, &QLineEdit::textChanged, this, [this, k] { codeChanged(k); });
         connect(box, &TextBox::lostFocus, this, &DtmfEditorWindow::ShowDtmf);
     }
-    for (int k = 0; k < DtmfListCount; ++k)
-        connect(controls.lists[k], &PickList::picked, this, [this, k](int i) { listPicked(k, i); });
+    for (int k = 0; k < DtmfListCount; ++k) {
+        PickList *list = controls.lists[k];
+        connect(list, &PickList::picked, this, [this, k](int i) { listPicked(k, i); });
+        // A text shown without an item (a digit code) looks like a value.
+        QPalette shown = list->palette();
+        shown.setColor(QPalette::PlaceholderText, shown.color(QPalette::ButtonText));
+        list->setPalette(shown);
+    }
     for (int k = 0; k < DtmfCheckCount; ++k)
         connect(controls.checks[k], &QCheckBox::toggled, this,
                 [this, k](bool on) { checkChanged(k, on); });
@@ -139,12 +145,22 @@ void DtmfEditorWindow::ShowDtmf()
         if (controls.codeBoxes[k]->text() != view.codes[k])
             controls.codeBoxes[k]->setText(view.codes[k]);
     for (int k = 0; k < DtmfListCount; ++k)
-        controls.lists[k]->showIndex(view.lists[k]);
+        showList(controls.lists[k], view.lists[k], view.listTexts[k]);
     for (int k = 0; k < DtmfCheckCount; ++k)
         controls.checks[k]->setChecked(view.checks[k]);
     enableIdControls(view.idControlsEnabled);
+    StoreDtmfViewBack(view);
     m_showing = false;
     rememberShown();
+}
+
+void DtmfEditorWindow::showList(PickList *list, int index, const QString &text)
+{
+    // A group or separator code that is a digit has no item: the closed list
+    // shows the digit as its text, in the colour of a chosen item, with no
+    // item selected, so the byte stays until the user picks one.
+    list->setPlaceholderText(index < 0 ? text : QString());
+    list->showIndex(index);
 }
 
 void DtmfEditorWindow::enableIdControls(bool on)

@@ -7,6 +7,7 @@
 #include "link/EditorWindow.h"
 #include "signalling/DtmfControls.h"
 
+class PickList;
 class QPushButton;
 
 class DtmfEditorWindow : public EditorWindow
@@ -15,8 +16,8 @@ class DtmfEditorWindow : public EditorWindow
 public:
     explicit DtmfEditorWindow(QWidget *parent = nullptr);
 
-    // Every control from the DTMF area. Reads the whole area first and
-    // stores nothing.
+    // Every control from the DTMF area. Reads the whole area first, then
+    // stores back only what DtmfView.h says a display stores.
     void ShowDtmf();
 
     void Command_def_Click();
@@ -40,6 +41,7 @@ private:
     void checkChanged(int check, bool ticked);
     void listPicked(int list, int index);
     void enableIdControls(bool on);
+    void showList(PickList *list, int index, const QString &text);
     void setTabOrder();
 
     bool m_showing = false;  // ShowDtmf is setting the controls

@@ -42,7 +42,24 @@ int DtmfListShownIndex(const DtmfList &list, int byte)
         const QString ch = DtmfCodeToChar(byte);
         return ch.isEmpty() ? -1 : int(list.items.indexOf(ch));
     }
-    return byte >= 0 && byte < list.items.size() ? byte : -1;
+    if (byte < 0)
+        return -1;
+    return byte < list.items.size() ? byte : int(list.items.size()) - 1;
+}
+
+QString DtmfListShownText(const DtmfList &list, int byte)
+{
+    const int i = DtmfListShownIndex(list, byte);
+    if (i >= 0)
+        return list.items.at(i);
+    return list.store == DtmfListStore::CharacterCode ? DtmfCodeToChar(byte) : QString();
+}
+
+int DtmfListDisplayStore(const DtmfList &list, int byte)
+{
+    if (list.store != DtmfListStore::Index || byte < list.items.size())
+        return -1;
+    return int(list.items.size()) - 1;
 }
 
 int DtmfListPickByte(const DtmfList &list, int i)

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QTest>
 
 #include "memory/MemoryImage.h"
@@ -67,6 +68,26 @@ struct MdiHost {
     }
     bool active(QWidget *w) const { return area->activeSubWindow() == Windows::frameOf(w); }
 };
+
+// Moves the window that holds w inside the MDI area, as a user drags it,
+// until w lies whole on the screen (the test screen is smaller than the
+// main window). False when it cannot be brought there.
+inline bool bringOnScreen(QWidget *w)
+{
+    const QRect screen = w->screen()->geometry();
+    const QRect at(w->mapToGlobal(QPoint(0, 0)), w->size());
+    if (screen.contains(at))
+        return true;
+    QMdiSubWindow *frame = nullptr;
+    for (QWidget *p = w; p && !frame; p = p->parentWidget())
+        frame = Windows::frameOf(p);
+    if (!frame)
+        return false;
+    const int dx = qMax(0, at.right() - screen.right()) - qMax(0, screen.left() - at.left());
+    const int dy = qMax(0, at.bottom() - screen.bottom()) - qMax(0, screen.top() - at.top());
+    frame->move(frame->pos() - QPoint(dx, dy));
+    return screen.contains(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
+}
 
 // A user's click on cell (r, c) of a grid (scrolled into view first).
 inline void clickCell(FlexGrid *g, int r, int c)

@@ -1,5 +1,6 @@
 // The DTMF editor's logic without its window: what each code box, list and
-// check box stores, the code boxes' key filter, and what a stored area shows.
+// check box stores, the code boxes' key filter, what a stored area shows and
+// what showing it stores back.
 #include "memory/DtmfDefaults.h"
 #include "memory/MemoryImage.h"
 #include "signalling/DtmfCodeBoxes.h"
@@ -8,6 +9,8 @@
 #include "signalling/DtmfView.h"
 
 #include <QtTest>
+
+#include <algorithm>
 
 using Bytes = QList<int>;
 
@@ -204,25 +207,42 @@ private slots:
         QCOMPARE(DtmfListShownIndex(l, byte), item);
     }
 
-    void corruptListBytesShowNothing_data()
+    // What a stored byte that names no item shows and what showing it stores
+    // back: a time past its list shows the last entry and is stored as that
+    // index; a digit as group or separator code shows the digit, any other
+    // character byte nothing, and neither is stored.
+    void listBytesWithoutAnItem_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("byte");
-        QTest::newRow("on time past the list") << "Combo_Enc_ys1" << 196;
-        QTest::newRow("off time 255") << "Combo_Enc_ys2" << 255;
-        QTest::newRow("delay past the list") << "Combo_Dec_Proc_Ys" << 40;
-        QTest::newRow("reset past the list") << "Combo_Dec_Res_Time" << 200;
-        QTest::newRow("negative") << "Combo_Dec_Res_Time" << -1;
-        QTest::newRow("group: a digit") << "Combo_Dec_qh" << 5;
-        QTest::newRow("group: 0 is \"0\"") << "Combo_Dec_qh" << 10;
-        QTest::newRow("separator: no character") << "Combo_Dec_Space_Code" << 16;
-        QTest::newRow("separator: 255") << "Combo_Dec_Space_Code" << 255;
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("on time just past the list") << "Combo_Enc_ys1" << 196 << 195 << "2000" << 195;
+        QTest::newRow("off time 255") << "Combo_Enc_ys2" << 255 << 195 << "2000" << 195;
+        QTest::newRow("delay past the list") << "Combo_Dec_Proc_Ys" << 40 << 39 << "4000" << 39;
+        QTest::newRow("reset 255") << "Combo_Dec_Res_Time" << 255 << 199 << "20000" << 199;
+        QTest::newRow("reset: last entry kept") << "Combo_Dec_Res_Time" << 199 << 199 << "20000" << -1;
+        QTest::newRow("negative") << "Combo_Dec_Res_Time" << -1 << -1 << "" << -1;
+        QTest::newRow("group: digit 5") << "Combo_Dec_qh" << 5 << -1 << "5" << -1;
+        QTest::newRow("group: 1 is \"1\"") << "Combo_Dec_qh" << 1 << -1 << "1" << -1;
+        QTest::newRow("group: 10 is \"0\"") << "Combo_Dec_qh" << 10 << -1 << "0" << -1;
+        QTest::newRow("separator: digit 9") << "Combo_Dec_Space_Code" << 9 << -1 << "9" << -1;
+        QTest::newRow("separator: no character") << "Combo_Dec_Space_Code" << 16 << -1 << "" << -1;
+        QTest::newRow("separator: 255") << "Combo_Dec_Space_Code" << 255 << -1 << "" << -1;
+        QTest::newRow("separator: D is 0") << "Combo_Dec_Space_Code" << 0 << 5 << "D" << -1;
     }
-    void corruptListBytesShowNothing()
+    void listBytesWithoutAnItem()
     {
         QFETCH(QString, name);
         QFETCH(int, byte);
-        QCOMPARE(DtmfListShownIndex(list(qPrintable(name)), byte), -1);
+        QFETCH(int, index);
+        QFETCH(QString, text);
+        QFETCH(int, stored);
+        const DtmfList &l = list(qPrintable(name));
+        QCOMPARE(DtmfListShownIndex(l, byte), index);
+        QCOMPARE(DtmfListShownText(l, byte), text);
+        QCOMPARE(DtmfListDisplayStore(l, byte), stored);
     }
 
     void pickOutsideTheListStoresNothing()
@@ -308,16 +328,33 @@ private slots:
         QVERIFY(v.idControlsEnabled);
     }
 
+    // An erased area: empty codes, the four times at their last entries,
+    // empty group and separator, everything ticked. Showing it stores the
+    // four last indexes and leaves every other byte at 0xFF.
     void emptyAreaView()
     {
+        markImage();
         fillArea(0xFF);
         const DtmfView v = ReadDtmfView();
         for (const QString &code : v.codes)
             QVERIFY(code.isEmpty());
-        QCOMPARE(v.lists, (std::array<int, 6>{-1, -1, -1, -1, -1, -1}));
+        QCOMPARE(v.lists, (std::array<int, 6>{195, 195, -1, -1, 39, 199}));
+        QCOMPARE(v.listTexts[0], QStringLiteral("2000"));
+        QCOMPARE(v.listTexts[2], QString());
         for (bool tick : v.checks)
             QVERIFY(tick);
         QVERIFY(v.idControlsEnabled);
+        StoreDtmfViewBack(v);
+        QCOMPARE(rowBytes(DtmfLayout::EncodeSettingsRow), Bytes({195, 195}) + Bytes(14, 0xFF));
+        QCOMPARE(rowBytes(DtmfLayout::DecodeSettingsRow),
+                 Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 39, 199}) + Bytes(8, 0xFF));
+        for (int r = DtmfLayout::FirstRow; r < DtmfLayout::EncodeSettingsRow; ++r)
+            QCOMPARE(rowBytes(r), Bytes(16, 0xFF));
+        QCOMPARE(int(MemoryImage[DtmfLayout::FirstRow - 1][0]), int(Marker));
+        // Shown again, it stores nothing more.
+        const DtmfView again = ReadDtmfView();
+        QCOMPARE(again.listStores, (std::array<int, 6>{-1, -1, -1, -1, -1, -1}));
+        QVERIFY(std::none_of(again.repack.begin(), again.repack.end(), [](bool r) { return r; }));
     }
 
     void codesReadBackPacked()
@@ -333,6 +370,15 @@ private slots:
         QCOMPARE(v.codes[21], QString("A"));
         MemoryImage[DtmfLayout::DecodeSettingsRow][0] = 0;
         QVERIFY(!ReadDtmfView().idControlsEnabled);
+        // Showing them packs the rows as the boxes read: codes from byte 0 on,
+        // 0xFF after the last. Packed rows are left alone.
+        QCOMPARE(v.repack[0], true);
+        QCOMPARE(v.repack[21], true);
+        QCOMPARE(v.repack[1], false);
+        StoreDtmfViewBack(v);
+        QCOMPARE(rowBytes(0x290), Bytes({1, 2}) + Bytes(14, 0xFF));
+        QCOMPARE(rowBytes(0x2AD), Bytes({13}) + Bytes(15, 0xFF));
+        QCOMPARE(rowBytes(0x291), Bytes(16, 0xFF));
     }
 };
 

@@ -1,10 +1,12 @@
 // The DTMF editor window as a user meets it: captions in both languages,
 // the factory display, code boxes typed and pasted into with real keys,
 // lists and check boxes, Default, Open, Save and Close, the refusals while
-// its exchange runs, and redraws that never write the image.
+// its exchange runs, and what a redraw stores: times past their lists as
+// the last entry, codes packed, nothing else.
 #include "signalling/DtmfTwoToneFixture.h"
 #include "support/LinkTestBench.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -75,6 +77,24 @@ int rightsShown(DtmfEditorWindow *w, const char *array)
         if (check(w, QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i))->isChecked())
             bits |= 1 << i;
     return bits;
+}
+// A user's pick of item i: a click where the list is seen opens it (the
+// window moved first when the test screen is too small to show it), a
+// click on the item picks it.
+void pickWithTheMouse(PickList *l, int i)
+{
+    QVERIFY(bringOnScreen(l));
+    const QPoint centre = l->rect().center();
+    QCOMPARE(QApplication::widgetAt(l->mapToGlobal(centre)), static_cast<QWidget *>(l));
+    QTest::mouseClick(l, Qt::LeftButton, {}, centre);
+    QAbstractItemView *view = l->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex item = l->model()->index(i, 0);
+    view->scrollTo(item);
+    const QPoint at = view->visualRect(item).center();
+    QTest::mouseMove(view->viewport(), at);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTRY_VERIFY(!view->isVisible());
 }
 } // namespace
 
@@ -162,27 +182,110 @@ private slots:
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
 
-    // A redisplay reads the whole area before it sets a control and writes
-    // nothing: an area of 0xFF shows empty codes, no list selection and every
-    // box ticked, and stays 0xFF however often the window redraws.
-    void redisplayWritesNothing()
+    // A redisplay reads the whole area before it sets a control. An erased
+    // area shows empty codes, the four times at their last entries, empty
+    // group and separator and every box ticked; it stores the four last
+    // indexes, and nothing else however often the window redraws: the ID
+    // control's 7 and the rights' 0xFF stay.
+    void redisplayStoresOnlyTimesPastTheirLists()
     {
         fillArea(0xFF);
         MemoryImage[Decode][DtmfLayout::IdControlByte] = 7;
-        const auto before = area();
+        auto expected = area();
+        expected[DtmfLayout::EncodeSettingsRow - First][0] = 195;
+        expected[DtmfLayout::EncodeSettingsRow - First][1] = 195;
+        expected[Decode - First][DtmfLayout::ProcessDelayByte] = 39;
+        expected[Decode - First][DtmfLayout::ResetTimeByte] = 199;
+        MdiHost host;
         DtmfEditorWindow *w = load();
         for (TextBox *b : w->controls.codeBoxes)
             QCOMPARE(b->text(), QString());
-        for (PickList *l : w->controls.lists) {
-            QCOMPARE(l->listIndex(), -1);
-            QCOMPARE(l->text(), QString());
-        }
+        QStringList lists;
+        for (PickList *l : w->controls.lists)
+            lists << (l->listIndex() < 0 ? l->placeholderText() : l->text());
+        QCOMPARE(lists, (QStringList{"2000", "2000", "", "", "4000", "20000"}));
         for (QCheckBox *c : w->controls.checks)
             QVERIFY(c->isChecked());
+        QCOMPARE(area(), expected);
         w->ShowDtmf();
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(w, &activate);
+        Windows::show(QStringLiteral("other"));
+        host.area->setActiveSubWindow(Windows::frameOf(w));
+        QVERIFY(host.active(w));
+        QCOMPARE(area(), expected);
+    }
+
+    // A digit stored as group or separator code shows as that digit and
+    // stays stored through every redraw; a user's pick from the opened list
+    // stores its character as before.
+    void groupAndSpaceCodesShowADigit_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("byteNo");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("pick");
+        QTest::addColumn<int>("picked");
+        QTest::newRow("group 5") << "Combo_Dec_qh" << DtmfLayout::GroupCodeByte << 5 << "5" << 4 << 15;
+        QTest::newRow("group 10 is 0") << "Combo_Dec_qh" << DtmfLayout::GroupCodeByte << 10 << "0" << 5 << 0;
+        QTest::newRow("separator 1") << "Combo_Dec_Space_Code" << DtmfLayout::SeparatorByte << 1 << "1"
+                                     << 0 << 11;
+        QTest::newRow("separator 0xFF") << "Combo_Dec_Space_Code" << DtmfLayout::SeparatorByte << 0xFF
+                                        << "" << 1 << 12;
+    }
+    void groupAndSpaceCodesShowADigit()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, byteNo);
+        QFETCH(int, code);
+        QFETCH(QString, shown);
+        QFETCH(int, pick);
+        QFETCH(int, picked);
+        MemoryImage[Decode][byteNo] = qint16(code);
+        const auto before = area();
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        PickList *l = list(w, qPrintable(name));
+        QCOMPARE(l->listIndex(), -1);
+        QCOMPARE(l->placeholderText(), shown);  // what a list without a selection shows
+        QCOMPARE(l->palette().color(QPalette::PlaceholderText), l->palette().color(QPalette::ButtonText));
+        Windows::show(QStringLiteral("other"));
+        host.area->setActiveSubWindow(Windows::frameOf(w));
+        QCOMPARE(l->placeholderText(), shown);
         QCOMPARE(area(), before);
+
+        pickWithTheMouse(l, pick);
+        QCOMPARE(int(MemoryImage[Decode][byteNo]), picked);
+        QCOMPARE(l->listIndex(), pick);
+        QCOMPARE(l->text(), DtmfCodeToChar(picked));
+        w->ShowDtmf();
+        QCOMPARE(l->listIndex(), pick);
+    }
+
+    // A code is stored as it is typed or pasted; once shown again (the box
+    // left, the window activated) its row is packed as the box reads it:
+    // codes from byte 0 on, 0xFF after the last.
+    void codesArePackedWhenShown()
+    {
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        Windows::show(QStringLiteral("other"));
+        // A file brought a kill code with gaps and a byte without a character,
+        // and a packed stun code.
+        const QList<qint16> gaps{0xFF, 3, 0x20, 0, 0xFF, 12};
+        for (int c = 0; c < 16; ++c)
+            MemoryImage[0x2A4][c] = c < gaps.size() ? gaps[c] : qint16(0xFF);
+        StoreDtmfCodeString(QStringLiteral("12*"), 0x2A3);
+        const Bytes stun = row(0x2A3);
+        host.area->setActiveSubWindow(Windows::frameOf(w));
+        QCOMPARE(box(w, "Text_YB")->text(), QStringLiteral("3D#"));
+        QCOMPARE(row(0x2A4), Bytes({3, 0, 12}) + Bytes(13, 0xFF));
+        QCOMPARE(row(0x2A3), stun);
+        // Typed into, the box stores what it shows.
+        TextBox *yb = box(w, "Text_YB");
+        QTest::mouseClick(yb, Qt::LeftButton);
+        QTest::keyClick(yb, Qt::Key_End);
+        QTest::keyClicks(yb, QStringLiteral("a"));
+        QCOMPARE(row(0x2A4), Bytes({3, 0, 12, 13}) + Bytes(12, 0xFF));
     }
 
     void activationShowsAChangedImageAndKeepsTheRights()
