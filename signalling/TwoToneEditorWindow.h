@@ -23,7 +23,8 @@ public:
     explicit TwoToneEditorWindow(QWidget *parent = nullptr);
     ~TwoToneEditorWindow() override;
 
-    // Every control from the 2-tone area; writes nothing.
+    // Every control from the 2-tone area; writes back only a timing byte
+    // past its list, as the list's last index.
     void ShowTwoTone();
     // The tones A-D of decode code x + 1 in Text_A to Text_D.
     void Edata_Load(int x);

@@ -23,7 +23,14 @@ const std::array<TwoToneTiming, TwoToneTimingCount> &TwoToneTimings()
 
 int TwoToneTimingShownIndex(const TwoToneTiming &list, int byte)
 {
-    return byte >= 0 && byte < list.items.size() ? byte : -1;
+    if (byte < 0)
+        return -1;
+    return byte < list.items.size() ? byte : int(list.items.size()) - 1;
+}
+
+int TwoToneTimingDisplayStore(const TwoToneTiming &list, int byte)
+{
+    return byte >= list.items.size() ? int(list.items.size()) - 1 : -1;
 }
 
 void StoreTwoToneTiming(const TwoToneTiming &list, int i)

@@ -385,11 +385,17 @@ private slots:
         QCOMPARE(t.byte, byte);
         QCOMPARE(t.items.size(), count);
         QCOMPARE(t.items.last(), last);
-        // A byte past the list (a corrupt or unprogrammed byte) shows no item.
-        QCOMPARE(TwoToneTimingShownIndex(t, 255), -1);
-        QCOMPARE(TwoToneTimingShownIndex(t, count), -1);
+        // A byte past the list (an erased or corrupt byte) shows the last
+        // item and is stored back as its index; a byte in the list is shown
+        // as it is and stored by nobody.
+        QCOMPARE(TwoToneTimingShownIndex(t, 255), count - 1);
+        QCOMPARE(TwoToneTimingShownIndex(t, count), count - 1);
         QCOMPARE(TwoToneTimingShownIndex(t, count - 1), count - 1);
         QCOMPARE(TwoToneTimingShownIndex(t, 0), 0);
+        QCOMPARE(TwoToneTimingDisplayStore(t, 255), count - 1);
+        QCOMPARE(TwoToneTimingDisplayStore(t, count), count - 1);
+        QCOMPARE(TwoToneTimingDisplayStore(t, count - 1), -1);
+        QCOMPARE(TwoToneTimingDisplayStore(t, 0), -1);
         markImage();
         StoreTwoToneTiming(t, count - 1);
         StoreTwoToneTiming(t, count);

@@ -2,10 +2,12 @@
 // key events: captions in both languages, the factory display, the encode
 // grid's tone cells, the decode grid's lists, the tone boxes of the chosen
 // decode code, the tabs, the timing lists, Default, Open, Save and Close,
-// the refusals while its exchange runs, and redraws that never write.
+// the refusals while its exchange runs, and redraws that store only a
+// timing byte past its list.
 #include "signalling/DtmfTwoToneFixture.h"
 #include "support/FrameCloseBox.h"
 #include "support/LinkTestBench.h"
+#include "support/TabClick.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -46,11 +48,12 @@ FlexGrid *encodeGrid(TwoToneEditorWindow *w) { return w->controls.MSF_Encode; }
 FlexGrid *decodeGrid(TwoToneEditorWindow *w) { return w->controls.MSF_Decode; }
 TextBox *tone(TwoToneEditorWindow *w, int k) { return w->controls.toneBoxes[k]; }
 
-void decodeTab(TwoToneEditorWindow *w)
+void clickTab(TwoToneEditorWindow *w, int i)
 {
-    QTabBar *tabs = w->controls.TabStrip1;
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QVERIFY(clickTabWhereSeen(w->controls.TabStrip1, i));
 }
+
+void decodeTab(TwoToneEditorWindow *w) { clickTab(w, 1); }
 
 // Replaces the open encode editor's text as a user does.
 void typeTone(TwoToneEditorWindow *w, const QString &text)
@@ -154,25 +157,75 @@ private slots:
         QVERIFY(!w->controls.Frame_Decode->isVisible());
     }
 
-    // A redisplay writes nothing: an area of 0xFF shows empty cells, no
-    // timing selected, empty tone boxes, and stays as it is.
-    void emptyAreaShowsEmptyAndStoresNothing()
+    // An erased area shows empty cells, the timing lists at their last
+    // entries and empty tone boxes; the redisplay stores the four timing
+    // bytes as those last indexes (100, 100, 100, 79) and nothing else,
+    // however often the window redraws.
+    void erasedAreaShowsLastTimingsAndStoresOnlyThem()
     {
         fillArea(0xFF);
         MemoryImage[First + 16][1] = 4;  // a response beyond the list shows entry 0
-        const auto before = area();
+        auto expected = area();
+        expected[15][0] = expected[15][1] = expected[15][2] = 100;
+        expected[47][0] = 79;
         TwoToneEditorWindow *w = loadShown();
         QCOMPARE(encodeGrid(w)->textMatrix(1, 1), QString());
         QCOMPARE(decodeGrid(w)->textMatrix(1, 1), QString());
         QCOMPARE(decodeGrid(w)->textMatrix(1, 2), QStringLiteral("0.None"));
+        QStringList timings;
         for (PickList *l : w->controls.timings)
-            QCOMPARE(l->listIndex(), -1);
+            timings << l->text();
+        QCOMPARE(timings, (QStringList{"1000", "1000", "1000", "8000"}));
         for (TextBox *b : w->controls.toneBoxes)
             QCOMPARE(b->text(), QString());
+        QCOMPARE(area(), expected);
         w->ShowTwoTone();
         Windows::show(QStringLiteral("other"));
         host->area->setActiveSubWindow(Windows::frameOf(w));
-        QCOMPARE(area(), before);
+        QCOMPARE(area(), expected);
+    }
+
+    // A timing byte past its list that arrives while the window is open
+    // (a read, a file) is shown and stored as the last entry at the next
+    // redraw; a byte inside the list is left as it is.
+    void timingPastItsListFromElsewhere()
+    {
+        TwoToneEditorWindow *w = loadShown();
+        Windows::show(QStringLiteral("other"));
+        MemoryImage[First + 15][1] = 101;
+        MemoryImage[First + 15][2] = 7;
+        MemoryImage[First + 47][0] = 200;
+        host->area->setActiveSubWindow(Windows::frameOf(w));
+        QCOMPARE(w->controls.timings[1]->text(), QStringLiteral("1000"));
+        QCOMPARE(w->controls.timings[2]->text(), QStringLiteral("70"));
+        QCOMPARE(w->controls.timings[3]->text(), QStringLiteral("8000"));
+        QCOMPARE(bytes(First + 15, 0, 3), Bytes({60, 100, 7}));
+        QCOMPARE(int(MemoryImage[First + 47][0]), 79);
+    }
+
+    // Each tab, clicked where a person sees it, shows its own frame and
+    // hides the other's.
+    void tabsClickedWhereSeen_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Chinese") << -1;
+    }
+    void tabsClickedWhereSeen()
+    {
+        QFETCH(int, language);
+        LanguageFlag = qint16(language);
+        TwoToneEditorWindow *w = loadShown();
+        QTabBar *tabs = w->controls.TabStrip1;
+        QCOMPARE(tabs->count(), 2);
+        for (int i : {1, 0, 1}) {
+            QVERIFY(clickTabWhereSeen(tabs, i));
+            QCOMPARE(tabs->currentIndex(), i);
+            QCOMPARE(w->controls.Frame_Encode->isVisible(), i == 0);
+            QCOMPARE(w->controls.Frame_Decode->isVisible(), i == 1);
+            QCOMPARE(w->controls.MSF_Encode->isVisible(), i == 0);
+            QCOMPARE(w->controls.MSF_Decode->isVisible(), i == 1);
+        }
     }
 
     void focusLandsOnTheEncodeGrid()
@@ -391,8 +444,7 @@ private slots:
         decodeTab(w);
         clickRowNumber(decodeGrid(w), 14);
         QCOMPARE(tone(w, 0)->text(), QStringLiteral("2200.0"));
-        QTabBar *tabs = w->controls.TabStrip1;
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        clickTab(w, 0);
         QVERIFY(w->controls.Frame_Encode->isVisible());
         decodeTab(w);
         QCOMPARE(w->CurrentDecodeCode, 0);
@@ -407,8 +459,7 @@ private slots:
         typeTone(w, QStringLiteral("1750"));
         decodeTab(w);
         QVERIFY(!w->controls.Text_Encode->isVisible());
-        QTabBar *tabs = w->controls.TabStrip1;
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        clickTab(w, 0);
         clickCell(encodeGrid(w), 6, 1);
         QCOMPARE(bytes(First + 4, 8, 2), Bytes({0xD6, 0x06}));
     }
