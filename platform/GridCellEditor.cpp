@@ -72,6 +72,12 @@ bool GridCellEditor::editorHasFocus() const
 
 void GridCellEditor::open()
 {
+    if (m_returnPending) {
+        // The click took the grid off a cell whose edit was refused: the
+        // grid goes back to that cell and its editor, and opens nothing else.
+        returnToCell();
+        return;
+    }
     const int r = m_grid->row();
     const int c = m_grid->col();
     if (isOpen() && r == m_row && c == m_col) {
@@ -109,6 +115,8 @@ void GridCellEditor::open()
     w->setAccessibleName(m_grid->textMatrix(0, c) + QLatin1Char(' ') + m_grid->textMatrix(r, 0));
     follow();
     w->setFocus(Qt::OtherFocusReason);
+    if (choice.kind == CellEditorChoice::List && choice.select >= 0)
+        m_list->setListIndex(choice.select);  // raises picked: stored as a user's pick
 }
 
 void GridCellEditor::openAt(int row, int col)
@@ -157,28 +165,77 @@ void GridCellEditor::close()
         m_list->hide();
     m_open = CellEditorChoice::None;
     m_hidden = false;
+    m_returnPending = false;
     m_text->setText(QString());
     if (m_list)
         m_list->clearList();
 }
 
-void GridCellEditor::leaveCell(int row, int col)
+void GridCellEditor::leaveCell(int row, int col) { leave(row, col, true); }
+
+bool GridCellEditor::leave(int row, int col, bool moving)
 {
     if (!isOpen() || row != m_row || col != m_col)
-        return;  // no editor was opened on the cell being left
+        return true;  // no editor was opened on the cell being left
+    if (m_leaving) {
+        // A move while this cell's own commit (its warning) is still open.
+        if (moving)
+            m_returnPending = true;
+        return false;
+    }
+    m_leaving = true;
     ++m_busy;
+    m_stay = false;
     if (changed())
         m_rules->commit(*this, row, col, text());
-    if (m_row == row && m_col == col)
+    const bool stay = m_stay && isOpen() && m_row == row && m_col == col;
+    m_stay = false;
+    if (stay) {
+        m_hidden = false;
+        if (moving) {
+            // The grid moves on once this returns; it is brought back after
+            // the move: at once for a click (open), else from the event loop.
+            m_returnPending = true;
+            QMetaObject::invokeMethod(this, &GridCellEditor::returnToCell, Qt::QueuedConnection);
+            follow();
+            if (QWidget *w = openWidget(); w && w->isVisible())
+                w->setFocus(Qt::OtherFocusReason);
+        } else {
+            reveal();
+        }
+    } else if (m_row == row && m_col == col) {
         close();
+    }
     --m_busy;
+    m_leaving = false;
     emit imageWritten();
+    return !stay;
 }
 
-void GridCellEditor::commitOpenEdit()
+void GridCellEditor::returnToCell()
 {
-    if (isOpen())
-        leaveCell(m_row, m_col);
+    if (!m_returnPending)
+        return;
+    m_returnPending = false;
+    if (!isOpen())
+        return;
+    if (m_grid->row() != m_row || m_grid->col() != m_col)
+        m_grid->setCurrentCell(m_row, m_col);  // the cell moved to is left: it has no editor
+    reveal();
+}
+
+void GridCellEditor::reveal()
+{
+    m_hidden = false;
+    m_grid->scrollTo(m_grid->model()->index(m_row - m_grid->fixedRows(), m_col - m_grid->fixedCols()));
+    follow();
+    if (QWidget *w = openWidget(); w && w->isVisible())
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+bool GridCellEditor::commitOpenEdit()
+{
+    return !isOpen() || leave(m_row, m_col, false);
 }
 
 void GridCellEditor::discardOpenEdit() { close(); }

@@ -13,7 +13,11 @@
 //   the cell is out of view;
 // - commitOpenEdit() commits an edit still open (before the image is saved
 //   or sent); discardOpenEdit() drops it (the image it belongs to was
-//   replaced).
+//   replaced);
+// - a rule's commit may refuse to let its cell be left (stayOnCell, after
+//   its warning): the editor stays open on that cell with its text as
+//   typed and takes the focus back; a click or a cursor move that took the
+//   grid elsewhere is undone. The user completes or empties the text.
 #include <QObject>
 #include <QString>
 
@@ -40,8 +44,9 @@ public:
     // Makes (row, col) current (committing the cell left) and opens its editor.
     void openAt(int row, int col);
 
-    // Commits an open edit as if its cell were left now; the cell stays current.
-    void commitOpenEdit();
+    // Commits an open edit as if its cell were left now; the cell stays
+    // current. False when the rules kept the edit open (stayOnCell).
+    bool commitOpenEdit();
     // Closes the open editor without committing it.
     void discardOpenEdit();
     // Hides the open editor, keeping its edit for the commit when the cell
@@ -59,6 +64,9 @@ public:
     bool changed() const { return isOpen() && text() != m_openedText; }
     // Sets the open editor's text (a rule's replacement after a warning).
     void setText(const QString &text);
+    // Called by a rule's commit: the cell may not be left. The editor stays
+    // open on it, shown, with its text and the focus; nothing is committed.
+    void stayOnCell() { m_stay = true; }
 
     // True while a commit, a pick or a Return is being handled: the window
     // does not redraw under it.
@@ -77,6 +85,13 @@ protected:
 
 private:
     void leaveCell(int row, int col);
+    // Commits the open edit of (row, col); moving: the grid is leaving the
+    // cell. False when the rules kept the editor open.
+    bool leave(int row, int col, bool moving);
+    // After a refused leave: the grid back on the editor's cell, the cell
+    // in view, the editor shown with the focus.
+    void returnToCell();
+    void reveal();
     void picked(int index);
     void enterPressed();
     void follow();
@@ -93,5 +108,8 @@ private:
     int m_col = -1;
     QString m_openedText;
     bool m_hidden = false;  // hidden by Return or Tab until the cell is left
+    bool m_stay = false;    // the rules refused the leave under way
+    bool m_returnPending = false;  // the grid moved off a cell that was not left
+    bool m_leaving = false;
     int m_busy = 0;
 };

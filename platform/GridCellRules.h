@@ -14,6 +14,7 @@ struct CellEditorChoice {
     QStringList items;   // List: its items
     bool typing = false; // List: takes typed text as well, through keyFilter
     bool blank = false;  // List: opens with an empty text, not the cell's
+    int select = -1;     // List: the item picked as it opens (stored as a pick is), or none
 };
 
 class GridCellRules
@@ -23,7 +24,9 @@ public:
     // The editor of cell (row, col); None for a cell that is not edited.
     virtual CellEditorChoice editorFor(int row, int col) = 0;
     // The cell (row, col) is being left and the user changed its text (typed
-    // it, or picked another item): validate and store it.
+    // it, or picked another item): validate and store it. A text that may
+    // not be stored nor dropped calls editor.stayOnCell() after its warning:
+    // the cell is then not left.
     virtual void commit(GridCellEditor &editor, int row, int col, const QString &text) = 0;
     // Item `index` of the list opened on (row, col) was picked: store it.
     virtual void pick(GridCellEditor &editor, int row, int col, int index);

@@ -3,6 +3,7 @@
 #include "memory/CharacterCodec.h"
 #include "memory/MemoryImage.h"
 #include "platform/FlexGrid.h"
+#include "platform/GridCellEditor.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
 #include "signalling/FiveToneArea.h"
@@ -29,9 +30,22 @@ CellEditorChoice textEditor()
 
 bool isBlank(const QString &text) { return TrimSpaces(text).isEmpty(); }
 
-void warnDigits()
+// A code of the wrong length: the warning, and the cell is not left; the
+// editor keeps the typed text for the user to complete or empty.
+void refuseCodeLength(GridCellEditor &editor)
 {
     MsgBox(FiveToneTexts::EncodeDigits, MsgIcon::Exclamation, FiveToneTexts::CodeTitle);
+    editor.stayOnCell();
+}
+
+// Return in a typed code takes it at once (or warns and stays); in a list it
+// only hides the list, which commits when its cell is left.
+void enterCode(GridCellEditor &editor, bool changed)
+{
+    if (editor.openKind() == CellEditorChoice::Text && changed)
+        editor.commitOpenEdit();
+    else
+        editor.hideEditor();
 }
 
 QStringList callFunctions()
@@ -77,7 +91,13 @@ CellEditorChoice FiveToneEncodeRules::editorFor(int row, int col)
         return {};
     if (col > 1 && m_grid->textMatrix(row, 1).isEmpty())
         return {};  // a code without a first frame opens nothing else
-    return col == 4 ? listOf(FiveToneStandardList()) : textEditor();
+    if (col != 4)
+        return textEditor();
+    CellEditorChoice choice = listOf(FiveToneStandardList());
+    const int standard = MemoryImage[encodeRow(row)][EncodeStandardByte];
+    if (standard < 0 || standard >= int(choice.items.size()))
+        choice.select = int(choice.items.size()) - 1;  // "MODAT", stored as the list opens
+    return choice;
 }
 
 void FiveToneEncodeRules::pick(GridCellEditor &, int row, int col, int index)
@@ -86,14 +106,14 @@ void FiveToneEncodeRules::pick(GridCellEditor &, int row, int col, int index)
         MemoryImage[encodeRow(row)][EncodeStandardByte] = qint16(index);
 }
 
-void FiveToneEncodeRules::commit(GridCellEditor &, int row, int col, const QString &text)
+void FiveToneEncodeRules::commit(GridCellEditor &editor, int row, int col, const QString &text)
 {
     if (col == 4) {
         m_grid->setTextMatrix(row, col, text);
     } else {
         const int n = int(TrimSpaces(text).size());
         if (n != 5 && n != 0) {
-            warnDigits();
+            refuseCodeLength(editor);
             return;  // the cell and the frame stay as they were
         }
         StoreFiveToneFrame(row, col, text);
@@ -101,6 +121,11 @@ void FiveToneEncodeRules::commit(GridCellEditor &, int row, int col, const QStri
     }
     if (isBlank(m_grid->textMatrix(row, 1)))
         ClearGridRow(*m_grid, row, 4);
+}
+
+void FiveToneEncodeRules::enter(GridCellEditor &editor, int, int, bool changed)
+{
+    enterCode(editor, changed);
 }
 
 int FiveToneEncodeRules::keyFilter(int, int col, int key)
@@ -125,7 +150,7 @@ CellEditorChoice FiveToneDecodeRules::editorFor(int row, int col)
     return textEditor();
 }
 
-void FiveToneDecodeRules::commit(GridCellEditor &, int row, int col, const QString &text)
+void FiveToneDecodeRules::commit(GridCellEditor &editor, int row, int col, const QString &text)
 {
     if (FiveToneDecodeColumn::isList(col)) {
         m_grid->setTextMatrix(row, col, text);
@@ -136,10 +161,15 @@ void FiveToneDecodeRules::commit(GridCellEditor &, int row, int col, const QStri
         if (n == 5) {
             m_grid->setTextMatrix(row, col, text);
         } else if (n != 0) {
-            warnDigits();
+            refuseCodeLength(editor);
             return;
         }
     }
     if (isBlank(m_grid->textMatrix(row, FiveToneDecodeColumn::Standard)))
         ClearGridRow(*m_grid, row, 8);
+}
+
+void FiveToneDecodeRules::enter(GridCellEditor &editor, int, int, bool changed)
+{
+    enterCode(editor, changed);
 }

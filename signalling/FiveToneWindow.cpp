@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -33,6 +34,10 @@ namespace T = FiveToneTexts;
 
 namespace {
 int px(double twips) { return Screen::toPixels(twips); }
+
+// A width that shows the control's whole caption in the language it was
+// given: the design width, or more when the text needs it.
+int textWidth(QWidget *w, int designWidth) { return std::max(designWidth, w->sizeHint().width()); }
 
 QString indexed(const char *name, int k) { return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(k); }
 
@@ -117,6 +122,10 @@ FiveToneWindow::FiveToneWindow(QWidget *parent) : EditorWindow(parent)
 
     bindLink(LinkProfile::fiveTone());
     session()->settings().show = [this] { ShowFiveTone(); };
+    // Write first takes an open edit; one kept open (a frame of the wrong
+    // length, warned of) stops it, so the radio never gets less than typed.
+    disconnect(Command_Write, &QAbstractButton::clicked, session(), &LinkSession::Command_Write_Click);
+    connect(Command_Write, &QAbstractButton::clicked, this, &FiveToneWindow::Command_Write_Click);
     watchRows(MemoryMap::FiveToneAreaRow, Rows);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, [this](int i) { TabStrip1_Click(i + 1); });
@@ -146,6 +155,8 @@ void FiveToneWindow::buildStandardPage()
     m_stdEditor = new GridCellEditor(MSF_Chann, Text_Edit, Combo_edit, m_stdRules.get(), this);
     connect(m_stdEditor, &GridCellEditor::imageWritten, this, &FiveToneWindow::rememberShown);
     connect(MSF_Chann, &FlexGrid::gridClick, this, &FiveToneWindow::MSF_Chann_Click);
+    // The standards' names stand in the fixed column, the grid's row heading.
+    MSF_Chann->verticalHeader()->viewport()->installEventFilter(this);
     connect(Combo_stxh, &PickList::picked, this, &FiveToneWindow::ShowStandardFrequencies);
 }
 
@@ -259,8 +270,9 @@ void FiveToneWindow::layOut()
     const int gridHeight = rowHeight * 16 + px(120);
     MSF_Chann->setGeometry(px(120), px(360), int(Frame_std->width() / 1.8), gridHeight);
     const int right = MSF_Chann->geometry().right() + px(360);
-    Label_std_name->setGeometry(right, px(360), px(1400), px(300));
-    Combo_stxh->setGeometry(right + px(1450), px(330), px(1400), Combo_stxh->sizeHint().height());
+    Label_std_name->setGeometry(right, px(360), textWidth(Label_std_name, px(1400)), px(300));
+    Combo_stxh->setGeometry(std::max(right + px(1450), Label_std_name->geometry().right() + px(90)), px(330),
+                            px(1400), Combo_stxh->sizeHint().height());
     for (int d = 0; d < 16; ++d) {
         const int y = px(900) + d * px(300);
         Label_code[d]->setGeometry(right, y, px(300), px(280));
@@ -278,14 +290,17 @@ void FiveToneWindow::layOut()
     int y = px(360) + 4 * px(700);
     Label_Decode_Std->setGeometry(x, y, px(2600), px(300));
     Combo_Decode_Std->setGeometry(x, y + px(300), px(1200), Combo_Decode_Std->sizeHint().height());
-    Label_Reset_Time->setGeometry(x + px(1500), y + px(300), px(2000), px(300));
+    Label_Reset_Time->setGeometry(x + px(1500), y + px(300), textWidth(Label_Reset_Time, px(2000)), px(300));
     Combo_Dec_Res_Time->setGeometry(x + px(1500), y + px(600), listWidth, Combo_Dec_Res_Time->sizeHint().height());
     y += px(1100);
-    Label_Decode_HJ->setGeometry(x, y, px(2600), px(300));
-    Label_Decode_Disp->setGeometry(x, y + px(700), px(2600), px(300));
+    Label_Decode_HJ->setGeometry(x, y, textWidth(Label_Decode_HJ, px(2600)), px(300));
+    Label_Decode_Disp->setGeometry(x, y + px(700), textWidth(Label_Decode_Disp, px(2600)), px(300));
+    int boxWidth = px(950);  // the frame boxes side by side, each as wide as the widest caption
+    for (int k = 0; k < 3; ++k)
+        boxWidth = std::max({boxWidth, textWidth(Check_Decode_HJ[k], 0), textWidth(Check_Decode_Disp[k], 0)});
     for (int k = 0; k < 3; ++k) {
-        Check_Decode_HJ[k]->setGeometry(x + k * px(1000), y + px(300), px(950), px(300));
-        Check_Decode_Disp[k]->setGeometry(x + k * px(1000), y + px(1000), px(950), px(300));
+        Check_Decode_HJ[k]->setGeometry(x + k * (boxWidth + px(50)), y + px(300), boxWidth, px(300));
+        Check_Decode_Disp[k]->setGeometry(x + k * (boxWidth + px(50)), y + px(1000), boxWidth, px(300));
     }
 
     MSF_Decode->setGeometry(px(120), px(360), int(Frame_Decode->width() / 1.02), px(4000));
@@ -318,7 +333,6 @@ void FiveToneWindow::loadForm()
     MSF_Encode->setFormatString(T::EncodeFormat);
     MSF_Decode->setRows(16);
     MSF_Decode->setFormatString(T::DecodeFormat);
-    layOut();
     {
         const QSignalBlocker quiet(TabStrip1);
         while (TabStrip1->count() > 0)
@@ -327,6 +341,7 @@ void FiveToneWindow::loadForm()
         TabStrip1->addTab(T::TabEncode);
         TabStrip1->setCurrentIndex(0);
     }
+    layOut();  // after the tabs: the strip takes the height they need
     Frame_std->show();
     Frame_Encode->hide();
     Frame_Decode->hide();
@@ -369,7 +384,7 @@ void FiveToneWindow::ShowStandardFrequencies()
 
 // ---------------------------------------------------------------- show
 
-void FiveToneWindow::ShowFiveTone()
+void FiveToneWindow::showStandardsTable()
 {
     for (int s = 0; s < FiveToneStandardCount; ++s) {
         const auto &row = MemoryImage[standardRow(s)];
@@ -377,21 +392,37 @@ void FiveToneWindow::ShowFiveTone()
         MSF_Chann->setTextMatrix(s + 1, 2, ToneCodeToHex(row[GroupToneByte]));
         MSF_Chann->setTextMatrix(s + 1, 3, ToneCodeToHex(row[RepeatToneByte]));
     }
+}
+
+void FiveToneWindow::ShowFiveTone()
+{
+    showStandardsTable();
     for (int n = 1; n <= EncodeCount; ++n) {
         for (int f = 1; f <= 3; ++f)
             MSF_Encode->setTextMatrix(n, f, FiveToneFrameText(n, f));
         MSF_Encode->setTextMatrix(n, 4, FiveToneEncodeStandardText(n));
     }
-    // A byte beyond its list shows the list's last entry; nothing is stored.
-    const auto &settings = MemoryImage[SettingsRow];
-    for (int i = 0; i < 4; ++i)
-        Combo_Enc_ys[i]->showIndex(FiveToneListPosition(settings[DelayByte1 + i], Combo_Enc_ys[i]->listCount()));
-    Combo_Decode_Std->showIndex(FiveToneListPosition(settings[DecodeStandardByte], Combo_Decode_Std->listCount()));
+    // The settings row is read whole before any control is set. A list byte
+    // beyond its list shows the list's last entry and is stored as its
+    // position, so what is shown is what is written; an in-range byte and
+    // the frame bytes stay as they are.
+    const auto settings = MemoryImage[SettingsRow];
+    const std::pair<PickList *, int> lists[] = {
+        {Combo_Enc_ys[0], DelayByte1},         {Combo_Enc_ys[1], DelayByte1 + 1},
+        {Combo_Enc_ys[2], DelayByte1 + 2},     {Combo_Enc_ys[3], DelayByte1 + 3},
+        {Combo_Decode_Std, DecodeStandardByte}, {Combo_Dec_Res_Time, ResetTimeByte}};
+    for (const auto &[list, byte] : lists) {
+        if (list->listCount() == 0)
+            continue;
+        const int position = FiveToneListPosition(settings[byte], list->listCount());
+        if (position != settings[byte])
+            MemoryImage[SettingsRow][byte] = qint16(position);
+        list->showIndex(position);
+    }
     for (int k = 0; k < 3; ++k) {
         Check_Decode_HJ[k]->setChecked(settings[CallFramesByte] & (1 << k));
         Check_Decode_Disp[k]->setChecked(settings[DisplayFramesByte] & (1 << k));
     }
-    Combo_Dec_Res_Time->showIndex(FiveToneListPosition(settings[ResetTimeByte], Combo_Dec_Res_Time->listCount()));
     ProgressBar1->hide();
     rememberShown();
 }
@@ -403,9 +434,19 @@ bool FiveToneWindow::editing() const
 
 void FiveToneWindow::commitOpenEdit()
 {
+    commitEdits();
+}
+
+bool FiveToneWindow::commitEdits()
+{
     m_stdEditor->commitOpenEdit();
-    m_encEditor->commitOpenEdit();
-    m_decEditor->commitOpenEdit();
+    if (!m_encEditor->commitOpenEdit()) {
+        // Kept open after its warning: shown on its page, with the focus.
+        TabStrip1->setCurrentIndex(1);
+        m_encEditor->open();
+        return false;
+    }
+    return m_decEditor->commitOpenEdit();
 }
 
 void FiveToneWindow::discardOpenEdit()
@@ -449,19 +490,38 @@ void FiveToneWindow::MSF_Chann_Click()
         Combo_stxh->setListIndex(r - 1);
 }
 
+void FiveToneWindow::standardNameClicked(int r)
+{
+    if (r >= 1 && r <= FiveToneStandardCount)
+        Combo_stxh->setListIndex(r - 1);  // shows that standard's frequencies
+    hideStandardEditor();
+}
+
+void FiveToneWindow::hideStandardEditor()
+{
+    // Its pick is already stored, so the table is shown from the image.
+    m_stdEditor->discardOpenEdit();
+    showStandardsTable();
+}
+
+bool FiveToneWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == MSF_Chann->verticalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        const int section = MSF_Chann->verticalHeader()->logicalIndexAt(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton && section >= 0) {
+            standardNameClicked(section + MSF_Chann->fixedRows());
+            return true;
+        }
+    }
+    return EditorWindow::eventFilter(watched, event);
+}
+
 void FiveToneWindow::MSF_Encode_Click()
 {
-    if (MSF_Encode->col() != 0)
-        return;
-    // A click on a code number closes the standards table's editor; its
-    // pick is already stored, so the table is shown from the image.
-    m_stdEditor->discardOpenEdit();
-    for (int s = 0; s < FiveToneStandardCount; ++s) {
-        const auto &row = MemoryImage[standardRow(s)];
-        MSF_Chann->setTextMatrix(s + 1, 1, FiveTonePeriodText(row[PeriodByte]));
-        MSF_Chann->setTextMatrix(s + 1, 2, ToneCodeToHex(row[GroupToneByte]));
-        MSF_Chann->setTextMatrix(s + 1, 3, ToneCodeToHex(row[RepeatToneByte]));
-    }
+    // A click on a code number closes the standards table's editor.
+    if (MSF_Encode->col() == 0)
+        hideStandardEditor();
 }
 
 void FiveToneWindow::MSF_Encode_DblClick()
@@ -562,7 +622,16 @@ void FiveToneWindow::Command_open_Click()
 
 void FiveToneWindow::Command_save_Click()
 {
+    if (refuseWhileBusy(T::Busy) || !commitEdits())
+        return;
     saveFileDialog(WindowName::Form_save_chann, T::Busy);
+}
+
+void FiveToneWindow::Command_Write_Click()
+{
+    if (!transferBusy() && !commitEdits())
+        return;
+    session()->Command_Write_Click();
 }
 
 void FiveToneWindow::Command_close_Click()
@@ -616,7 +685,8 @@ void FiveToneWindow::SaveSignalFile()
 {
     // The file takes the grids' values: an open edit is committed and the
     // grids show the image as it now is (it may have changed behind them).
-    commitOpenEdit();
+    if (!commitEdits())
+        return;
     refresh();
     const SignalFileStatus status = SaveSignalFileImage(FilePath, signalFileSheet());
     if (!status.ok()) {

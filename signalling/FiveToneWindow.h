@@ -8,6 +8,8 @@
 // of the ".dat" image and Close; Timer4 serves the ".sig" requests. Every
 // edit goes straight into MemoryImage; the window redraws from it when it
 // loads, after Default and its own read, and whenever it is activated.
+// Save and Write first take an open edit; a frame of the wrong length is
+// warned of and kept open, and stops them.
 #include <array>
 #include <memory>
 
@@ -33,7 +35,8 @@ public:
     explicit FiveToneWindow(QWidget *parent = nullptr);
     ~FiveToneWindow() override;
 
-    // Every grid cell and settings control from MemoryImage; writes nothing.
+    // Every grid cell and settings control from MemoryImage. A settings byte
+    // beyond its list is stored as the list's last position, as shown.
     void ShowFiveTone();
     // The 16 frequency labels from the standard chosen in Combo_stxh.
     void ShowStandardFrequencies();
@@ -42,6 +45,7 @@ public:
     void Command_def_Click();
     void Command_open_Click();
     void Command_save_Click();
+    void Command_Write_Click();
     void Command_close_Click();
     void Timer4_Timer();
     void LoadSignalFile();
@@ -113,8 +117,17 @@ protected:
     void showImage() override { ShowFiveTone(); }
     bool editing() const override;
     void formUnload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Commits every open edit; false when one is kept open after its
+    // warning (shown again on its page, with the focus).
+    bool commitEdits();
+    void showStandardsTable();
+    // A click on a standard's name (grid row r): that standard's
+    // frequencies; the table's editor hidden, nothing stored.
+    void standardNameClicked(int r);
+    void hideStandardEditor();
     void buildStandardPage();
     void buildEncodePage();
     void buildDecodePage();

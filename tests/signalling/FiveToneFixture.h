@@ -1,8 +1,10 @@
 #pragma once
 // The 5-tone editor window in a test: program start (factory image), the
 // window defined and loaded, stand-ins for the image dialogs, message boxes
-// recorded, and helpers that click cells and tabs as a user does.
+// recorded, and helpers that click controls, cells and tabs where a user
+// sees them.
 #include <QApplication>
+#include <QHeaderView>
 #include <QTabBar>
 #include <QTest>
 
@@ -14,7 +16,7 @@
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "signalling/FiveToneWindow.h"
-#include "support/GridClick.h"
+#include "support/TabClick.h"
 #include "support/ProgramState.h"
 
 namespace FiveToneFixture {
@@ -47,16 +49,40 @@ inline FiveToneWindow *load()
     return w;
 }
 
-// A user's click on cell (r, c) of a grid.
-inline void clickCell(FlexGrid *g, int r, int c)
+// A user's click on a control where it is seen (its centre, or `at`): the
+// widget there (screen coordinates) must be the control; false otherwise.
+[[nodiscard]] inline bool clickWhereSeen(QWidget *control, QPoint at = {-1, -1})
 {
-    clickGridCell(g, r, c);
+    if (at == QPoint(-1, -1))
+        at = control->rect().center();
+    QWidget *under = QApplication::widgetAt(control->mapToGlobal(at));
+    if (under != control) {
+        qWarning("%s is covered by %s", qPrintable(control->objectName()),
+                 under ? qPrintable(under->objectName() + "/" + under->metaObject()->className()) : "nothing");
+        return false;
+    }
+    QTest::mouseClick(control, Qt::LeftButton, {}, at);
+    return true;
 }
 
-// A user's click on tab `index` (0-based) of the tab strip.
-inline void clickTab(FiveToneWindow *w, int index)
+// A user's click on cell (r, c) of a grid, scrolled into view, where it is
+// seen: a cell of the fixed column is clicked on the row heading.
+[[nodiscard]] inline bool clickCell(FlexGrid *g, int r, int c)
 {
-    QTest::mouseClick(w->TabStrip1, Qt::LeftButton, {}, w->TabStrip1->tabRect(index).center());
+    const QModelIndex idx = g->model()->index(r - g->fixedRows(), std::max(0, c - g->fixedCols()));
+    g->scrollTo(idx);
+    if (c < g->fixedCols()) {
+        QHeaderView *names = g->verticalHeader();
+        const int y = names->sectionViewportPosition(idx.row()) + names->sectionSize(idx.row()) / 2;
+        return clickWhereSeen(names->viewport(), QPoint(names->viewport()->width() / 2, y));
+    }
+    return clickWhereSeen(g->viewport(), g->visualRect(idx).center());
+}
+
+// A user's click on tab `index` (0-based) of the tab strip, where it is seen.
+[[nodiscard]] inline bool clickTab(FiveToneWindow *w, int index)
+{
+    return clickTabWhereSeen(w->TabStrip1, index);
 }
 
 inline QList<int> row(int r)

@@ -83,8 +83,8 @@ private slots:
     {
         MemoryImage[527][3] = 0x21;  // standard 15 of the first table
         FiveToneWindow *w = FiveToneFixture::load();
-        FiveToneFixture::clickTab(w, 1);
-        FiveToneFixture::clickCell(w->MSF_Encode, 4, 1);
+        QVERIFY(FiveToneFixture::clickTab(w, 1));
+        QVERIFY(FiveToneFixture::clickCell(w->MSF_Encode, 4, 1));
         QTest::keyClicks(w->Text_Encode, "ABCDE");
         QSignalSpy done(w->session(), &LinkSession::writeCompleted);
         w->Command_Write->click();

@@ -127,35 +127,71 @@ private slots:
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
 
-    // A blank radio's bytes: the lists show their last entries and nothing
-    // is written back by the redraw.
-    void blankBytesShownNotStored()
+    // The settings lists on bytes in and beyond their lists: a byte beyond
+    // shows the last entry and is stored as its position; an in-range byte,
+    // the frame bytes and the other bytes of the row stay as they are.
+    void settingsBytesBeyondTheirLists_data()
     {
+        QTest::addColumn<Bytes>("stored");     // bytes 0-3, 8, 11 as the window finds them
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<Bytes>("after");
+        QTest::newRow("blank radio") << Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}
+                                     << QStringList{"1000", "1000", "1000", "1000", "MODAT", "8000"}
+                                     << Bytes{100, 100, 100, 100, 14, 79};
+        QTest::newRow("one beyond") << Bytes{101, 101, 101, 101, 15, 80}
+                                    << QStringList{"1000", "1000", "1000", "1000", "MODAT", "8000"}
+                                    << Bytes{100, 100, 100, 100, 14, 79};
+        QTest::newRow("last entries") << Bytes{100, 100, 100, 100, 14, 79}
+                                      << QStringList{"1000", "1000", "1000", "1000", "MODAT", "8000"}
+                                      << Bytes{100, 100, 100, 100, 14, 79};
+        QTest::newRow("mixed") << Bytes{0, 200, 37, 255, 3, 120}
+                               << QStringList{"0", "1000", "370", "1000", "ZVEI1", "8000"}
+                               << Bytes{0, 100, 37, 100, 3, 79};
+    }
+    void settingsBytesBeyondTheirLists()
+    {
+        QFETCH(Bytes, stored);
+        QFETCH(QStringList, shown);
+        QFETCH(Bytes, after);
+        const int listBytes[6] = {0, 1, 2, 3, DecodeStandardByte, ResetTimeByte};
         for (int c = 0; c < 16; ++c) {
             MemoryImage[SettingsRow][c] = 0xFF;
             MemoryImage[standardRow(4)][c] = 0xFF;
         }
-        const auto before = MemoryImage;
+        for (int i = 0; i < 6; ++i)
+            MemoryImage[SettingsRow][listBytes[i]] = qint16(stored[i]);
+        auto expected = MemoryImage;
+        for (int i = 0; i < 6; ++i)
+            expected[SettingsRow][listBytes[i]] = qint16(after[i]);
         FiveToneWindow *w = load();
-        QCOMPARE(w->Combo_Enc_ys[2]->text(), "1000");
-        QCOMPARE(w->Combo_Decode_Std->text(), "MODAT");
-        QCOMPARE(w->Combo_Dec_Res_Time->text(), "8000");
+        const QStringList texts{w->Combo_Enc_ys[0]->text(), w->Combo_Enc_ys[1]->text(), w->Combo_Enc_ys[2]->text(),
+                                w->Combo_Enc_ys[3]->text(), w->Combo_Decode_Std->text(),
+                                w->Combo_Dec_Res_Time->text()};
+        QCOMPARE(texts, shown);
+        QVERIFY(MemoryImage == expected);
+        // The frame boxes read bits 0-2 alone; a standard of 0xFF bytes is
+        // shown as computed and stays as it is.
         for (int k = 0; k < 3; ++k)
             QVERIFY(w->Check_Decode_HJ[k]->isChecked() && w->Check_Decode_Disp[k]->isChecked());
         QCOMPARE(w->MSF_Chann->textMatrix(5, 1), "2570");
         QCOMPARE(w->MSF_Chann->textMatrix(5, 2), " ");
-        QVERIFY(MemoryImage == before);
-        // Unticking call frame 2 clears that bit alone.
-        clickTab(w, 1);
-        QTest::mouseClick(w->Check_Decode_HJ[1], Qt::LeftButton);
+        // What the lists show is what Save and Write take.
+        for (int i = 0; i < 6; ++i) {
+            PickList *list = i < 4 ? w->Combo_Enc_ys[i] : i == 4 ? w->Combo_Decode_Std : w->Combo_Dec_Res_Time;
+            QCOMPARE(list->listIndex(), after[i]);
+        }
+        // Unticking call frame 2 when byte 9 is 0xFF clears that bit alone.
+        QVERIFY(clickTab(w, 1));
+        QVERIFY(clickWhereSeen(w->Check_Decode_HJ[1]));
         QCOMPARE(int(MemoryImage[SettingsRow][CallFramesByte]), 0xFD);
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
 
     void standardsTable()
     {
         FiveToneWindow *w = load();
         // The EEA row's period: the selector follows, the list opens on the cell's value.
-        clickCell(w->MSF_Chann, 10, 1);
+        QVERIFY(clickCell(w->MSF_Chann, 10, 1));
         QCOMPARE(w->Combo_stxh->text(), "EEA");
         QCOMPARE(w->Label_freq[10]->text(), "1055.0");
         QVERIFY(w->Combo_edit->isVisible());
@@ -167,7 +203,7 @@ private slots:
         QTest::keyClick(w->Combo_edit, Qt::Key_Down);
         QCOMPARE(int(MemoryImage[standardRow(9)][PeriodByte]), 4);
         QCOMPARE(w->MSF_Chann->textMatrix(10, 1), "40");  // shown once left
-        clickCell(w->MSF_Chann, 1, 3);
+        QVERIFY(clickCell(w->MSF_Chann, 1, 3));
         QCOMPARE(w->MSF_Chann->textMatrix(10, 1), "60");
         QCOMPARE(w->Combo_edit->listCount(), 16);
         w->Combo_edit->setListIndex(12);  // "C"
@@ -175,7 +211,7 @@ private slots:
         // Typing into the list changes nothing.
         QTest::keyClicks(w->Combo_edit, "7");
         QCOMPARE(int(MemoryImage[standardRow(0)][RepeatToneByte]), 12);
-        clickCell(w->MSF_Chann, 5, 2);
+        QVERIFY(clickCell(w->MSF_Chann, 5, 2));
         QCOMPARE(w->MSF_Chann->textMatrix(1, 3), "C");
         QCOMPARE(w->Combo_stxh->text(), "ZVEI2");
         QCOMPARE(w->Combo_edit->text(), "A");
@@ -185,53 +221,56 @@ private slots:
     void encodeFrames()
     {
         FiveToneWindow *w = load();
-        clickTab(w, 1);
+        QVERIFY(clickTab(w, 1));
         QVERIFY(w->Frame_Encode->isVisible());
         QVERIFY(!w->Frame_std->isVisible());
-        clickCell(w->MSF_Encode, 3, 1);
+        QVERIFY(clickCell(w->MSF_Encode, 3, 1));
         QVERIFY(w->Text_Encode->isVisible());
         QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
         w->Text_Encode->selectAll();
         QTest::keyClicks(w->Text_Encode, "1a2");
-        // Three digits: refused with the warning, nothing stored.
-        clickCell(w->MSF_Encode, 5, 2);
+        // Three digits: the warning, nothing stored, and the box stays open on
+        // its cell with the text as typed.
+        QVERIFY(clickCell(w->MSF_Encode, 5, 2));
         QCOMPARE(boxTexts(), QStringList{"Encode Digit is 5 Bits."});
         QCOMPARE(MsgBoxRecorder::boxes().first().title, QString("Operate Prompt\""));
         QCOMPARE(row(encodeRow(3)), Bytes(16, 0xFF));
         QCOMPARE(w->MSF_Encode->textMatrix(3, 1), "     ");
+        QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
+        QCOMPARE(w->Text_Encode->text(), "1a2");
+        QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{3, 1}));
         // Five digits, lower case among them: stored and shown in capitals.
-        clickCell(w->MSF_Encode, 3, 1);
-        w->Text_Encode->selectAll();
-        QTest::keyClicks(w->Text_Encode, "1a2bc9");   // the sixth passes the filter
-        QTest::keyClicks(w->Text_Encode, "7g");       // a seventh does not, nor a g
+        QTest::keyClicks(w->Text_Encode, "bc9");   // the sixth passes the filter
+        QTest::keyClicks(w->Text_Encode, "7g");    // a seventh does not, nor a g
         QCOMPARE(w->Text_Encode->text(), "1a2bc9");
         QTest::keyClick(w->Text_Encode, Qt::Key_Backspace);
-        clickCell(w->MSF_Encode, 3, 2);
+        QVERIFY(clickCell(w->MSF_Encode, 3, 2));
         QCOMPARE(row(encodeRow(3)).mid(0, 5), (Bytes{1, 10, 2, 11, 12}));
         QCOMPARE(w->MSF_Encode->textMatrix(3, 1), "1A2BC");
         QCOMPARE(row(encodeRow(3)).mid(5), Bytes(11, 0xFF));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
     }
 
     void encodeStandardAndEmptyFirstFrame()
     {
         FiveToneWindow *w = load();
-        clickTab(w, 1);
-        clickCell(w->MSF_Encode, 1, 4);
+        QVERIFY(clickTab(w, 1));
+        QVERIFY(clickCell(w->MSF_Encode, 1, 4));
         QVERIFY(w->Combo_Encode->isVisible());
         QCOMPARE(w->Combo_Encode->text(), "CCIR1");
         w->Combo_Encode->setListIndex(4);  // "ZVEI2"
         QCOMPARE(int(MemoryImage[encodeRow(1)][EncodeStandardByte]), 4);
         QCOMPARE(int(MemoryImage[encodeRow(15)][EncodeStandardByte]), 14);
-        clickCell(w->MSF_Encode, 1, 1);
+        QVERIFY(clickCell(w->MSF_Encode, 1, 1));
         QCOMPARE(w->MSF_Encode->textMatrix(1, 4), "ZVEI2");
         // Frame 1 emptied: the frame is cleared, the row blanked on screen,
         // and the code's other cells open nothing until the next redraw.
         w->Text_Encode->clear();
-        clickCell(w->MSF_Encode, 2, 1);
+        QVERIFY(clickCell(w->MSF_Encode, 2, 1));
         QCOMPARE(row(encodeRow(1)).mid(0, 5), Bytes(5, 0xFF));
         QCOMPARE(row(encodeRow(1)).mid(5, 5), (Bytes{3, 4, 5, 6, 7}));
         QCOMPARE(w->MSF_Encode->textMatrix(1, 2), "");
-        clickCell(w->MSF_Encode, 1, 2);
+        QVERIFY(clickCell(w->MSF_Encode, 1, 2));
         QVERIFY(!w->Text_Encode->isVisible());
         QVERIFY(!w->Combo_Encode->isVisible());
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
@@ -240,7 +279,7 @@ private slots:
     void settingsPicksAndBoxes()
     {
         FiveToneWindow *w = load();
-        clickTab(w, 1);
+        QVERIFY(clickTab(w, 1));
         w->Combo_Enc_ys[1]->setFocus();
         QTest::keyClick(w->Combo_Enc_ys[1], Qt::Key_Down);
         QCOMPARE(int(MemoryImage[SettingsRow][1]), 21);
@@ -345,7 +384,7 @@ private slots:
         QVERIFY(area->activeSubWindow() != Windows::frameOf(w));
         MemoryImage[standardRow(2)][PeriodByte] = 0;     // PCCIR 20 ms
         MemoryImage[standardRow(3)][GroupToneByte] = 3;  // ZVEI1 group tone 3
-        clickCell(w->MSF_Chann, 3, 1);
+        QVERIFY(clickCell(w->MSF_Chann, 3, 1));
         QCOMPARE(area->activeSubWindow(), Windows::frameOf(w));
         QCOMPARE(QApplication::focusWidget(), w->Combo_edit);
         QCOMPARE(w->MSF_Chann->textMatrix(3, 1), "20");
@@ -353,7 +392,7 @@ private slots:
         QVERIFY(w->Combo_edit->isVisible());
         QCOMPARE(w->Combo_edit->text(), "20");  // the editor opened on the new value
         // Leaving without a pick writes nothing over the new image.
-        clickCell(w->MSF_Chann, 6, 0);
+        QVERIFY(clickCell(w->MSF_Chann, 6, 0));
         QCOMPARE(int(MemoryImage[standardRow(2)][PeriodByte]), 0);
         Windows::reset();
     }
@@ -363,18 +402,21 @@ private slots:
     void clickThroughChangesNothing()
     {
         MemoryImage[encodeRow(9)][frameByte(1)] = 0x20;  // a stray byte, shown as a blank
-        const auto before = MemoryImage;
+        auto before = MemoryImage;
+        // Save that the standard list, opened on code 9's standard 0xFF,
+        // shows "MODAT" and stores it.
+        before[encodeRow(9)][EncodeStandardByte] = 14;
         FiveToneWindow *w = load();
         for (int r = 1; r <= 15; r += 7)
             for (int c = 0; c <= 3; ++c)
-                clickCell(w->MSF_Chann, r, c);
-        clickTab(w, 1);
+                QVERIFY(clickCell(w->MSF_Chann, r, c));
+        QVERIFY(clickTab(w, 1));
         for (int r : {1, 9, 15})
             for (int c = 0; c <= 4; ++c)
-                clickCell(w->MSF_Encode, r, c);
-        clickTab(w, 0);
-        clickTab(w, 1);
-        clickCell(w->MSF_Encode, 2, 2);
+                QVERIFY(clickCell(w->MSF_Encode, r, c));
+        QVERIFY(clickTab(w, 0));
+        QVERIFY(clickTab(w, 1));
+        QVERIFY(clickCell(w->MSF_Encode, 2, 2));
         QVERIFY(MemoryImage == before);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
@@ -386,23 +428,23 @@ private slots:
         FiveToneWindow *w = load();
         w->TabStrip1_Click(3);
         QVERIFY(w->Frame_Decode->isVisible());
-        clickCell(w->MSF_Decode, 4, 2);  // no standard yet: no editor
+        QVERIFY(clickCell(w->MSF_Decode, 4, 2));  // no standard yet: no editor
         QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 4 Decode Succeeded ");
         QVERIFY(!w->Text_Decode->isVisible());
-        clickCell(w->MSF_Decode, 4, 1);
+        QVERIFY(clickCell(w->MSF_Decode, 4, 1));
         QVERIFY(w->Combo_Decode->isVisible());
         w->Combo_Decode->setListIndex(10);  // EIA
-        clickCell(w->MSF_Decode, 4, 2);
+        QVERIFY(clickCell(w->MSF_Decode, 4, 2));
         QCOMPARE(w->MSF_Decode->textMatrix(4, 1), "EIA");
         QVERIFY(w->Text_Decode->isVisible());
         QTest::keyClicks(w->Text_Decode, "12a");
         QCOMPARE(boxTexts(), QStringList{"Group Digits only by 0 to 9 and A to F."});
         QTest::keyClick(w->Text_Decode, Qt::Key_Backspace);
         QTest::keyClicks(w->Text_Decode, "ABC");
-        clickCell(w->MSF_Decode, 4, 3);
+        QVERIFY(clickCell(w->MSF_Decode, 4, 3));
         QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12ABC");
         w->Combo_Decode->setListIndex(8);
-        clickCell(w->MSF_Decode, 4, 8);
+        QVERIFY(clickCell(w->MSF_Decode, 4, 8));
         QCOMPARE(w->MSF_Decode->textMatrix(4, 3), "8.Revive");
         QTest::mouseClick(w->Check_Led[1], Qt::LeftButton);
         QTest::mouseClick(w->Check_zh[4][0], Qt::LeftButton);
@@ -417,7 +459,7 @@ private slots:
         QCOMPARE(file[131][9], 16);
         QCOMPARE(file[131][10], 2);
         // Another code's boxes show that code's bits.
-        clickCell(w->MSF_Decode, 5, 1);
+        QVERIFY(clickCell(w->MSF_Decode, 5, 1));
         QVERIFY(!w->Check_Led[1]->isChecked());
         QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 5 Decode Succeeded ");
     }
