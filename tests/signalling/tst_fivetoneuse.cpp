@@ -20,6 +20,7 @@
 
 #include "link/LinkSession.h"
 #include "memory/FiveToneTables.h"
+#include "platform/FileState.h"
 #include "platform/GridCellEditor.h"
 #include "signalling/FiveToneArea.h"
 
@@ -149,6 +150,226 @@ private slots:
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
         QVERIFY(seen >= (tab == 0 ? 40 : 20));
+    }
+
+    // A click on a standard's name selects it and shows its frequencies; an
+    // open period list is hidden, and the table shows what is stored.
+    void standardNameClicked_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("CCIR1") << 1 << "CCIR1";
+        QTest::newRow("PCCIR, the row being edited") << 3 << "PCCIR";
+        QTest::newRow("EEA") << 10 << "EEA";
+        QTest::newRow("MODAT") << 15 << "MODAT";
+    }
+    void standardNameClicked()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, name);
+        FiveToneWindow *w = load();
+        QVERIFY(clickCell(w->MSF_Chann, 3, 1));
+        QVERIFY(w->Combo_edit->isVisible());
+        QTest::keyClick(w->Combo_edit, Qt::Key_Down);  // "80", stored at the pick
+        auto expected = MemoryImage;
+        QCOMPARE(int(expected[standardRow(2)][PeriodByte]), 6);
+        QVERIFY(clickCell(w->MSF_Chann, row, 0));
+        QCOMPARE(w->Combo_stxh->text(), name);
+        QStringList shown, table;
+        for (int d = 0; d < 16; ++d) {
+            shown << w->Label_freq[d]->text();
+            table << FiveToneTables.text[row - 1][d].trimmed();
+        }
+        QCOMPARE(shown, table);
+        QVERIFY(!w->Combo_edit->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w->MSF_Chann);
+        QCOMPARE(w->MSF_Chann->textMatrix(3, 1), "80");
+        QVERIFY(MemoryImage == expected);
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+        // The cell opens again as before.
+        QVERIFY(clickCell(w->MSF_Chann, 3, 1));
+        QVERIFY(w->Combo_edit->isVisible());
+        QCOMPARE(w->Combo_edit->text(), "80");
+    }
+
+    // The standard list of a code opens on the code's standard; a standard
+    // beyond the list opens on "MODAT", which is stored as a pick is.
+    void encodeStandardList_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("cellBefore");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("after");
+        QTest::newRow("0xFF") << 0xFF << "" << "MODAT" << 14;
+        QTest::newRow("15, one beyond") << 15 << "" << "MODAT" << 14;
+        QTest::newRow("200") << 200 << "" << "MODAT" << 14;
+        QTest::newRow("ZVEI3, in the list") << 5 << "ZVEI3" << "ZVEI3" << 5;
+        QTest::newRow("MODAT itself") << 14 << "MODAT" << "MODAT" << 14;
+    }
+    void encodeStandardList()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, cellBefore);
+        QFETCH(QString, shown);
+        QFETCH(int, after);
+        for (int i = 0; i < 5; ++i)
+            MemoryImage[encodeRow(5)][i] = qint16(i + 1);
+        MemoryImage[encodeRow(5)][EncodeStandardByte] = qint16(stored);
+        auto expected = MemoryImage;
+        expected[encodeRow(5)][EncodeStandardByte] = qint16(after);
+        FiveToneWindow *w = load();
+        QVERIFY(clickTab(w, 1));
+        QCOMPARE(w->MSF_Encode->textMatrix(5, 4), cellBefore);
+        QVERIFY(clickCell(w->MSF_Encode, 5, 4));
+        QVERIFY(w->Combo_Encode->isVisible());
+        QCOMPARE(w->Combo_Encode->text(), shown);
+        QVERIFY(MemoryImage == expected);
+        QVERIFY(clickCell(w->MSF_Encode, 5, 1));
+        QCOMPARE(w->MSF_Encode->textMatrix(5, 4), shown);
+        QVERIFY(MemoryImage == expected);
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    // A frame of 1 to 4 or 6 digits cannot be left: one warning for each
+    // try, then the box is open on its cell with the focus and the text as
+    // typed; nothing is stored, saved or sent.
+    void wrongLengthFrameKeptOpen_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("warnings");
+        for (const char *typed : {"12", "123456"}) {
+            for (const char *how : {"click cell", "click row", "Tab", "Save", "Write", "Standard tab, Save"})
+                QTest::addRow("%s, %s", typed, how) << typed << how << 0 << 1;
+        }
+        QTest::newRow("12, Return") << "12" << "Return" << 0 << 1;
+        QTest::newRow("123456, Return: refused by the key filter") << "123456" << "Return" << 0 << 0;
+        QTest::newRow("12, click cell, Chinese") << "12" << "click cell" << -1 << 1;
+    }
+    void wrongLengthFrameKeptOpen()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, how);
+        QFETCH(int, language);
+        QFETCH(int, warnings);
+        LanguageFlag = qint16(language);
+        FiveToneWindow *w = load();
+        const auto before = MemoryImage;
+        QVERIFY(clickTab(w, 1));
+        QVERIFY(clickCell(w->MSF_Encode, 1, 2));  // code 1, frame 2: "34567"
+        w->Text_Encode->selectAll();
+        QTest::keyClicks(w->Text_Encode, typed);
+        if (how == "click cell")
+            QVERIFY(clickCell(w->MSF_Encode, 1, 3));
+        else if (how == "click row")
+            QVERIFY(clickCell(w->MSF_Encode, 9, 1));
+        else if (how == "Tab")
+            QTest::keyClick(w->Text_Encode, Qt::Key_Tab);
+        else if (how == "Return")
+            QTest::keyClick(w->Text_Encode, Qt::Key_Return);
+        else if (how == "Save")
+            QVERIFY(clickWhereSeen(w->Command_save));
+        else if (how == "Write")
+            QVERIFY(clickWhereSeen(w->Command_Write));
+        else if (how == "Standard tab, Save") {
+            QVERIFY(clickTab(w, 0));
+            QVERIFY(!w->Text_Encode->isVisible());
+            QVERIFY(clickWhereSeen(w->Command_save));
+        }
+        const QString warning = language ? "编码位数为 5 位 ！" : "Encode Digit is 5 Bits.";
+        QCOMPARE(boxTexts(), QStringList(warnings, warning));
+        if (warnings)
+            QCOMPARE(MsgBoxRecorder::boxes().first().title, language ? QString("操作提示") : QString("Operate Prompt\""));
+        QVERIFY(w->Frame_Encode->isVisible());
+        QVERIFY(w->Text_Encode->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
+        QCOMPARE(w->Text_Encode->text(), typed);
+        QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{1, 2}));
+        QCOMPARE(w->Text_Encode->geometry(), w->MSF_Encode->cellRect(1, 2).translated(w->MSF_Encode->pos()));
+        QCOMPARE(w->MSF_Encode->textMatrix(1, 2), "34567");
+        QVERIFY(MemoryImage == before);
+        QVERIFY(!Windows::isLoaded(WindowName::Form_save_chann));
+        QCOMPARE(w->session()->WriteBusy, qint16(0));
+        QVERIFY(radio->frameBytes().isEmpty());
+    }
+
+    // The kept frame, completed or emptied, lets its cell be left; Save then
+    // goes on.
+    void keptFrameCompletedOrEmptied_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<Bytes>("frame");
+        QTest::newRow("completed") << "345" << "12345" << Bytes{1, 2, 3, 4, 5};
+        QTest::newRow("emptied") << "" << "     " << Bytes(5, 0xFF);
+    }
+    void keptFrameCompletedOrEmptied()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, cell);
+        QFETCH(Bytes, frame);
+        FiveToneWindow *w = load();
+        QVERIFY(clickTab(w, 1));
+        QVERIFY(clickCell(w->MSF_Encode, 1, 2));
+        w->Text_Encode->selectAll();
+        QTest::keyClicks(w->Text_Encode, "12");
+        QVERIFY(clickCell(w->MSF_Encode, 4, 1));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        if (keys.isEmpty()) {
+            w->Text_Encode->selectAll();
+            QTest::keyClick(w->Text_Encode, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(w->Text_Encode, keys);
+        }
+        QVERIFY(clickCell(w->MSF_Encode, 4, 1));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QCOMPARE(w->MSF_Encode->textMatrix(1, 2), cell);
+        QCOMPARE(row(encodeRow(1)).mid(frameByte(2), 5), frame);
+        QCOMPARE(row(encodeRow(1)).mid(0, 5), (Bytes{1, 2, 3, 4, 5}));
+        QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{4, 1}));
+        QVERIFY(w->Text_Encode->isVisible());  // code 4's own editor
+        QCOMPARE(w->Text_Encode->text(), "     ");
+        QTest::keyClick(w->Text_Encode, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w->MSF_Encode);
+        QVERIFY(clickWhereSeen(w->Command_save));
+        QVERIFY(Windows::isLoaded(WindowName::Form_save_chann));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+    }
+
+    // The decode page (no tab shows it) keeps a code of the wrong length
+    // open the same way; emptied, the cell keeps its text.
+    void decodeCodeKeptOpen()
+    {
+        FiveToneWindow *w = load();
+        w->TabStrip1_Click(3);
+        QVERIFY(clickCell(w->MSF_Decode, 4, 1));
+        w->Combo_Decode->setListIndex(10);  // EIA
+        QVERIFY(clickCell(w->MSF_Decode, 4, 2));
+        QTest::keyClicks(w->Text_Decode, "12345");
+        QTest::keyClick(w->Text_Decode, Qt::Key_Tab);
+        QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12345");
+        QVERIFY(clickCell(w->MSF_Decode, 4, 8));
+        QTest::keyClicks(w->Text_Decode, "AB");
+        QVERIFY(clickCell(w->MSF_Decode, 6, 1));
+        QTest::keyClick(w->Text_Decode, Qt::Key_Tab);
+        QCOMPARE(boxTexts(), QStringList(2, "Encode Digit is 5 Bits."));
+        QCOMPARE(QApplication::focusWidget(), w->Text_Decode);
+        QCOMPARE(w->Text_Decode->text(), "AB");
+        QCOMPARE((QList<int>{w->MSF_Decode->row(), w->MSF_Decode->col()}), (QList<int>{4, 8}));
+        QCOMPARE(w->MSF_Decode->textMatrix(4, 8), "");
+        QTest::keyClicks(w->Text_Decode, "CDE");
+        QTest::keyClick(w->Text_Decode, Qt::Key_Return);
+        QCOMPARE(w->MSF_Decode->textMatrix(4, 8), "ABCDE");
+        QCOMPARE(QApplication::focusWidget(), w->MSF_Decode);
+        QVERIFY(!w->Text_Decode->isVisible());
+        // Emptied: the cell keeps its code.
+        QVERIFY(clickCell(w->MSF_Decode, 4, 2));
+        w->Text_Decode->selectAll();
+        QTest::keyClick(w->Text_Decode, Qt::Key_Delete);
+        QVERIFY(clickCell(w->MSF_Decode, 4, 8));
+        QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12345");
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 2);
     }
 };
 
