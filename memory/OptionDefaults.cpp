@@ -92,3 +92,24 @@ void BuildOptionDefaults()
     for (int c = 0; c < 15; ++c)
         MemoryImage[MemoryMap::PowerOnTextRow][c] = qint16(*charToByte(text.at(c)));
 }
+
+int UnstoredOptionDefault(OptionField field)
+{
+    using F = OptionField;
+    switch (field) {
+    case F::Combo_Vol: return 10;     // "11"
+    case F::Combo_Abr: return 20;     // "20"
+    case F::Combo_sfc_fc: return 1;   // red
+    case F::Combo_sub_fc: return 4;   // yellow
+    case F::Combo_save:
+    case F::Combo_Disp_Sub:
+    case F::Combo_MDF_A:
+    case F::Combo_MDF_B:
+    case F::Combo_MDF_C:
+    case F::Combo_mf_fc:
+    case F::Combo_voice:
+        return 0;                     // the first entry
+    default:
+        return -1;
+    }
+}

@@ -36,12 +36,19 @@ const ListLabel ListLabels[FrequencyModeFrame::ListCount] = {
 };
 constexpr BiText FrequencyCaption{"Frequency", "当前频率"};
 
-// The lists below the frequency and the offset, two to a row.
+// The lists of the right-hand column beside the frequency and the offset.
+constexpr FrequencyModeFrame::ListRole BesideFrequency = FrequencyModeFrame::RxTone;
+constexpr FrequencyModeFrame::ListRole BesideOffset = FrequencyModeFrame::TxTone;
+// The lists below them, two to a row.
 constexpr FrequencyModeFrame::ListRole LayoutOrder[] = {
-    FrequencyModeFrame::RxTone, FrequencyModeFrame::TxTone, FrequencyModeFrame::TxPower,
-    FrequencyModeFrame::Bandwidth, FrequencyModeFrame::ShiftDirection, FrequencyModeFrame::Step,
+    FrequencyModeFrame::TxPower,        FrequencyModeFrame::Bandwidth,
+    FrequencyModeFrame::ShiftDirection, FrequencyModeFrame::Step,
     FrequencyModeFrame::OptionalSignal, FrequencyModeFrame::SignalCode,
-    FrequencyModeFrame::MuteRelation, FrequencyModeFrame::Scrambler};
+    FrequencyModeFrame::MuteRelation,   FrequencyModeFrame::Scrambler};
+
+// A caption of more than one word wider than this takes two lines rather
+// than widen the frame past its half of the window.
+constexpr int WrapWiderThan = 60;
 
 // The record byte of each setting list (-1 for the tone and offset lists).
 int settingOf(int role)
@@ -133,20 +140,24 @@ void FrequencyModeFrame::layOut()
         l->setText(QString::fromLatin1(OptionTexts::Mhz));
         return l;
     };
-    // Frequency and offset with their unit on the first two rows, then the
-    // lists two to a row.
+    // The frequency and, below it, the offset, each with its unit, and the
+    // two tone lists beside them; then the other lists two to a row.
     grid->addWidget(Label_Freq, 0, 0);
     grid->addWidget(Text_Freq, 0, 1);
     grid->addWidget(unit(QStringLiteral("Freq")), 0, 2);
-    grid->addWidget(labels[Offset], 0, 3);
-    grid->addWidget(lists[Offset], 0, 4);
-    grid->addWidget(unit(QStringLiteral("Offset")), 0, 5);
+    grid->addWidget(labels[Offset], 1, 0);
+    grid->addWidget(lists[Offset], 1, 1);
+    grid->addWidget(unit(QStringLiteral("Offset")), 1, 2);
+    grid->addWidget(labels[BesideFrequency], 0, 3);
+    grid->addWidget(lists[BesideFrequency], 0, 4);
+    grid->addWidget(labels[BesideOffset], 1, 3);
+    grid->addWidget(lists[BesideOffset], 1, 4);
     int k = 0;
     for (ListRole role : LayoutOrder) {
-        const int row = 1 + k / 2;
+        const int row = 2 + k / 2;
         const int col = (k % 2) * 3;
         grid->addWidget(labels[role], row, col);
-        grid->addWidget(lists[role], row, col + 1, 1, 2);
+        grid->addWidget(lists[role], row, col + 1, 1, k % 2 ? 1 : 2);
         ++k;
     }
     grid->setColumnStretch(1, 1);
@@ -167,8 +178,10 @@ void FrequencyModeFrame::setCaptions()
     for (int role = 0; role < ListCount; ++role)
         labels[size_t(role)]->setText(ListLabels[role].caption);
     // Two-word captions take two lines rather than squeeze the lists.
-    for (QLabel *label : labels)
-        label->setWordWrap(label->text().contains(QLatin1Char(' ')) && label->sizeHint().width() > 80);
+    for (QLabel *label : labels) {
+        label->setWordWrap(false);
+        label->setWordWrap(label->text().contains(QLatin1Char(' ')) && label->sizeHint().width() > WrapWiderThan);
+    }
     Option_Select_First->setText(OptionTexts::SelectCaption[m_side == Left ? A : B]);
     Option_Select_Second->setText(OptionTexts::SelectCaption[m_side == Left ? C : D]);
 }
@@ -199,7 +212,11 @@ void FrequencyModeFrame::showTone(ListRole role, int at)
     PickList *list = lists[size_t(role)];
     const int r = record();
     const int p = tonePosition(r, at);
-    // A tone without an entry shows its value, with no entry selected.
+    // No tone (an erased 0xFF byte included) is stored as 0, 0. A listed
+    // tone is kept as stored; a tone without an entry shows its value, with
+    // no entry selected, and is kept until the user picks one.
+    if (p == 0 && list->listCount() > 0)
+        storeTone(r, at, 0);
     list->setPlaceholderText(p < 0 ? unlistedToneText(r, at) : QString());
     list->showIndex(p);
 }
@@ -207,8 +224,16 @@ void FrequencyModeFrame::showTone(ListRole role, int at)
 void FrequencyModeFrame::setSetting(ListRole role, Setting setting)
 {
     PickList *list = lists[size_t(role)];
-    const int v = settingValue(record(), setting);
-    list->showIndex(v >= 0 && v < list->listCount() ? v : -1);
+    const int count = list->listCount();
+    if (count <= 0)
+        return;
+    const int r = record();
+    const int v = settingValue(r, setting);
+    // A byte beyond the list shows its last entry and is stored so.
+    const int shown = v >= 0 && v < count ? v : count - 1;
+    if (shown != v)
+        storeSetting(r, setting, shown);
+    list->showIndex(shown);
 }
 
 void FrequencyModeFrame::showRecord()
@@ -226,7 +251,12 @@ void FrequencyModeFrame::showRecord()
         m_shownFrequency = shown;
         m_shownRecord = r;
     }
-    lists[Offset]->showIndex(offsetPosition(r));
+    // The offset shows the nearest item of the list, and the record takes
+    // that item's offset (a stray hundreds-of-MHz byte becomes 0).
+    const int offset = offsetPosition(r);
+    if (lists[Offset]->listCount() > 0)
+        storeOffset(r, offset);
+    lists[Offset]->showIndex(offset);
     showTone(RxTone, RxToneByte);
     showTone(TxTone, TxToneByte);
     for (ListRole role : {SignalCode, MuteRelation, OptionalSignal, Scrambler, Bandwidth, TxPower,
@@ -281,9 +311,9 @@ void FrequencyModeFrame::Text_Freq_LostFocus()
     }
     const NormalisedFrequency f = normalise(TextToNumber(text));
     storeFrequency(r, f.digits);
-    emit imageWritten();
     Text_Freq->setModified(false);  // committed: the box shows the stored frequency
     showRecord();
+    emit imageWritten();
 }
 
 void FrequencyModeFrame::commitTyped()
@@ -302,7 +332,8 @@ void FrequencyModeFrame::dropTyped()
 
 QList<QWidget *> FrequencyModeFrame::tabOrder() const
 {
-    QList<QWidget *> order{Text_Freq, lists[Offset]};
+    // Row by row, as the frame reads.
+    QList<QWidget *> order{Text_Freq, lists[BesideFrequency], lists[Offset], lists[BesideOffset]};
     for (ListRole role : LayoutOrder)
         order << lists[size_t(role)];
     return order;

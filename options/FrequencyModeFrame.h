@@ -3,8 +3,10 @@
 // shows record A (or C), the right frame Frame_B record B (or D). It holds the
 // frequency box, the offset and two tone lists, eight setting lists, their
 // labels and the two hidden option buttons that choose the record. Every
-// pick is stored at once, a frequency when its box loses the focus; the
-// display routine only shows the record and writes nothing.
+// pick is stored at once, a frequency when its box loses the focus. The
+// display routine stores back only what makes the record hold what is shown:
+// the offset of the item shown, no tone as 0, 0, a setting beyond its list
+// as the list's last index; it never writes the frequency.
 #include <QGroupBox>
 #include <array>
 
@@ -38,7 +40,7 @@ public:
     // Empties and fills the eleven lists in the current language.
     void fillLists();
     // ShowLeftFrequencyMode / ShowRightFrequencyMode: every control from the
-    // record's bytes; writes nothing.
+    // record's bytes, the record normalised to what is shown (see above).
     void showRecord();
 
     // The option buttons' click: the frame's caption for the chosen record,

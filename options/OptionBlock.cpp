@@ -89,6 +89,20 @@ int ShownOptionIndex(OptionField field, int listCount)
     const int b = fieldByte(field);
     if (b < 0)
         return -1;
+    if (listCount <= 0)
+        return -1;
     const int v = OptionValues[b];
-    return v >= 0 && v < listCount ? v : -1;
+    return v >= 0 && v < listCount ? v : listCount - 1;
+}
+
+int ShowOptionValue(OptionField field, int listCount)
+{
+    const int shown = ShownOptionIndex(field, listCount);
+    const int b = fieldByte(field);
+    if (shown >= 0 && OptionValues[b] != shown) {
+        // Only this byte: the rest of the block stays as the image holds it.
+        OptionValues[b] = qint16(shown);
+        MemoryImage[MemoryMap::OptionBlockRow + b / 16][b % 16] = qint16(shown);
+    }
+    return shown;
 }

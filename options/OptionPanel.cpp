@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "memory/OptionDefaults.h"
 #include "options/FrequencyModeFrame.h"
 #include "options/OptionBlock.h"
 #include "options/OptionCodes.h"
@@ -53,6 +54,10 @@ OptionPanel::OptionPanel(QWidget *parent) : QWidget(parent)
             list->hide();
             label->hide();
         }
+        // A setting the option block has no byte for shows its factory
+        // value and takes no pick: nothing would keep it.
+        if (UnstoredOptionDefault(box.field) >= 0)
+            list->setEnabled(false);
         const OptionField field = box.field;
         connect(list, &PickList::picked, this, [this, field](int index) {
             StoreOptionPick(field, index);
@@ -195,17 +200,28 @@ void OptionPanel::ShowOptions()
     LoadOptionValues();
     const auto boxes = OptionBoxes();
     for (size_t i = 0; i < boxes.size(); ++i) {
-        // Lists without a byte of their own keep whatever they show.
-        if (OptionFieldByte(boxes[i].field) < 0)
-            continue;
         PickList *list = optionLists[i];
-        list->showIndex(ShownOptionIndex(boxes[i].field, list->listCount()));
+        const int factory = UnstoredOptionDefault(boxes[i].field);
+        if (factory >= 0 || OptionFieldByte(boxes[i].field) < 0) {
+            list->showIndex(factory);
+            continue;
+        }
+        // A byte beyond the list shows the last entry and is stored so.
+        list->showIndex(ShowOptionValue(boxes[i].field, list->listCount()));
     }
-    Text_ANI->setText(CodeTextFromValues(OptionField::Text_ANI));
-    Text_PttId_Begin->setText(CodeTextFromValues(OptionField::Text_PttId_Begin));
-    Text_PttId_End->setText(CodeTextFromValues(OptionField::Text_PttId_End));
+    // Each code box shows the characters of its field, and the field is
+    // packed again from what is shown: codes from the first byte, 0xFF after.
+    for (auto [box, field] : {std::pair{Text_ANI, OptionField::Text_ANI},
+                              std::pair{Text_PttId_Begin, OptionField::Text_PttId_Begin},
+                              std::pair{Text_PttId_End, OptionField::Text_PttId_End}}) {
+        const QString text = CodeTextFromValues(field);
+        box->setText(text);
+        StoreCodeText(field, text);
+    }
     ShowLeftFrequencyMode();
     ShowRightFrequencyMode();
+    // The power-on text keeps its bytes, inner blanks included, until the
+    // user edits it.
     Text_Model_Disp->setText(PowerOnTextFromImage());
 }
 

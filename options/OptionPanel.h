@@ -3,7 +3,9 @@
 // labels, the two frequency-mode frames, the ANI and PTT-ID code boxes and
 // the power-on text box. Every edit goes into MemoryImage at once (a list
 // pick, a code or text change; a frequency when its box is left). ShowOptions
-// is the only way from the image to the controls, and it writes nothing.
+// is the only way from the image to the controls; what it stores back is
+// only what makes the image hold what is shown (a byte beyond its list, the
+// frequency-mode records' display rules, the code fields packed).
 #include <QWidget>
 #include <vector>
 
@@ -27,7 +29,11 @@ public:
     void FillOptionLists();
     // Shows the option area as the image holds it: OptionValues reloaded from
     // rows 224-239, every list, the code boxes, both frames and the power-on
-    // text. A stored value that is not an index of its list shows no selection.
+    // text. A byte beyond its list shows the list's last entry and is stored
+    // as that index; the code fields are packed again from the shown codes;
+    // a list without a byte shows its factory setting. Every byte is read
+    // before any control is touched; in-range bytes and the power-on text
+    // are left as they are.
     void ShowOptions();
 
     // The display routines of the two frames: the record each shows now.

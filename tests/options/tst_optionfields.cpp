@@ -2,6 +2,7 @@
 // fields with the ANI check, and the power-on text.
 #include "memory/FactoryImage.h"
 #include "memory/MemoryImage.h"
+#include "memory/OptionDefaults.h"
 #include "memory/OptionFields.h"
 #include "options/OptionBlock.h"
 #include "options/OptionCodes.h"
@@ -77,6 +78,8 @@ void TstOptionFields::everyOptionBoxHasItsOwnByte()
     int withByte = 0;
     for (const OptionBox &box : OptionBoxes()) {
         const int b = OptionFieldByte(box.field);
+        // A list has its own byte or a fixed factory setting, never both.
+        QVERIFY2((b < 0) == (UnstoredOptionDefault(box.field) >= 0), box.name);
         if (b < 0)
             continue;
         ++withByte;
@@ -111,6 +114,7 @@ void TstOptionFields::listsWithoutByteStoreNothing()
                           OptionField::Combo_sub_fc, OptionField::Combo_voice}) {
         StoreOptionPick(f, 1);
         QCOMPARE(ShownOptionIndex(f, 50), -1);
+        QCOMPARE(ShowOptionValue(f, 2), -1);
     }
     QVERIFY(sameOutside(before, -1));
     QCOMPARE(OptionValues, values);
@@ -122,11 +126,13 @@ void TstOptionFields::shownIndex_data()
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("shown");
-    QTest::newRow("first") << 0 << 10 << 0;
-    QTest::newRow("last") << 9 << 10 << 9;
-    QTest::newRow("one beyond") << 10 << 10 << -1;
-    QTest::newRow("erased") << 255 << 10 << -1;
-    QTest::newRow("negative cell") << -3 << 10 << -1;
+    QTest::addColumn<int>("after");  // the byte once shown
+    QTest::newRow("first") << 0 << 10 << 0 << 0;
+    QTest::newRow("last") << 9 << 10 << 9 << 9;
+    QTest::newRow("one beyond") << 10 << 10 << 9 << 9;
+    QTest::newRow("erased") << 255 << 10 << 9 << 9;
+    QTest::newRow("negative cell") << -3 << 10 << 9 << 9;
+    QTest::newRow("empty list") << 255 << 0 << -1 << 255;
 }
 
 void TstOptionFields::shownIndex()
@@ -134,10 +140,18 @@ void TstOptionFields::shownIndex()
     QFETCH(int, stored);
     QFETCH(int, count);
     QFETCH(int, shown);
+    QFETCH(int, after);
     MemoryImage[224][2] = qint16(stored);  // Combo_Sql
     LoadOptionValues();
+    const auto before = MemoryImage;
     QCOMPARE(ShownOptionIndex(OptionField::Combo_Sql, count), shown);
-    QCOMPARE(MemoryImage[224][2], qint16(stored));
+    QCOMPARE(MemoryImage[224][2], qint16(stored));  // asking stores nothing
+    // The redisplay stores what it shows into the list's byte alone.
+    QCOMPARE(ShowOptionValue(OptionField::Combo_Sql, count), shown);
+    QCOMPARE(int(MemoryImage[224][2]), after);
+    QCOMPARE(int(OptionValues[2]), after);
+    MemoryImage[224][2] = before[224][2];
+    QVERIFY(sameOutside(before, -1));
 }
 
 void TstOptionFields::codeStore_data()

@@ -50,7 +50,7 @@ private slots:
     void captionsByLanguage_data();
     void captionsByLanguage();
     void languageSwitchReachesMessagesOnly();
-    void placedFromTheMainWindowAndShownWithoutWriting();
+    void placedFromTheMainWindowAndShown();
     void focusLandsOnTheFirstList();
     void clickThroughChangesNoByte();
     void clickIntoInactiveWindowShowsTheImageFirst();
@@ -146,11 +146,13 @@ void TstOptionWindow::languageSwitchReachesMessagesOnly()
     QCOMPARE(control<PickList>(w, "Combo_Beep")->listItem(0), QStringLiteral("关闭"));
 }
 
-void TstOptionWindow::placedFromTheMainWindowAndShownWithoutWriting()
+void TstOptionWindow::placedFromTheMainWindowAndShown()
 {
     const Image before = MemoryImage;
     OptionEditorWindow *w = loadShown();
-    QCOMPARE(changedCells(before), QStringList());
+    // Showing stores only the factory offsets as the items they show
+    // (10.650 and 1.600 MHz).
+    QCOMPARE(changedCells(before), (QStringList{"240:13", "242:12", "242:13"}));
     QMdiSubWindow *frame = Windows::frameOf(w);
     QVERIFY(frame);
     QCOMPARE(frame->width(), int(main->main.width() / 1.48));
@@ -182,8 +184,8 @@ void TstOptionWindow::clickThroughChangesNoByte()
         MemoryImage[242][c] = 0xFF;
         MemoryImage[237][c] = 0xFF;
     }
-    const Image before = MemoryImage;
     OptionEditorWindow *w = loadShown();
+    const Image before = MemoryImage;
     QTRY_VERIFY(QApplication::focusWidget());
     QSet<QWidget *> visited;
     for (int i = 0; i < 200; ++i) {
@@ -300,7 +302,11 @@ void TstOptionWindow::defaultRestoresTheFactoryOptions()
     const Image changed = MemoryImage;
     LoadOptionValues();
     BuildOptionDefaults();
-    const Image expected = MemoryImage;
+    Image expected = MemoryImage;
+    // Shown, the factory offsets take the items they show: 10.650 and 1.600 MHz.
+    expected[240][13] = 0;
+    expected[242][12] = 0;
+    expected[242][13] = 0;
     MemoryImage = changed;
     QTest::mouseClick(w->Command_def, Qt::LeftButton);
     QVERIFY(w->ProgressBar1->isHidden());
@@ -314,6 +320,13 @@ void TstOptionWindow::defaultRestoresTheFactoryOptions()
     QCOMPARE(w->panel->Text_ANI->text(), QStringLiteral("12345"));
     QCOMPARE(w->panel->Frame_A->Text_Freq->text(), QStringLiteral("136.02500"));
     QCOMPARE(w->panel->Text_Model_Disp->text(), QStringLiteral("Model-ZQ7350"));
+    // The settings without a byte show their factory setting, fixed.
+    for (auto [name, shown] : {std::pair{"Combo_Vol", "11"}, std::pair{"Combo_Abr", "20"},
+                               std::pair{"Combo_save", "OFF"}, std::pair{"Combo_MDF_A", "Channel+Frequency"}}) {
+        PickList *l = control<PickList>(w, name);
+        QCOMPARE(l->text(), QString::fromLatin1(shown));
+        QVERIFY(!l->isEnabled());
+    }
 }
 
 void TstOptionWindow::refusalsWhileTransferRuns_data()
@@ -362,7 +375,18 @@ void TstOptionWindow::closeRefusedDuringReadThenShowsWhatWasRead()
     TestClock::advance(60000);
     QCOMPARE(boxTexts().last(), QStringLiteral("从对讲机中读取数据完毕 ！"));
     QCOMPARE(done.count(), 1);
-    QCOMPARE(LinkFrames::imageBytes(224, 32), radio->bytes(0x0E00, 0x200));
+    // What was read, as shown: each byte beyond its list is its list's last
+    // index, the offset of record A (2, 5, 1, 4, 0, 3: beyond 99.950 MHz)
+    // the last item and that of record B (36.251 MHz) the nearest one.
+    QByteArray shown = radio->bytes(0x0E00, 0x200);
+    for (auto [at, value] : {std::pair{8, 1}, {15, 1}, {17, 2}, {20, 3}, {25, 1}, {45, 2}, {46, 3},
+                             {0x108, 0}, {0x109, 9}, {0x10A, 9}, {0x10B, 9}, {0x10C, 5}, {0x10D, 0},
+                             {0x115, 2}, {0x119, 1}, {0x12D, 0}, {0x135, 2}, {0x138, 1}, {0x139, 1},
+                             {0x13A, 2}})
+        shown[at] = char(value);
+    QCOMPARE(LinkFrames::imageBytes(224, 32), shown);
+    QCOMPARE(control<PickList>(w, "Combo_Language")->text(), QStringLiteral("Chinese"));
+    QCOMPARE(control<PickList>(w, "Combo_Offset_A")->text(), QStringLiteral("99.950MHZ"));
     // Byte 2 (squelch) of the radio: (2 * 3 + 1) % 7 = 0.
     QCOMPARE(control<PickList>(w, "Combo_Sql")->text(), QStringLiteral("0"));
     QCOMPARE(w->panel->Frame_A->Text_Freq->text(), QStringLiteral("625.14036"));
