@@ -1,0 +1,263 @@
+// The in-cell grid editor when its rules refuse to let a cell be left (a
+// code of the wrong length, say): whichever way the user tries to leave -
+// a click on another cell, Tab, a cursor key after scrolling the cell away,
+// a commit before a save - one warning per try, and the editor stays open
+// on its cell, in view, with the focus and the text as typed. A rule that
+// takes the text closes the editor as before; a list can open on an item
+// it picks (a stored value beyond the list).
+#include "platform/FlexGrid.h"
+#include "platform/GridCellEditor.h"
+#include "platform/MessageBox.h"
+#include "platform/PickList.h"
+#include "platform/TextBox.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+#include <memory>
+
+namespace {
+// Column 1 is typed and takes three characters or none; column 2 is a
+// list, which picks "c" as it opens on a cell that shows "?".
+class ThreeCharacterRules : public GridCellRules
+{
+public:
+    explicit ThreeCharacterRules(FlexGrid *grid) : m_grid(grid) {}
+    CellEditorChoice editorFor(int, int col) override
+    {
+        CellEditorChoice choice;
+        if (col == 1) {
+            choice.kind = CellEditorChoice::Text;
+        } else if (col == 2) {
+            choice.kind = CellEditorChoice::List;
+            choice.items = QStringList{"a", "b", "c"};
+            if (m_grid->textMatrix(m_grid->row(), 2) == "?")
+                choice.select = 2;
+        }
+        return choice;
+    }
+    void commit(GridCellEditor &editor, int row, int col, const QString &text) override
+    {
+        if (col == 1 && text.size() != 3 && !text.isEmpty()) {
+            MsgBox(QStringLiteral("three"), MsgIcon::Exclamation, QStringLiteral("t"));
+            editor.stayOnCell();
+            return;
+        }
+        commits << QStringLiteral("%1,%2=%3").arg(row).arg(col).arg(text);
+        m_grid->setTextMatrix(row, col, text);
+    }
+    void pick(GridCellEditor &, int row, int col, int index) override
+    {
+        commits << QStringLiteral("pick %1,%2=%3").arg(row).arg(col).arg(index);
+    }
+    QStringList commits;
+
+private:
+    FlexGrid *m_grid;
+};
+
+struct Stage {
+    QWidget window;
+    FlexGrid *grid = new FlexGrid(&window);
+    TextBox *text = new TextBox(&window);
+    PickList *list = new PickList(&window);
+    ThreeCharacterRules rules{grid};
+    GridCellEditor editor{grid, text, list, &rules};
+
+    Stage()
+    {
+        text->hide();
+        list->hide();
+        grid->setFormatString(QStringLiteral("^No|^ Code      |^ List     "));
+        grid->setRows(31);
+        for (int r = 1; r <= 30; ++r)
+            grid->setTextMatrix(r, 0, QString::number(r));
+        grid->setGeometry(10, 10, 300, 200);  // about eight rows in view
+        window.resize(400, 300);
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+    QRect cellAt(int r, int c) const
+    {
+        return grid->visualRect(grid->model()->index(r - 1, c - 1));
+    }
+    // A person's click on a cell where it is seen.
+    bool click(int r, int c)
+    {
+        const QPoint at = cellAt(r, c).center();
+        if (QApplication::widgetAt(grid->viewport()->mapToGlobal(at)) != grid->viewport())
+            return false;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        return true;
+    }
+    // The mouse wheel turned down over the cells.
+    void wheelDown(int notches)
+    {
+        const QPointF at = grid->viewport()->rect().center();
+        QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), {}, QPoint(0, -120 * notches), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &wheel);
+    }
+    QList<int> current() const { return {grid->row(), grid->col()}; }
+};
+
+QStringList warnings()
+{
+    QStringList l;
+    for (const MsgRecord &m : MsgBoxRecorder::boxes())
+        l << m.text;
+    return l;
+}
+} // namespace
+
+class TstGridCellEditor : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<Stage> s;
+
+private slots:
+    void init()
+    {
+        MsgBoxRecorder::install();
+        s = std::make_unique<Stage>();
+        QVERIFY(QTest::qWaitForWindowActive(&s->window));
+    }
+    void cleanup()
+    {
+        s.reset();
+        MsgBoxRecorder::uninstall();
+    }
+
+    void refusedLeaveStaysOnCell_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click on another cell") << "click";
+        QTest::newRow("click on the list column") << "click list";
+        QTest::newRow("Tab") << "Tab";
+        QTest::newRow("Return, then a click") << "Return";
+        QTest::newRow("commit before a save") << "commit";
+        QTest::newRow("scrolled away, then a click") << "scroll, click";
+        QTest::newRow("scrolled away, then a cursor key") << "scroll, key";
+        QTest::newRow("scrolled away, then a commit before a save") << "scroll, commit";
+    }
+    void refusedLeaveStaysOnCell()
+    {
+        QFETCH(QString, how);
+        QVERIFY(s->click(2, 1));
+        QCOMPARE(QApplication::focusWidget(), s->text);
+        QTest::keyClicks(s->text, "ab");
+        if (how == "click") {
+            QVERIFY(s->click(5, 1));
+        } else if (how == "click list") {
+            QVERIFY(s->click(3, 2));
+        } else if (how == "Tab") {
+            QTest::keyClick(s->text, Qt::Key_Tab);
+        } else if (how == "Return") {
+            QTest::keyClick(s->text, Qt::Key_Return);
+            QVERIFY(!s->text->isVisible());  // hidden, the edit kept for the leave
+            QVERIFY(s->click(5, 1));
+        } else if (how == "commit") {
+            QVERIFY(!s->editor.commitOpenEdit());
+        } else {
+            s->wheelDown(6);
+            QVERIFY(!s->text->isVisible());
+            QCOMPARE(QApplication::focusWidget(), s->grid);
+            if (how == "scroll, click") {
+                QVERIFY(s->click(s->grid->topRow() + 2, 1));
+            } else if (how == "scroll, commit") {
+                QVERIFY(!s->editor.commitOpenEdit());
+            } else {
+                QTest::keyClick(s->grid, Qt::Key_Down);
+                QCoreApplication::processEvents();  // the move back comes after the grid's own
+            }
+        }
+        QCOMPARE(warnings(), QStringList{"three"});
+        QCOMPARE(s->current(), (QList<int>{2, 1}));
+        QVERIFY(s->editor.isOpen());
+        QCOMPARE(s->editor.editRow(), 2);
+        QVERIFY(s->text->isVisible());
+        QVERIFY(!s->list->isVisible());
+        QCOMPARE(s->text->geometry(), s->grid->cellRect(2, 1).translated(s->grid->pos()));
+        QCOMPARE(QApplication::focusWidget(), s->text);
+        QCOMPARE(s->text->text(), "ab");
+        QCOMPARE(s->grid->textMatrix(2, 1), "");
+        QVERIFY(s->rules.commits.isEmpty());
+        // Nothing left over: no further warning comes by itself.
+        QCoreApplication::processEvents();
+        QCOMPARE(warnings().size(), 1);
+        QCOMPARE(s->current(), (QList<int>{2, 1}));
+    }
+
+    // One warning for each try, never more; completed, the cell is left
+    // where the user went, and emptied as well.
+    void eachTryWarnsOnceThenCompletedOrEmptied_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QStringList>("commits");
+        QTest::newRow("completed") << "c" << "abc" << QStringList{"2,1=abc"};
+        QTest::newRow("emptied: as it was, nothing to commit") << "" << "" << QStringList{};
+    }
+    void eachTryWarnsOnceThenCompletedOrEmptied()
+    {
+        QFETCH(QString, then);
+        QFETCH(QString, cell);
+        QFETCH(QStringList, commits);
+        QVERIFY(s->click(2, 1));
+        QTest::keyClicks(s->text, "ab");
+        QVERIFY(s->click(5, 1));
+        QTest::keyClick(s->text, Qt::Key_Tab);
+        QVERIFY(s->click(6, 1));
+        QCOMPARE(warnings(), QStringList(3, "three"));
+        if (then.isEmpty()) {
+            s->text->selectAll();
+            QTest::keyClick(s->text, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(s->text, then);
+        }
+        QVERIFY(s->click(6, 1));
+        QCOMPARE(warnings().size(), 3);
+        QCOMPARE(s->rules.commits, commits);
+        QCOMPARE(s->grid->textMatrix(2, 1), cell);
+        QCOMPARE(s->current(), (QList<int>{6, 1}));
+        QCOMPARE(s->editor.editRow(), 6);
+        QCOMPARE(QApplication::focusWidget(), s->text);
+        QCOMPARE(s->text->text(), "");
+    }
+
+    // A rule that takes the text: the cell is committed and left at once.
+    void acceptedLeaveClosesAsBefore()
+    {
+        QVERIFY(s->click(2, 1));
+        QTest::keyClicks(s->text, "xyz");
+        QVERIFY(s->click(3, 2));
+        QVERIFY(warnings().isEmpty());
+        QCOMPARE(s->rules.commits, QStringList{"2,1=xyz"});
+        QCOMPARE(s->current(), (QList<int>{3, 2}));
+        QVERIFY(!s->text->isVisible());
+        QVERIFY(s->list->isVisible());
+        QVERIFY(s->editor.commitOpenEdit());
+        QVERIFY(!s->editor.isOpen());
+        QCOMPARE(QApplication::focusWidget(), s->grid);
+    }
+
+    // A list opened on a cell whose value lies beyond it picks the item the
+    // rules name, stored as a pick; other cells open on their own text.
+    void listPicksAsItOpens()
+    {
+        s->grid->setTextMatrix(4, 2, "?");
+        s->grid->setTextMatrix(5, 2, "b");
+        QVERIFY(s->click(5, 2));
+        QCOMPARE(s->list->text(), "b");
+        QVERIFY(s->rules.commits.isEmpty());
+        QVERIFY(s->click(4, 2));
+        QCOMPARE(s->list->text(), "c");
+        QCOMPARE(s->rules.commits, QStringList{"pick 4,2=2"});
+        QVERIFY(s->click(5, 2));
+        QCOMPARE(s->grid->textMatrix(4, 2), "c");
+    }
+};
+
+QTEST_MAIN(TstGridCellEditor)
+#include "tst_gridcelleditor.moc"
