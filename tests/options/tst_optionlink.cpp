@@ -66,6 +66,7 @@ private slots:
     void writeSendsThirtyTwoFrames();
     void silentRadioFailsAfterFourAttempts();
     void readAndWriteRefuseWhileBusy();
+    void erasedRadioIsWrittenBackAsShown();
 };
 
 void TstOptionLink::init()
@@ -143,7 +144,7 @@ void TstOptionLink::readReplacesTheAreaAndShowsIt()
     QCOMPARE(w->Label_tr_count->text(), texts[2]);
     QCOMPARE(boxTexts(), QStringList{texts[3]});
     QCOMPARE(MsgBoxRecorder::boxes()[0].title, language ? QStringLiteral("操作提示") : QStringLiteral("Operate Prompt"));
-    // Shown at once, and showing wrote nothing.
+    // Shown at once; every byte lies within its list, so showing changed nothing.
     QCOMPARE(control<PickList>(w, "Combo_Sql")->text(), QStringLiteral("8"));
     QCOMPARE(w->panel->Text_ANI->text(), QStringLiteral("9087"));
     QCOMPARE(w->panel->Frame_A->Text_Freq->text(), QStringLiteral("439.12500"));
@@ -234,6 +235,46 @@ void TstOptionLink::readAndWriteRefuseWhileBusy()
     TestClock::advance(60000);
     QCOMPARE(imageBytes(224, 32), radio->bytes(0x0E00, 0x200));
     QCOMPARE(countFrames(radio->frameBytes(), Handshake), 1);
+}
+
+void TstOptionLink::erasedRadioIsWrittenBackAsShown()
+{
+    // A radio whose option area is erased, read twice (the lists already
+    // show their last entries at the second read), then written.
+    const QByteArray erased(0x200, char(0xFF));
+    radio->setBytes(0x0E00, erased);
+    OptionEditorWindow *w = loadWatched();
+    PickList *sql = control<PickList>(w, "Combo_Sql");
+    for (int read = 0; read < 2; ++read) {
+        radio->setBytes(0x0E00, erased);
+        QTest::mouseClick(w->Command_read, Qt::LeftButton);
+        TestClock::advance(60000);
+        QCOMPARE(sql->text(), QStringLiteral("9"));
+        QCOMPARE(int(MemoryImage[224][2]), 9);
+        QCOMPARE(control<PickList>(w, "Combo_Tdr")->text(), QStringLiteral("M+ABC"));
+        QCOMPARE(control<PickList>(w, "Combo_Offset_A")->text(), QStringLiteral("99.950MHZ"));
+    }
+    QTest::mouseClick(w->Command_Write, Qt::LeftButton);
+    TestClock::advance(60000);
+    QCOMPARE(boxTexts().last(), QStringLiteral("Complete writing optional parameters to the transceiver."));
+    // The radio gets what the window showed, not the erased bytes.
+    const QByteArray sent = radio->bytes(0x0E00, 0x200);
+    QCOMPARE(int(quint8(sent[0])), 7);     // watch mode: M+ABC
+    QCOMPARE(int(quint8(sent[2])), 9);     // squelch: 9
+    QCOMPARE(int(quint8(sent[5])), 39);    // time-out: 600
+    QCOMPARE(int(quint8(sent[24])), 199);  // alarm channel: CH-199
+    QCOMPARE(int(quint8(sent[52])), 127);  // DTMF gain: 127
+    QCOMPARE(int(quint8(sent[1])), 0xFF);  // no list: as it came
+    QCOMPARE(sent.mid(0xD0, 0x30), QByteArray(0x30, char(0xFF)));  // empty codes
+    // Records A and B as the frames showed them; C and D, never shown, as
+    // they came.
+    for (int record : {0x100, 0x120}) {
+        QCOMPARE(sent.mid(record, 8), QByteArray(8, char(0xFF)));
+        QCOMPARE(sent.mid(record + 8, 6), QByteArray::fromHex("000909090500"));
+        QCOMPARE(sent.mid(record + 16, 12), QByteArray::fromHex("000000000e0203080101" "0205"));
+    }
+    QCOMPARE(sent.mid(0x140, 0x40), QByteArray(0x40, char(0xFF)));
+    QCOMPARE(sent.mid(0x1E0, 16), QByteArray(16, char(0xFF)));
 }
 
 QTEST_MAIN(TstOptionLink)

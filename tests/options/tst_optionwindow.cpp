@@ -55,6 +55,7 @@ private slots:
     void clickThroughChangesNoByte();
     void clickIntoInactiveWindowShowsTheImageFirst();
     void returnFromTopLevelWindowRedraws();
+    void activationRedrawStoresWhatItShows();
     void typedFrequencyOutlivesOwnEditsAndRedraws();
     void defaultRestoresTheFactoryOptions();
     void refusalsWhileTransferRuns_data();
@@ -244,6 +245,39 @@ void TstOptionWindow::returnFromTopLevelWindowRedraws()
     QApplication::setActiveWindow(&main->main);
     QVERIFY(QTest::qWaitForWindowActive(&main->main));
     QTRY_COMPARE(w->panel->Text_Model_Disp->text(), QStringLiteral("HITHERE"));
+}
+
+void TstOptionWindow::activationRedrawStoresWhatItShows()
+{
+    OptionEditorWindow *w = loadShown();
+    Windows::load(QStringLiteral("other"));
+    main->area->setActiveSubWindow(Windows::frameOf(Windows::find(QStringLiteral("other"))));
+    // Behind the editor's back (a file opened, say): an erased squelch byte,
+    // an ANI code with a gap, a step of record B beyond its list.
+    MemoryImage[224][2] = 0xFF;
+    for (int c = 0; c < 16; ++c)
+        MemoryImage[237][c] = c == 0 ? 1 : c == 2 ? 2 : 0xFF;
+    MemoryImage[243][11] = 6;
+    const Image before = MemoryImage;
+    // A click where the ANI box is seen brings the window forward.
+    TextBox *ani = w->panel->Text_ANI;
+    const QPoint centre = ani->rect().center();
+    QCOMPARE(QApplication::widgetAt(ani->mapToGlobal(centre)), ani);
+    QTest::mouseClick(ani, Qt::LeftButton, {}, centre);
+    QCOMPARE(main->area->activeSubWindow(), Windows::frameOf(w));
+    QCOMPARE(control<PickList>(w, "Combo_Sql")->text(), QStringLiteral("9"));
+    QCOMPARE(ani->text(), QStringLiteral("12"));
+    QCOMPARE(control<PickList>(w, "Combo_step_b")->text(), QStringLiteral("25.00 KHZ"));
+    // The image holds what is shown, and nothing else changed.
+    QCOMPARE(changedCells(before), (QStringList{"224:2", "237:1", "237:2", "243:11"}));
+    QCOMPARE(MemoryImage[224][2], qint16(9));
+    QCOMPARE(MemoryImage[237][1], qint16(2));
+    QCOMPARE(MemoryImage[237][2], qint16(0xFF));
+    QCOMPARE(MemoryImage[243][11], qint16(5));
+    QCOMPARE(OptionValues[2], qint16(9));
+    QCOMPARE(OptionValues[209], qint16(2));
+    QTRY_VERIFY(ani->hasFocus());
+    QCOMPARE(boxTexts(), QStringList());
 }
 
 void TstOptionWindow::typedFrequencyOutlivesOwnEditsAndRedraws()
