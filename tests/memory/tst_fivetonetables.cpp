@@ -26,6 +26,66 @@ private slots:
         BuildFiveToneTables();
     }
 
+    // The 15 standards in their stored order, each with the frequency of
+    // its digits "0" to "F" (0.0: the standard has no such digit).
+    void standards_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("hertz");
+        QTest::newRow("CCIR1") << 0 << "CCIR1"
+            << QStringList{"1981.0", "1124.0", "1197.0", "1275.0", "1358.0", "1446.0", "1540.0", "1640.0", "1747.0", "1860.0", "2400.0", "930.0", "2247.0", "991.0", "2110.0", "1055.0"};
+        QTest::newRow("CCIR2") << 1 << "CCIR2"
+            << QStringList{"1981.0", "1124.0", "1197.0", "1275.0", "1358.0", "1446.0", "1540.0", "1640.0", "1747.0", "1860.0", "2400.0", "930.0", "2247.0", "991.0", "2110.0", "1055.0"};
+        QTest::newRow("PCCIR") << 2 << "PCCIR"
+            << QStringList{"1981.0", "1124.0", "1197.0", "1275.0", "1358.0", "1446.0", "1540.0", "1640.0", "1747.0", "1860.0", "1050.0", "930.0", "2400.0", "991.0", "2110.0", "0.0"};
+        QTest::newRow("ZVEI1") << 3 << "ZVEI1"
+            << QStringList{"2400.0", "1060.0", "1160.0", "1270.0", "1400.0", "1530.0", "1670.0", "1830.0", "2000.0", "2200.0", "2800.0", "810.0", "970.0", "885.0", "2600.0", "680.0"};
+        QTest::newRow("ZVEI2") << 4 << "ZVEI2"
+            << QStringList{"2400.0", "1060.0", "1160.0", "1270.0", "1400.0", "1530.0", "1670.0", "1830.0", "2000.0", "2200.0", "885.0", "810.0", "740.0", "680.0", "970.0", "2600.0"};
+        QTest::newRow("ZVEI3") << 5 << "ZVEI3"
+            << QStringList{"2200.0", "970.0", "1060.0", "1160.0", "1270.0", "1400.0", "1530.0", "1670.0", "1830.0", "2000.0", "885.0", "0.0", "0.0", "0.0", "2400.0", "0.0"};
+        QTest::newRow("PZVEI") << 6 << "PZVEI"
+            << QStringList{"2400.0", "1060.0", "1160.0", "1270.0", "1400.0", "1530.0", "1670.0", "1830.0", "2000.0", "2200.0", "970.0", "810.0", "2800.0", "885.0", "2600.0", "680.0"};
+        QTest::newRow("DZVEI") << 7 << "DZVEI"
+            << QStringList{"2200.0", "970.0", "1060.0", "1160.0", "1270.0", "1400.0", "1530.0", "1670.0", "1830.0", "2000.0", "825.0", "740.0", "2600.0", "885.0", "2400.0", "680.0"};
+        QTest::newRow("PDZVEI") << 8 << "PDZVEI"
+            << QStringList{"2200.0", "970.0", "1060.0", "1160.0", "1270.0", "1400.0", "1530.0", "1670.0", "1830.0", "2000.0", "825.0", "886.0", "2600.0", "856.0", "2400.0", "0.0"};
+        QTest::newRow("EEA") << 9 << "EEA"
+            << QStringList{"1981.0", "1124.0", "1197.0", "1275.0", "1358.0", "1446.0", "1540.0", "1640.0", "1747.0", "1860.0", "1055.0", "930.0", "2400.0", "991.0", "2110.0", "2247.0"};
+        QTest::newRow("EIA") << 10 << "EIA"
+            << QStringList{"600.0", "741.0", "882.0", "1023.0", "1164.0", "1305.0", "1446.0", "1587.0", "1728.0", "1869.0", "2151.0", "2433.0", "2010.0", "2292.0", "459.0", "1091.0"};
+        QTest::newRow("EURO") << 11 << "EURO"
+            << QStringList{"979.8", "903.1", "832.5", "767.4", "707.4", "652.0", "601.0", "554.0", "510.7", "470.8", "0.0", "0.0", "0.0", "0.0", "1062.9", "0.0"};
+        QTest::newRow("CCITT") << 12 << "CCITT"
+            << QStringList{"400.0", "697.0", "770.0", "852.0", "941.0", "1209.0", "1335.0", "1477.0", "1633.0", "1800.0", "1900.0", "2000.0", "2100.0", "2200.0", "2300.0", "0.0"};
+        QTest::newRow("NATEL") << 13 << "NATEL"
+            << QStringList{"1633.0", "631.0", "697.0", "770.0", "852.0", "941.0", "1040.0", "1209.0", "1336.0", "1477.0", "1995.0", "571.0", "2205.0", "2437.0", "1805.0", "2694.0"};
+        QTest::newRow("MODAT") << 14 << "MODAT"
+            << QStringList{"657.5", "787.5", "937.5", "1087.5", "1237.5", "1387.5", "1537.5", "1687.5", "1837.5", "1987.5", "0.0", "0.0", "0.0", "0.0", "487.5", "0.0"};
+    }
+    void standards()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        QFETCH(QStringList, hertz);
+        QCOMPARE(FiveToneStandardName(index), name);
+        QString lookup = name;
+        QCOMPARE(FiveToneStandardIndex(lookup), index);
+        QStringList texts;
+        for (int d = 0; d < 16; ++d) {
+            const QString text = FiveToneTables.text[index][d];
+            // Three blanks before the value, blanks after it up to 11 characters.
+            QCOMPARE(text, QStringLiteral("   ") + hertz[d].leftJustified(8));
+            texts << text.trimmed();
+            const int hz = int(hertz[d].toDouble());  // the fraction dropped
+            QCOMPARE(int(MemoryImage[512 + index][d]) + 256 * int(MemoryImage[528 + index][d]), hz);
+            const int count = hz ? 10040000 / hz : 0;
+            QCOMPARE(int(MemoryImage[544 + index][d]) + 256 * int(MemoryImage[560 + index][d]), count);
+        }
+        QCOMPARE(texts, hertz);
+    }
+
     void radioBytes_data()
     {
         QTest::addColumn<int>("address");
