@@ -51,9 +51,6 @@ AdjustEditorWindow::AdjustEditorWindow(QWidget *parent) : EditorWindow(parent)
     LinkSettings &s = session()->settings();
     s.writePreamble = [] { return AdjustPreambleFrame(); };
     s.writeRow = [](int index) { return AdjustRowData(AdjustImage, index); };
-    s.dataReplyCheck = [this](const quint8 *reply) {
-        return IsAdjustDataReply(reply, AdjustReplyAddress(session()->BlockNumber));
-    };
     // The base's unpack wraps this one; it ends with the redraw.
     s.unpack = [this] {
         UnpackAdjustReplies(ReadReplyBuffer, AdjustImage);

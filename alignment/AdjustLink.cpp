@@ -20,17 +20,6 @@ std::array<quint8, 16> AdjustRowData(const AdjustGrid &grid, int row)
     return data;
 }
 
-bool IsAdjustDataReply(const quint8 *reply, int address)
-{
-    return reply[1] == Frame::Data && reply[2] == ((address >> 8) & 0xFF)
-        && reply[3] == (address & 0xFF) && reply[4] == 0x40;
-}
-
-int AdjustReplyAddress(int replyRow)
-{
-    return AdjustBlockAddress + 64 * (replyRow - AdjustFirstReplyRow);
-}
-
 void UnpackAdjustReplies(const CellGrid<ReplyRows, ReplyCols> &replies, AdjustGrid &grid)
 {
     for (int k = 0; k < AdjustReadBlocks; ++k) {

@@ -1,8 +1,9 @@
 #pragma once
 // The alignment editor's own parts of its exchange with the radio (the
 // settings are the link profile's alignment row): the preamble frame ahead
-// of the 32 row frames of a write, the rows sent from AdjustImage, which data
-// replies count, and the data taken from fixed places of each reply.
+// of the 32 row frames of a write, the rows sent from AdjustImage, and the
+// data taken from fixed places of each reply (the link takes a reply only
+// behind its Ack and with the echo of its request).
 #include "alignment/AdjustLayout.h"
 #include "link/LinkState.h"
 
@@ -22,12 +23,6 @@ QByteArray AdjustPreambleFrame();
 // Row r of the block as it goes out. Every cell holds a byte value: the file
 // load refuses anything else and the value boxes keep their ranges.
 std::array<quint8, 16> AdjustRowData(const AdjustGrid &grid, int row);
-
-// A 69-byte data reply is the block asked for when, behind its Ack, it starts
-// with 'X' and carries the requested address and the length 0x40.
-bool IsAdjustDataReply(const quint8 *reply, int address);
-// Radio address of the block whose reply lands in ReadReplyBuffer row n.
-int AdjustReplyAddress(int replyRow);
 
 // Rows 0-31 of grid from reply rows 2-9, data bytes 5-68 of each.
 void UnpackAdjustReplies(const CellGrid<ReplyRows, ReplyCols> &replies, AdjustGrid &grid);

@@ -95,3 +95,17 @@ int findDataMark(const quint8 *bytes, int from, int to)
             return i;
     return -1;
 }
+
+std::optional<ReadRequest> readRequestOf(const QByteArray &frame)
+{
+    const int at = frame.size() == 5 && quint8(frame.at(0)) == Frame::Ack ? 1 : 0;
+    if (frame.size() != at + 4 || quint8(frame.at(at)) != Frame::Request)
+        return std::nullopt;
+    return ReadRequest{quint8(frame.at(at + 1)) * 256 + quint8(frame.at(at + 2)), quint8(frame.at(at + 3))};
+}
+
+bool dataHeadAnswers(const quint8 *mark, const ReadRequest &request)
+{
+    return mark[0] == Frame::Data && mark[1] == ((request.address >> 8) & 0xFF)
+        && mark[2] == (request.address & 0xFF) && mark[3] == (request.length & 0xFF);
+}

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 
 #include "memory/MemoryImage.h"
 
@@ -58,3 +59,17 @@ QByteArray writeFrame(int address, const std::array<quint8, 16> &data, bool lead
 
 // Position of the first 'X' among bytes[from..to], or -1.
 int findDataMark(const quint8 *bytes, int from, int to);
+
+// What a read request asks for.
+struct ReadRequest {
+    int address = 0;
+    int length = 0;
+    bool operator==(const ReadRequest &) const = default;
+};
+// The request a frame makes when it is a read request ('S', address high,
+// address low, length; with or without an Ack in front), else nothing.
+std::optional<ReadRequest> readRequestOf(const QByteArray &frame);
+// Whether the data frame head at `mark` ('X', address high, address low,
+// length) answers `request`: a reply that echoes another address or length
+// carries another block, whatever its bytes.
+bool dataHeadAnswers(const quint8 *mark, const ReadRequest &request);

@@ -214,6 +214,7 @@ LinkSettings alignment()
     s.passwordAckPauseSteps = 0;
     s.firstReadRequestAck = true;
     s.firstReadBlock = 2;
+    s.replyBehindAck = true;  // the data are taken from reply bytes 5-68
     s.writeLabelOffset = -1;  // the preamble's Ack shows -1, row r's shows r
     s.failureReport = FailPanel2;
 

@@ -173,6 +173,8 @@ void LinkSession::StartSendTimer()
 
 void LinkSession::queueFrame(const QByteArray &frame)
 {
+    if (const auto request = readRequestOf(frame))
+        m_request = *request;
     TransmitLength = std::min<int>(frame.size(), int(TransmitFrame.size()));
     for (int i = 0; i < TransmitLength; ++i)
         TransmitFrame[i] = quint8(frame.at(i));
@@ -210,6 +212,7 @@ bool LinkSession::startExchange(bool write)
     discardInput();
     HandshakeStage = 0;
     m_taken = 0;
+    m_replyRefused = false;
     const QByteArray hs = programModeHandshakeFrame();
     TransmitLength = 8;
     for (int i = 0; i < 8; ++i)
@@ -452,6 +455,10 @@ void LinkSession::bytesArrived(int event)
         return;  // handled when the pause ends or the box closes
     if (WriteBusy != -1 && ReadBusy != -1)
         return;  // no exchange of this window runs
+    if (m_replyRefused) {
+        discardInput();  // the attempt waits for its time-out
+        return;
+    }
     if (DataPhase == -1 && WriteMode == -1)
         handleWriteReply();
     else if (DataPhase == -1)
@@ -486,14 +493,22 @@ void LinkSession::handleReadReply()
     takeBytes(reply.data(), Frame::DataReplyTaken);
     msc->clearInBuffer();
     // Only a reply whose 'X' stands first or behind its Ack holds its 64
-    // bytes within the 69 taken; anything else counts as no reply.
-    if (findDataMark(reply.data(), 0, 1) < 0)
+    // bytes within the 69 taken, and only one that echoes the request is
+    // the block asked for; anything else counts as no reply.
+    const int x = findDataMark(reply.data(), m_settings.replyBehindAck ? 1 : 0, 1);
+    if (x < 0 || !dataHeadAnswers(reply.data() + x, m_request)) {
+        refuseReply();
         return;
-    if (m_settings.dataReplyCheck && !m_settings.dataReplyCheck(reply.data()))
-        return;
+    }
     timerOff(m_controls.Timer2);
     sendNow(Frame::Ack);
     dataReplyReceived(reply.data());
+}
+
+void LinkSession::refuseReply()
+{
+    m_replyRefused = true;
+    discardInput();
 }
 
 void LinkSession::dataReplyReceived(const quint8 *reply)
@@ -607,8 +622,10 @@ void LinkSession::handlePasswordReply()
         sendNow(Frame::Ack);
     pauseThen(m_settings.ackPasswordBlock ? m_settings.passwordAckPauseSteps : 0, [this] {
         const int x = findDataMark(ReceiveBuffer.data(), 0, 20);
-        if (x < 0 || x >= 10)
+        if (x < 0 || x >= 10 || !dataHeadAnswers(ReceiveBuffer.data() + x, m_request)) {
+            refuseReply();
             return;
+        }
         std::copy(ReceiveBuffer.begin() + x, ReceiveBuffer.begin() + x + 71, ReceiveBuffer.begin());
         for (int i = 0; i < 16; ++i)
             PasswordBlockCopy[i] = ReceiveBuffer[4 + i];

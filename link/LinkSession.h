@@ -115,7 +115,8 @@ protected:
     virtual void startDataPhase();
     // An Ack of the current write frame arrived.
     virtual void writeAckReceived();
-    // A usable 69-byte data reply (already answered with an Ack).
+    // A usable 69-byte data reply (already answered with an Ack): it
+    // echoes the address and length of the request that went out last.
     virtual void dataReplyReceived(const quint8 *reply);
     // No retry left after the retry pause.
     virtual void reportFailure();
@@ -124,7 +125,14 @@ protected:
     void reportPortLost();
 
     // Helpers for those steps.
-    void queueFrame(const QByteArray &frame);  // into TransmitFrame, then StartSendTimer
+    // Into TransmitFrame, then StartSendTimer. A read request is also what
+    // the next data reply must echo.
+    void queueFrame(const QByteArray &frame);
+    // A data reply that is not the block asked for counts as no reply: no
+    // Ack, and whatever else arrives in this attempt is discarded, so that
+    // no stray byte of it is taken for the start of a later reply; the
+    // reply time-out, the retry pause and the retries follow as for silence.
+    void refuseReply();
     void sendNow(quint8 byte);                 // one byte straight to the port
     // Sets the port up at "9600,N,8,1" on CommPortNumber and opens it;
     // false when that fails. Shows nothing and leaves PortErrorFlag alone.
@@ -178,6 +186,8 @@ private:
     void handleWriteReply();
     void endPause(const std::function<void()> &fn);
 
+    ReadRequest m_request;     // the read request that went out last
+    bool m_replyRefused = false;  // this attempt's reply was not the block asked for
     quint64 m_generation = 0;  // cancels pauses that belong to an ended attempt
     bool m_pausing = false;
     bool m_sending = false;    // inside the send timer's tick

@@ -104,10 +104,10 @@ struct LinkSettings {
     std::function<void()> unpack;
     // The window's show routine, called after the default unpacking.
     std::function<void()> show;
-    // Decides whether a 69-byte data reply is the block asked for (the
-    // reply row is BlockNumber); false counts as no reply: no Ack, and the
-    // reply time-out and a retry follow.
-    std::function<bool(const quint8 *reply)> dataReplyCheck;
+    // A window that takes each reply's data from the fixed bytes 5-68 counts
+    // a data reply only with its 'X' behind the Ack (at byte 1); any other
+    // window takes it with its 'X' at byte 0 or 1.
+    bool replyBehindAck = false;
     // Decides on the password block in PasswordBlockCopy; false refuses.
     std::function<bool()> passwordCheck;
 

@@ -47,7 +47,7 @@ bool oldPasswordAccepted(const Codes &old, const Block &block)
 std::optional<Block> blockFromReply(const quint8 *reply)
 {
     const int x = findDataMark(reply, 0, 1);
-    if (x < 0)
+    if (x < 0 || !dataHeadAnswers(reply + x, ReadRequest{BlockReadAddress, BlockReadLength}))
         return std::nullopt;
     Block block{};
     const int first = x + 4 + BlockInRead;  // after 'X', address high, low and length

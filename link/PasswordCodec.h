@@ -41,9 +41,11 @@ bool oldPasswordAccepted(const Codes &old, const Block &block);
 
 // The block in the bytes taken of the answer to the read at 0x3DC0 (at least
 // BlockReplyTaken): a data frame whose 'X' stands at position 0 or 1 (after
-// the radio's Ack); the block is data bytes 48-63, reply bytes p + 52 to
-// p + 67. Nothing when there is no 'X' there: with the 'X' further on, the
-// block's last bytes would lie beyond the bytes taken.
+// the radio's Ack) and echoes 0x3DC0 and 0x40; the block is data bytes
+// 48-63, reply bytes p + 52 to p + 67. Nothing when there is no 'X' there
+// (with the 'X' further on, the block's last bytes would lie beyond the
+// bytes taken) or when the echo names another address or length: building
+// the new block from another block would overwrite the super password.
 std::optional<Block> blockFromReply(const quint8 *reply);
 
 // 06 'S' 3D C0 40: an Ack, then the request for the 64 bytes at 0x3DC0.

@@ -1,6 +1,7 @@
 // The alignment exchange's own frames and replies: the preamble, the row
-// frames, which data replies count, and the unpacking of eight replies into
-// the 32 rows of the block.
+// frames, and the unpacking of eight replies into the 32 rows of the block.
+// Which replies count is the link's one check (tests/link/tst_frames.cpp,
+// tests/link/tst_wrongblock.cpp, tests/alignment/tst_adjustexchange.cpp).
 #include "alignment/AdjustLink.h"
 #include "link/Frames.h"
 
@@ -31,35 +32,6 @@ private slots:
             QCOMPARE(d[c], quint8(240 + c));
         const QByteArray frame = writeFrame(AdjustBlockAddress + 16 * 31, d, true);
         QCOMPARE(frame.left(5), QByteArray("\x06\x58\x3D\xF0\x10", 5));
-    }
-
-    void replyCheck_data()
-    {
-        QTest::addColumn<QByteArray>("head");
-        QTest::addColumn<int>("address");
-        QTest::addColumn<bool>("used");
-        QTest::newRow("good") << QByteArray("\x06\x58\x3C\x40\x40", 5) << 0x3C40 << true;
-        QTest::newRow("good without Ack") << QByteArray("\x00\x58\x3C\x40\x40", 5) << 0x3C40 << true;
-        QTest::newRow("X first") << QByteArray("\x58\x3C\x40\x40\x00", 5) << 0x3C40 << false;
-        QTest::newRow("other address") << QByteArray("\x06\x58\x3C\x00\x40", 5) << 0x3C40 << false;
-        QTest::newRow("other length") << QByteArray("\x06\x58\x3C\x40\x10", 5) << 0x3C40 << false;
-        QTest::newRow("no X") << QByteArray("\x06\x59\x3C\x40\x40", 5) << 0x3C40 << false;
-    }
-    void replyCheck()
-    {
-        QFETCH(QByteArray, head);
-        QFETCH(int, address);
-        QFETCH(bool, used);
-        std::array<quint8, 69> reply{};
-        for (int i = 0; i < head.size(); ++i)
-            reply[i] = quint8(head.at(i));
-        QCOMPARE(IsAdjustDataReply(reply.data(), address), used);
-    }
-
-    void replyAddresses()
-    {
-        QCOMPARE(AdjustReplyAddress(2), 0x3C00);
-        QCOMPARE(AdjustReplyAddress(9), 0x3DC0);
     }
 
     void unpack()

@@ -128,6 +128,55 @@ private slots:
         QCOMPARE(findDataMark(p, 0, 2), -1);
     }
 
+    // What a queued frame asks for: only read requests, with or without
+    // their Ack, name an address and a length a reply must echo.
+    void readRequestOf_data()
+    {
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<int>("address");  // -1: not a read request
+        QTest::addColumn<int>("length");
+        QTest::newRow("block request") << hex("530E8040") << 0x0E80 << 0x40;
+        QTest::newRow("password block request") << hex("533DF010") << 0x3DF0 << 0x10;
+        QTest::newRow("behind an Ack") << hex("0653000040") << 0x0000 << 0x40;
+        QTest::newRow("write frame") << hex("582D0010") + QByteArray(16, char(0x53)) << -1 << 0;
+        QTest::newRow("write frame behind an Ack") << hex("06582D0010") + QByteArray(16, 0) << -1 << 0;
+        QTest::newRow("handshake") << hex("5520210123FFDC02") << -1 << 0;
+        QTest::newRow("cut short") << hex("530E80") << -1 << 0;
+        QTest::newRow("two Acks in front") << hex("06065300") << -1 << 0;
+        QTest::newRow("Ack alone") << hex("06") << -1 << 0;
+    }
+    void readRequestOf()
+    {
+        QFETCH(QByteArray, frame);
+        QFETCH(int, address);
+        QFETCH(int, length);
+        const auto request = ::readRequestOf(frame);
+        QCOMPARE(request.has_value(), address >= 0);
+        if (request)
+            QCOMPARE(*request, (ReadRequest{address, length}));
+    }
+
+    // A data frame's head answers a request only with its 'X' and the
+    // request's address and length, byte for byte.
+    void dataHeadAnswers_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("answers");
+        QTest::newRow("its own block") << hex("580E8040") << true;
+        QTest::newRow("the next block") << hex("580EC040") << false;
+        QTest::newRow("another page") << hex("580F8040") << false;
+        QTest::newRow("another length") << hex("580E8010") << false;
+        QTest::newRow("no 'X'") << hex("590E8040") << false;
+        QTest::newRow("request echoed as it was") << hex("530E8040") << false;
+    }
+    void dataHeadAnswers()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(bool, answers);
+        const auto *p = reinterpret_cast<const quint8 *>(head.constData());
+        QCOMPARE(::dataHeadAnswers(p, ReadRequest{0x0E80, 0x40}), answers);
+    }
+
     void typedPassword_data()
     {
         QTest::addColumn<QString>("text");

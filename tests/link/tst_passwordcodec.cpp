@@ -139,6 +139,9 @@ private slots:
         QTest::newRow("'X' at 2") << readAnswer(hex("0606"), block) << false;
         QTest::newRow("'X' at 9") << readAnswer(QByteArray(9, char(0x06)), block) << false;
         QTest::newRow("no 'X'") << QByteArray(BlockReplyTaken, char(0x06)) << false;
+        // Another block's bytes would put its data into the new block.
+        QTest::newRow("echo of another address") << readAnswer(hex("06"), block).replace(3, 1, hex("80")) << false;
+        QTest::newRow("echo of another length") << readAnswer(hex("06"), block).replace(4, 1, hex("10")) << false;
     }
     void blockInReply()
     {

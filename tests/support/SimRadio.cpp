@@ -199,6 +199,25 @@ void SimRadio::replaceReply(int request, const QByteArray &reply)
     m_replacements.insert(request, reply);
 }
 
+void SimRadio::answerAs(int requested, int answered, int times, int length)
+{
+    m_misdirects.insert(requested, Misdirect{answered, times, length});
+}
+
+QByteArray SimRadio::dataFrame(int address, int length) const
+{
+    QByteArray reply;
+    const bool ack = length == 0x10 ? m_options.ackBeforePassword : m_options.ackBeforeBlock;
+    if (ack)
+        reply.append(char(AckByte));
+    reply.append('X');
+    reply.append(char((address >> 8) & 0xFF));
+    reply.append(char(address & 0xFF));
+    reply.append(char(length & 0xFF));
+    reply.append(bytes(address, length));
+    return reply;
+}
+
 bool SimRadio::silenced(int request) const
 {
     if (m_silentFrom < 0 || request < m_silentFrom)
@@ -282,16 +301,17 @@ void SimRadio::parse()
             const int n = m_requests++;
             if (silenced(n))
                 continue;
-            const int address = quint8(frame[1]) * 256 + quint8(frame[2]);
-            const int length = quint8(frame[3]);
-            QByteArray reply;
-            const bool ack = length == 0x10 ? m_options.ackBeforePassword : m_options.ackBeforeBlock;
-            if (ack)
-                reply.append(char(AckByte));
-            reply.append(frame);
-            reply[reply.size() - 4] = 'X';
-            reply.append(bytes(address, length));
-            answer(n, reply, lastMs, true);
+            int address = quint8(frame[1]) * 256 + quint8(frame[2]);
+            int length = quint8(frame[3]);
+            auto wrong = m_misdirects.find(address);
+            if (wrong != m_misdirects.end() && wrong->timesLeft != 0) {
+                if (wrong->timesLeft > 0)
+                    --wrong->timesLeft;
+                address = wrong->answered;
+                if (wrong->length >= 0)
+                    length = wrong->length;
+            }
+            answer(n, dataFrame(address, length), lastMs, true);
             continue;
         }
         if (b == 'X') {

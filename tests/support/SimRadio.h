@@ -140,6 +140,15 @@ public:
     // write is still stored; no trailing bytes are added). Empty bytes: no
     // answer, but the request counts as heard.
     void replaceReply(int request, const QByteArray &reply);
+    // The next `times` read requests for `requested` (times < 0: every one)
+    // are answered as if they had asked for `answered`: that block's echo
+    // and bytes, as long as asked or, with length >= 0, that long (the echo
+    // and the byte count both). Leading Ack and trailing bytes as usual; a
+    // replacement by request number still comes first.
+    void answerAs(int requested, int answered, int times = 1, int length = -1);
+    // The data frame the radio sends for a request of `length` bytes at
+    // `address`: [06] 'X' hi lo len and the bytes (the Ack as the options say).
+    QByteArray dataFrame(int address, int length) const;
     // Answers the write frame that is request n with this byte instead of 06.
     void setWriteAck(int request, quint8 byte) { replaceReply(request, QByteArray(1, char(byte))); }
     // Sends bytes now (after whatever is still queued), as the radio would.
@@ -187,6 +196,12 @@ private:
     int m_silentFrom = -1;
     int m_silentCount = -1;
     QMap<int, QByteArray> m_replacements;
+    struct Misdirect {
+        int answered;
+        int timesLeft;  // < 0: for good
+        int length;     // < 0: as asked
+    };
+    QMap<int, Misdirect> m_misdirects;  // by requested address
 
     QByteArray m_pending;          // unparsed bytes from the program
     QList<double> m_pendingMs;     // their arrival times

@@ -1,0 +1,239 @@
+// An editor's Read, clicked where the user sees the button, against a radio
+// that answers a block request with another block (its echo and its bytes):
+// the read tries again and shows the right rows, or, when the radio always
+// answers so, fails with the image as it was. The success box never comes
+// while the image holds another block's bytes.
+#include "app/Application.h"
+#include "link/EditorWindow.h"
+#include "link/LinkSession.h"
+#include "memory/BandTable.h"
+#include "memory/FactoryImage.h"
+#include "memory/MemoryImage.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "platform/VbTimer.h"
+#include "platform/WindowNames.h"
+#include "platform/Windows.h"
+#include "support/LinkFrames.h"
+#include "support/LinkTestBench.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+using namespace LinkFrames;
+
+namespace {
+// Image rows as pairs: first row, row count.
+using Rows = QList<int>;
+
+// The radio holds the factory image (every byte within its list, so that
+// showing it stores nothing back), or bytes that differ from block to block.
+void fillRadio(SimRadio &radio, bool factory)
+{
+    for (int r = 0; r < 0x3200 / 16; ++r) {
+        QByteArray row = imageRow(r);
+        if (!factory)
+            for (int c = 0; c < 16; ++c)
+                row[c] = char(((16 * r + c) * 7 + r / 16) & 0xFF);
+        radio.setBytes(16 * r, row);
+    }
+}
+
+// Whether the rows hold the radio's bytes of their own addresses.
+bool rowsFromRadio(const SimRadio &radio, const Rows &rows)
+{
+    for (int k = 0; k + 1 < rows.size(); k += 2)
+        for (int r = rows[k]; r < rows[k] + rows[k + 1]; ++r)
+            if (imageRow(r) != radio.bytes(16 * r, 16))
+                return false;
+    return true;
+}
+
+void eraseRows(const Rows &rows)
+{
+    for (int k = 0; k + 1 < rows.size(); k += 2)
+        for (int r = rows[k]; r < rows[k] + rows[k + 1]; ++r)
+            MemoryImage[r].fill(0xFF);
+}
+
+QStringList boxTexts()
+{
+    QStringList out;
+    for (const MsgRecord &m : MsgBoxRecorder::boxes())
+        out << m.text;
+    return out;
+}
+
+// A user's click on a button where it is seen: the widget under its centre
+// (in screen coordinates) must be the button itself.
+bool clickWhereSeen(QAbstractButton *button)
+{
+    if (!button || !button->isVisible())
+        return false;
+    const QPoint centre = button->rect().center();
+    if (QApplication::widgetAt(button->mapToGlobal(centre)) != button)
+        return false;
+    QTest::mouseClick(button, Qt::LeftButton, {}, centre);
+    return true;
+}
+} // namespace
+
+class TestWrongBlockWindows : public QObject, LinkTestBench
+{
+    Q_OBJECT
+    std::unique_ptr<QMainWindow> main;
+    QMdiArea *area = nullptr;
+    QString successBox;          // the read's success text of the window under test
+    Rows stretches;              // its image rows
+    bool successWithRightRows = true;
+
+    EditorWindow *openWindow(const QString &name);
+    void windows();
+
+private slots:
+    void init();
+    void cleanup();
+
+    void answeredOnceWithAnotherBlock_data() { windows(); }
+    void answeredOnceWithAnotherBlock();
+    void alwaysAnsweredWithAnotherBlock_data() { windows(); }
+    void alwaysAnsweredWithAnotherBlock();
+};
+
+void TestWrongBlockWindows::init()
+{
+    // At the moment the success box shows, the rows must already be right.
+    setUpBench([this](const MsgRecord &m) {
+        if (m.text == successBox && !rowsFromRadio(*radio, stretches))
+            successWithRightRows = false;
+        return MsgResult::Ok;
+    });
+    ChannelCount = 200;
+    BuildSharedTables();
+    SetStartupBandLimits();
+    BuildFactoryImage();
+    defineWindows();
+    useFakePorts();
+    plugRadio(1);
+    main = std::make_unique<QMainWindow>();
+    area = new QMdiArea;
+    main->setCentralWidget(area);
+    main->resize(1280, 800);
+    main->show();
+    Windows::setMdiArea(area);
+    QApplication::setActiveWindow(main.get());
+    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+    successWithRightRows = true;
+}
+
+void TestWrongBlockWindows::cleanup()
+{
+    cleanupProgramState();
+    Windows::setMdiArea(nullptr);
+    main.reset();
+    tearDownBench();
+}
+
+EditorWindow *TestWrongBlockWindows::openWindow(const QString &name)
+{
+    auto *w = qobject_cast<EditorWindow *>(Windows::load(name));
+    if (!w)
+        return nullptr;
+    if (QWidget *sub = w->parentWidget())
+        area->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(sub));
+    QCoreApplication::processEvents();
+    return w;
+}
+
+// The window, the request the radio answers wrongly and the block it sends
+// instead, the rows the read replaces, the texts of success and failure.
+void TestWrongBlockWindows::windows()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("requested");
+    QTest::addColumn<int>("answered");
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<bool>("factory");  // the radio's bytes: factory image, else a pattern
+    QTest::addColumn<QString>("success");
+    QTest::newRow("option editor: 0x0E80 answered by 0x0EC0")
+        << QString(WindowName::frm_option) << 0x0E80 << 0x0EC0 << Rows{232, 8} << true
+        << "Complete reading the data from transceiver.";
+    QTest::newRow("5-tone editor: 0x2440 answered by 0x2480")
+        << QString(WindowName::frm_5tone) << 0x2440 << 0x2480 << Rows{576, 32} << true
+        << "Complete reading the data from transceiver.";
+    QTest::newRow("channel editor: a name block answered by the next")
+        << QString(WindowName::frm_chann) << 0x1040 << 0x1080 << Rows{0, 200, 256, 200} << false
+        << "Complete reading data from the transceiver.";
+}
+
+void TestWrongBlockWindows::answeredOnceWithAnotherBlock()
+{
+    QFETCH(QString, window);
+    QFETCH(int, requested);
+    QFETCH(int, answered);
+    QFETCH(Rows, rows);
+    QFETCH(bool, factory);
+    QFETCH(QString, success);
+    successBox = success;
+    stretches = rows;
+    fillRadio(*radio, factory);
+    QVERIFY(radio->bytes(requested, 64) != radio->bytes(answered, 64));
+    if (factory)
+        eraseRows(rows);  // so that only a read brings the radio's bytes
+    QVERIFY(!rowsFromRadio(*radio, rows));
+    radio->answerAs(requested, answered);
+    EditorWindow *w = openWindow(window);
+    QVERIFY(w);
+    QSignalSpy done(w->session(), &LinkSession::readCompleted);
+
+    QVERIFY(clickWhereSeen(w->Command_read));
+    TestClock::advance(120000);
+
+    QCOMPARE(done.count(), 1);
+    QVERIFY(rowsFromRadio(*radio, rows));
+    QVERIFY(successWithRightRows);
+    QCOMPARE(boxTexts(), QStringList{success});
+    // One attempt ended on the wrong block, the second read it all.
+    QCOMPARE(countFrames(radio->frameBytes(), Handshake), 2);
+    QVERIFY(!LinkSession::anyExchangeRunning());
+}
+
+void TestWrongBlockWindows::alwaysAnsweredWithAnotherBlock()
+{
+    QFETCH(QString, window);
+    QFETCH(int, requested);
+    QFETCH(int, answered);
+    QFETCH(Rows, rows);
+    QFETCH(bool, factory);
+    QFETCH(QString, success);
+    successBox = success;
+    stretches = rows;
+    fillRadio(*radio, factory);
+    QVERIFY(radio->bytes(requested, 64) != radio->bytes(answered, 64));
+    if (factory)
+        eraseRows(rows);  // so that only a read brings the radio's bytes
+    QVERIFY(!rowsFromRadio(*radio, rows));
+    radio->answerAs(requested, answered, -1);
+    EditorWindow *w = openWindow(window);
+    QVERIFY(w);
+    const auto before = MemoryImage;
+    QSignalSpy done(w->session(), &LinkSession::readCompleted);
+    QSignalSpy failed(w->session(), &LinkSession::exchangeFailed);
+
+    QVERIFY(clickWhereSeen(w->Command_read));
+    TestClock::advance(120000);
+
+    QCOMPARE(done.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(MemoryImage == before);
+    QCOMPARE(boxTexts(), QStringList{"Fail connect with transceiver."});
+    QVERIFY(!w->session()->exchangeRunning());
+}
+
+QTEST_MAIN(TestWrongBlockWindows)
+#include "tst_wrongblock.moc"

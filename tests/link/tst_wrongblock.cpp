@@ -1,0 +1,273 @@
+// Data replies that are not the block asked for (their echo names another
+// address or length) count as no reply in every exchange that reads blocks:
+// no Ack, the reply time-out, the retry pause and a new attempt that reads
+// the right block; after the last attempt the failure report with the image
+// as it was. Never the success box with another block's bytes.
+#include <QtTest>
+#include <memory>
+
+#include "link/LinkProfiles.h"
+#include "link/LinkSession.h"
+#include "link/LinkState.h"
+#include "link/WholeReadUnpack.h"
+#include "memory/MemoryImage.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "platform/VbTimer.h"
+#include "support/LinkFrames.h"
+#include "support/LinkTestBench.h"
+#include "support/LinkTestHost.h"
+
+using namespace LinkFrames;
+
+namespace {
+// Every exchange that reads blocks, as the engine runs it. The channel
+// editor's exchange is the channel window's own (tests/app/tst_wrongblock).
+LinkSettings exchange(const QString &name)
+{
+    if (name == QLatin1String("2-tone"))
+        return LinkProfile::twoTone();
+    if (name == QLatin1String("5-tone"))
+        return LinkProfile::fiveTone();
+    if (name == QLatin1String("option"))
+        return LinkProfile::options();
+    if (name == QLatin1String("DTMF"))
+        return LinkProfile::dtmf();
+    if (name == QLatin1String("FM"))
+        return LinkProfile::fm();
+    if (name == QLatin1String("alignment"))
+        return LinkProfile::alignment();
+    LinkSettings s = LinkProfile::wholeRead();
+    s.unpack = UnpackWholeRead;
+    return s;
+}
+
+// The image rows a read of these settings replaces.
+int firstRow(const LinkSettings &s) { return s.readBase / 16; }
+int rowCount(const LinkSettings &s)
+{
+    return s.firstReadBlock == 1 ? WholeReadImageRows : 4 * s.readBlocks;
+}
+
+// Radio bytes that differ from block to block.
+QByteArray pattern(int address, int count)
+{
+    QByteArray b(count, 0);
+    for (int i = 0; i < count; ++i)
+        b[i] = char(((address + i) * 7 + (address + i) / 256) & 0xFF);
+    return b;
+}
+
+void fillImage(int seed)
+{
+    for (int r = 0; r < ImageRows; ++r)
+        for (int c = 0; c < 16; ++c)
+            MemoryImage[r][c] = qint16((seed + r * 5 + c) & 0xFF);
+}
+
+QByteArray wholeImage() { return imageBytes(0, ImageRows); }
+
+QStringList boxTexts()
+{
+    QStringList out;
+    for (const MsgRecord &m : MsgBoxRecorder::boxes())
+        out << m.text;
+    return out;
+}
+
+// The program's frames of a 2-tone read from the handshake on.
+QList<QByteArray> twoToneRead()
+{
+    QList<QByteArray> f{Handshake, Ack, request(0x3DF0, 0x10), Ack};
+    for (int i = 0; i < 12; ++i)
+        f << request(0x2D00 + 64 * i) << Ack;
+    return f;
+}
+} // namespace
+
+class TestWrongBlock : public QObject, LinkTestBench
+{
+    Q_OBJECT
+
+    void exchanges();
+
+private slots:
+    void init() { setUpBench(); }
+    void cleanup() { tearDownBench(); }
+
+    void answeredOnceWithAnotherBlock_data() { exchanges(); }
+    void answeredOnceWithAnotherBlock();
+    void alwaysAnsweredWithAnotherBlock_data() { exchanges(); }
+    void alwaysAnsweredWithAnotherBlock();
+    void repliesThatAreNotTheBlock_data();
+    void repliesThatAreNotTheBlock();
+};
+
+// The exchange, the block whose request the radio answers wrongly, and the
+// block whose echo and bytes it sends instead.
+void TestWrongBlock::exchanges()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("requested");
+    QTest::addColumn<int>("answered");
+    QTest::newRow("option: 0x0E80 answered by 0x0EC0") << "option" << 0x0E80 << 0x0EC0;
+    QTest::newRow("5-tone: the last block by the one before") << "5-tone" << 0x25C0 << 0x2580;
+    QTest::newRow("2-tone: the first block by the second") << "2-tone" << 0x2D00 << 0x2D40;
+    QTest::newRow("DTMF") << "DTMF" << 0x2980 << 0x29C0;
+    QTest::newRow("FM") << "FM" << 0x3040 << 0x3080;
+    QTest::newRow("alignment") << "alignment" << 0x3C40 << 0x3C80;
+    QTest::newRow("whole radio: 0x0E80 answered by 0x0EC0") << "whole radio" << 0x0E80 << 0x0EC0;
+}
+
+void TestWrongBlock::answeredOnceWithAnotherBlock()
+{
+    QFETCH(QString, name);
+    QFETCH(int, requested);
+    QFETCH(int, answered);
+    const LinkSettings s = exchange(name);
+    const int stretch = s.firstReadBlock == 1 ? WholeReadImageRows * 16 : s.readBlocks * 64;
+    radio->setBytes(s.readBase, pattern(s.readBase, stretch));
+    radio->answerAs(requested, answered);
+    fillImage(11);
+    LinkTestHost host(s, radio.get());
+    QSignalSpy done(host.session, &LinkSession::readCompleted);
+    QSignalSpy failed(host.session, &LinkSession::exchangeFailed);
+
+    host.read->click();
+    TestClock::advance(120000);
+
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(failed.count(), 0);
+    // The radio did send the other block once.
+    QVERIFY(radio->sentBytes().contains(radio->dataFrame(answered, 0x40)));
+    // Every row of the stretch holds the radio's bytes of its own address.
+    const int row0 = firstRow(s);
+    for (int r = 0; r < rowCount(s); ++r)
+        QCOMPARE(imageRow(row0 + r), radio->bytes(16 * (row0 + r), 16));
+    // The wrong reply got no Ack: the next frame is the next attempt's
+    // handshake, after the reply time-out, the retry pause and the send timer.
+    const auto frames = radio->frames();
+    int at = -1;
+    for (int i = 0; i < frames.size() && at < 0; ++i)
+        if (frames[i].bytes.endsWith(request(requested)))
+            at = i;
+    QVERIFY(at >= 0);
+    QCOMPARE(frames.value(at + 1).bytes, Handshake);
+    QCOMPARE(frames[at + 1].firstMs - frames[at].lastMs, double(1000 + s.retryDelayMs + 15));
+    QCOMPARE(countFrames(radio->frameBytes(), Handshake), 2);
+    QCOMPARE(boxTexts(), QStringList{s.texts.afterReadBox.text()});
+    QVERIFY(!LinkSession::anyExchangeRunning());
+}
+
+void TestWrongBlock::alwaysAnsweredWithAnotherBlock()
+{
+    QFETCH(QString, name);
+    QFETCH(int, requested);
+    QFETCH(int, answered);
+    const LinkSettings s = exchange(name);
+    const int stretch = s.firstReadBlock == 1 ? WholeReadImageRows * 16 : s.readBlocks * 64;
+    radio->setBytes(s.readBase, pattern(s.readBase, stretch));
+    radio->answerAs(requested, answered, -1);
+    fillImage(23);
+    const QByteArray before = wholeImage();
+    LinkTestHost host(s, radio.get());
+    QSignalSpy done(host.session, &LinkSession::readCompleted);
+    QSignalSpy failed(host.session, &LinkSession::exchangeFailed);
+
+    host.read->click();
+    TestClock::advance(120000);
+
+    QCOMPARE(done.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(countFrames(radio->frameBytes(), Handshake), 1 + s.readRetries);
+    QCOMPARE(wholeImage(), before);
+    QCOMPARE(host.shows, 0);
+    QVERIFY(!boxTexts().contains(s.texts.afterReadBox.text()));
+    if (s.failureReport & FailBox)
+        QCOMPARE(boxTexts(), QStringList{s.texts.failureBox.text()});
+    else
+        QVERIFY(boxTexts().isEmpty());
+    if (s.failureReport & FailPanel2)
+        QCOMPARE(MainPanel(2), s.texts.failurePanel.text());
+    if (s.failureReport & FailLabel)
+        QCOMPARE(host.label->text(), s.texts.failureLabel.text());
+    QVERIFY(!host.fake->portOpen());
+    QVERIFY(!LinkSession::anyExchangeRunning());
+}
+
+// Replies that are not the block, on the 2-tone exchange: how they arrive
+// must not matter, and nothing of them may be taken for a later reply.
+void TestWrongBlock::repliesThatAreNotTheBlock_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QList<QByteArray>>("firstAttempt");  // the program's frames
+    const QList<QByteArray> upToBlock1{Handshake, Ack, request(0x3DF0, 0x10), Ack,
+                                       request(0x2D00), Ack, request(0x2D40)};
+    QTest::newRow("another block") << 0 << upToBlock1;
+    QTest::newRow("another block, the right one right behind it") << 1 << upToBlock1;
+    QTest::newRow("another block, the right one 200 ms later") << 2 << upToBlock1;
+    QTest::newRow("a 16-byte frame, the right block right behind it") << 3 << upToBlock1;
+    QTest::newRow("another block a byte at a time") << 4 << upToBlock1;
+    QTest::newRow("another block without its Ack") << 5 << upToBlock1;
+    QTest::newRow("the echo of another length, 64 bytes") << 6 << upToBlock1;
+    // The password block is answered with its Ack before it is looked at.
+    QTest::newRow("another password block") << 7
+        << QList<QByteArray>{Handshake, Ack, request(0x3DF0, 0x10), Ack};
+}
+
+void TestWrongBlock::repliesThatAreNotTheBlock()
+{
+    QFETCH(int, fault);
+    QFETCH(QList<QByteArray>, firstAttempt);
+    radio->setBytes(0x2D00, pattern(0x2D00, 12 * 64));
+    radio->setBytes(0x3DF0, QByteArray("ABCDEF") + QByteArray(10, ' '));
+    radio->setBytes(0x3DE0, pattern(0x3DE0, 16));
+    const int block1 = 3;  // request number: handshake, password block, block 0
+    auto &o = radio->options();
+    switch (fault) {
+    case 0: radio->answerAs(0x2D40, 0x2D80); break;
+    case 1: radio->replaceReply(block1, radio->dataFrame(0x2D80, 0x40) + radio->dataFrame(0x2D40, 0x40)); break;
+    case 2:
+        // Every other reply fits in one piece.
+        o.pieceSize = 69;
+        o.pieceGapMs = 200;
+        radio->replaceReply(block1, radio->dataFrame(0x2D80, 0x40) + radio->dataFrame(0x2D40, 0x40));
+        break;
+    case 3: radio->replaceReply(block1, radio->dataFrame(0x2D40, 0x10) + radio->dataFrame(0x2D40, 0x40)); break;
+    case 4:
+        o.pieceSize = 1;
+        o.pieceGapMs = 1;
+        radio->answerAs(0x2D40, 0x2D80);
+        break;
+    case 5: {
+        o.ackBeforeBlock = false;
+        radio->replaceReply(block1, radio->dataFrame(0x2D80, 0x40) + QByteArray(1, char(0x06)));
+        o.ackBeforeBlock = true;
+        break;
+    }
+    case 6: {
+        QByteArray r = radio->dataFrame(0x2D40, 0x40);
+        r[4] = 0x10;
+        radio->replaceReply(block1, r);
+        break;
+    }
+    case 7: radio->answerAs(0x3DF0, 0x3DE0); break;
+    }
+    fillImage(5);
+    LinkTestHost host(LinkProfile::twoTone(), radio.get());
+    QSignalSpy done(host.session, &LinkSession::readCompleted);
+    host.read->click();
+    TestClock::advance(60000);
+
+    QCOMPARE(done.count(), 1);
+    for (int r = 0; r < 48; ++r)
+        QCOMPARE(imageRow(720 + r), radio->bytes(0x2D00 + 16 * r, 16));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(PasswordBlockCopy.data()), 16),
+             radio->bytes(0x3DF0, 16));
+    // One attempt that ended on the reply, then a clean read.
+    QCOMPARE(radio->frameBytes(), firstAttempt + twoToneRead());
+    QCOMPARE(boxTexts(), QStringList{"Complete reading the data from transceiver."});
+}
+
+QTEST_MAIN(TestWrongBlock)
+#include "tst_wrongblock.moc"
