@@ -193,7 +193,10 @@ void FiveToneWindow::buildEncodePage()
     connect(m_encEditor, &GridCellEditor::imageWritten, this, &FiveToneWindow::rememberShown);
     connect(MSF_Encode, &FlexGrid::gridClick, this, &FiveToneWindow::MSF_Encode_Click);
     // The code numbers stand in the fixed column, the grid's row heading.
+    // A code kept open (a frame of the wrong length) is not left for it.
     connect(MSF_Encode->verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+        if (!m_encEditor->commitOpenEdit())
+            return;
         MSF_Encode->setCurrentCell(section + MSF_Encode->fixedRows(), 0);
         MSF_Encode_DblClick();
     });
@@ -245,6 +248,8 @@ void FiveToneWindow::buildDecodePage()
     m_decEditor = new GridCellEditor(MSF_Decode, Text_Decode, Combo_Decode, m_decRules.get(), this);
     connect(MSF_Decode, &FlexGrid::gridClick, this, &FiveToneWindow::MSF_Decode_Click);
     connect(MSF_Decode->verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+        if (!m_decEditor->commitOpenEdit())
+            return;
         MSF_Decode->setCurrentCell(section + MSF_Decode->fixedRows(), 0);
         MSF_Decode_DblClick();
     });

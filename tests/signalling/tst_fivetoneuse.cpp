@@ -371,6 +371,46 @@ private slots:
         QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12345");
         QCOMPARE(MsgBoxRecorder::boxes().size(), 2);
     }
+
+    // A double click on a code's number blanks its row on screen only; a
+    // code kept open (wrong length) is not left for it.
+    void codeNumberDoubleClicked_data()
+    {
+        QTest::addColumn<QString>("open");
+        QTest::newRow("no edit open") << "";
+        QTest::newRow("a frame of two digits open") << "12";
+    }
+    void codeNumberDoubleClicked()
+    {
+        QFETCH(QString, open);
+        FiveToneWindow *w = load();
+        const auto before = MemoryImage;
+        QVERIFY(clickTab(w, 1));
+        if (!open.isEmpty()) {
+            QVERIFY(clickCell(w->MSF_Encode, 15, 2));
+            w->Text_Encode->selectAll();
+            QTest::keyClicks(w->Text_Encode, open);
+        }
+        QHeaderView *numbers = w->MSF_Encode->verticalHeader();
+        const QPoint at(numbers->viewport()->width() / 2,
+                        numbers->sectionViewportPosition(0) + numbers->sectionSize(0) / 2);  // code 1
+        QCOMPARE(QApplication::widgetAt(numbers->viewport()->mapToGlobal(at)), numbers->viewport());
+        QTest::mouseDClick(numbers->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(MemoryImage == before);
+        if (open.isEmpty()) {
+            QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+            for (int c = 1; c <= 4; ++c)
+                QCOMPARE(w->MSF_Encode->textMatrix(1, c), "");
+            w->ShowFiveTone();
+            QCOMPARE(w->MSF_Encode->textMatrix(1, 1), "12345");
+        } else {
+            QCOMPARE(boxTexts(), QStringList{"Encode Digit is 5 Bits."});
+            QCOMPARE(w->MSF_Encode->textMatrix(1, 1), "12345");
+            QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
+            QCOMPARE(w->Text_Encode->text(), open);
+            QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{15, 2}));
+        }
+    }
 };
 
 QTEST_MAIN(TstFiveToneUse)
