@@ -157,6 +157,26 @@ private slots:
         QCOMPARE(caption(w, "Command_close"), texts.at(texts.size() - 2));
     }
 
+    // Every label, box, button and frame title shows its whole text, in
+    // both languages, in the window as it opens over the main window.
+    void captionsShowWholeText_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Chinese") << -1;
+    }
+    void captionsShowWholeText()
+    {
+        QFETCH(int, language);
+        LanguageFlag = qint16(language);
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+        QVERIFY(w->isVisible());
+        const QStringList cuts = cutCaptions(w);
+        QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
+    }
+
     void factoryDisplay()
     {
         DtmfEditorWindow *w = load();

@@ -135,6 +135,30 @@ private slots:
         QCOMPARE(decodeGrid(w)->textMatrix(1, 0), QStringLiteral("1"));
     }
 
+    // Every label, box, button and frame title shows its whole text, in
+    // both languages, on each tab, in the window as it opens.
+    void captionsShowWholeText_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("English, encode") << 0 << 0;
+        QTest::newRow("English, decode") << 0 << 1;
+        QTest::newRow("Chinese, encode") << -1 << 0;
+        QTest::newRow("Chinese, decode") << -1 << 1;
+    }
+    void captionsShowWholeText()
+    {
+        QFETCH(int, language);
+        QFETCH(int, tab);
+        LanguageFlag = qint16(language);
+        TwoToneEditorWindow *w = loadShown();
+        QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+        clickTab(w, tab);
+        QVERIFY((tab == 0 ? w->controls.Frame_Encode : w->controls.Frame_Decode)->isVisible());
+        const QStringList cuts = cutCaptions(w);
+        QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
+    }
+
     void factoryDisplay()
     {
         TwoToneEditorWindow *w = load();
