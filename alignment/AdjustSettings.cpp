@@ -1,5 +1,6 @@
 #include "alignment/AdjustSettings.h"
 
+#include "alignment/AdjustLimits.h"
 #include "platform/NumberText.h"
 
 const std::array<AdjustListInfo, AdjustNumericListCount> AdjustNumericLists{{
@@ -49,7 +50,7 @@ int RangeTypeShown(qint16 cell)
 
 bool InitialiseFlagShown(qint16 cell)
 {
-    return (cell & 16) != 0;
+    return RoundHalfEven(cell / 16.0) != 0;
 }
 
 qint16 StoreTxAllowed(bool ticked)

@@ -32,7 +32,9 @@ qint16 StoreRangeType(qint16 cell, int entry);
 // Bits 0-3 kept, bit 4 := the flag, bits 5-7 cleared.
 qint16 StoreInitialiseFlag(qint16 cell, bool ticked);
 // What the controls show of the cell: the entry of bits 0-3 (an entry beyond
-// the list shows no selection) and bit 4.
+// the list shows no selection), and the initialise flag ticked when the cell
+// / 16, rounded half to even, is not 0: ticked from 9 up (and from -9 down),
+// which for the cells the controls themselves store (0-3, 16-19) is bit 4.
 int RangeTypeShown(qint16 cell);
 bool InitialiseFlagShown(qint16 cell);
 

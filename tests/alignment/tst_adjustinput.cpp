@@ -1,8 +1,9 @@
 // The alignment editor shown in the main window's MDI area and driven with
 // real mouse and key events: where the focus lands, typing into value,
 // limit and password boxes, a click into the window while another child
-// window is active, and a click-through without an edit that changes no
-// byte and sends nothing.
+// window is active, a click-through without an edit that changes no byte and
+// sends nothing, every tab clicked where it is seen, the initialise box, and
+// the focus back in a box after its warning has been answered.
 #include <QtTest>
 
 #include <QApplication>
@@ -10,14 +11,19 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTabBar>
 
+#include "alignment/AdjustLayout.h"
 #include "memory/AdjustDefaults.h"
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
 #include "support/AdjustEditorFixture.h"
 #include "support/LinkTestBench.h"
+#include "support/OnScreenMessageBox.h"
+#include "support/TabClick.h"
 
 using namespace AdjustEditorFixture;
 
@@ -26,9 +32,28 @@ class OtherWindow : public Form
 {
 };
 
-void clickTab(AdjustEditorWindow *w, int tab)
+// A user's click on a control where it is seen: the widget under its
+// centre (screen coordinates) must be the control itself.
+bool clickWhereSeen(QWidget *control, QPoint at = {-1, -1})
 {
-    QTest::mouseClick(w->TabStrip1, Qt::LeftButton, {}, w->TabStrip1->tabRect(tab).center());
+    const QPoint centre = at.x() >= 0 ? at : control->rect().center();
+    QWidget *under = QApplication::widgetAt(control->mapToGlobal(centre));
+    if (under != control) {
+        qWarning("%s is covered by %s", qPrintable(control->objectName()),
+                 under ? qPrintable(under->objectName() + "/" + under->metaObject()->className()) : "nothing");
+        return false;
+    }
+    QTest::mouseClick(control, Qt::LeftButton, {}, centre);
+    return true;
+}
+
+// The middle of a check box's tick square.
+QPoint indicatorCentre(QCheckBox *box)
+{
+    QStyleOptionButton opt;
+    opt.initFrom(box);
+    opt.text = box->text();
+    return box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, box).center();
 }
 
 // Replaces a box's text by typing, as a user would: all of it selected and
@@ -128,7 +153,7 @@ private slots:
         AdjustEditorWindow *w = openShown();
         const QList<int> before = block();
         for (int tab : {1, 2, 3, 4, 0}) {
-            clickTab(w, tab);
+            QVERIFY(clickTabWhereSeen(w->TabStrip1, tab));
             QCOMPARE(w->CurrentAdjustTab, tab);
             if (tab <= 1) {
                 QTest::mouseClick(w->valueBox("Text_TXP_UHF2", 15), Qt::LeftButton);
@@ -158,7 +183,7 @@ private slots:
     void limitBoxesWithKeys()
     {
         AdjustEditorWindow *w = openShown();
-        clickTab(w, TabRange);
+        QVERIFY(clickTabWhereSeen(w->TabStrip1, TabRange));
         const QList<int> before = block();
         TextBox *upper = w->Text_Freq_H[0];
         retype(upper, "180");
@@ -187,6 +212,130 @@ private slots:
         QCOMPARE(cells(24, 0, 6), (QList<int>{1, 3, 6, 1, 7, 4}));
         QTest::keyClicks(w->Text_user_PassWord, "ab");
         QCOMPARE(cells(31, 0, 6), (QList<int>{32, 32, 65, 66, 32, 32}));
+    }
+
+    // Each tab, clicked where a person sees it, shows its own page: its
+    // caption, its frame alone, and that frame's controls under the mouse.
+    void everyTabClickedWhereSeen()
+    {
+        AdjustEditorWindow *w = openShown();
+        QVERIFY(w);
+        const QList<int> before = block();
+        const QList<QGroupBox *> frames{w->Frame_Frame, w->Frame_Sql, w->Frame_Dev, w->Frame_Other};
+        for (int tab : {1, 2, 3, 4, 0, 4, 2, 0}) {
+            QVERIFY(clickTabWhereSeen(w->TabStrip1, tab));
+            QCOMPARE(w->TabStrip1->currentIndex(), tab);
+            QCOMPARE(w->CurrentAdjustTab, tab);
+            QCOMPARE(w->windowTitle(), QString::fromUtf8(AdjustTabs[tab].caption));
+            const QString frame = QString::fromLatin1(AdjustTabs[tab].frame);
+            for (QGroupBox *f : frames) {
+                QCOMPARE(f->isVisible(), f->objectName() == frame);
+                if (f->objectName() != frame)
+                    continue;
+                QWidget *under = QApplication::widgetAt(f->mapToGlobal(f->rect().center()));
+                QVERIFY2(under == f || f->isAncestorOf(under),
+                         qPrintable(frame + " is covered by " + (under ? under->objectName() : "nothing")));
+            }
+        }
+        QCOMPARE(block(), before);
+        QVERIFY(boxTexts().isEmpty());
+    }
+
+    // The initialise box as the range tab shows it from cell (31, 15), and
+    // what a click on it then stores: bits 0-3 kept, the flag 16 added when
+    // it is ticked, bits 5-7 dropped.
+    void initialiseBoxShownAndClicked_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("afterClick");
+        QTest::newRow("0") << 0 << false << 16;
+        QTest::newRow("7") << 7 << false << 23;
+        QTest::newRow("8") << 8 << false << 24;
+        QTest::newRow("9") << 9 << true << 9;
+        QTest::newRow("15") << 15 << true << 15;
+        QTest::newRow("16") << 16 << true << 0;
+        QTest::newRow("18") << 18 << true << 2;
+        QTest::newRow("24") << 24 << true << 8;
+        QTest::newRow("35") << 35 << true << 3;
+        QTest::newRow("40") << 40 << true << 8;
+        QTest::newRow("255") << 255 << true << 15;
+    }
+    void initialiseBoxShownAndClicked()
+    {
+        QFETCH(int, cell);
+        QFETCH(bool, ticked);
+        QFETCH(int, afterClick);
+        AdjustImage[31][15] = qint16(cell);
+        AdjustEditorWindow *w = openShown();
+        QVERIFY(w);
+        QVERIFY(clickTabWhereSeen(w->TabStrip1, TabRange));
+        QCOMPARE(w->Check_Csh_Type->isChecked(), ticked);
+        QCOMPARE(int(AdjustImage[31][15]), cell);  // showing stores nothing
+        QVERIFY(clickWhereSeen(w->Check_Csh_Type, indicatorCentre(w->Check_Csh_Type)));
+        QCOMPARE(w->Check_Csh_Type->isChecked(), !ticked);
+        QCOMPARE(int(AdjustImage[31][15]), afterClick);
+        QVERIFY(boxTexts().isEmpty());
+    }
+
+    // A value or limit refused with a warning: once the user has answered
+    // the real box, the keyboard focus is back in the box, which shows what
+    // it was reset to (a value box its cell's factory value, a limit box its
+    // band's bound), and the next key goes there.
+    void focusBackAfterTheWarning_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("leaveKey");  // 0: the warning comes while typing
+        QTest::addColumn<int>("row");       // the value box's cell, -1 for a limit
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("limit");
+        const int tab = Qt::Key_Tab;
+        QTest::newRow("power 64") << int(TabHighPower) << "Text_TXP_UHF1(4)" << "64" << 0 << 2 << 4 << "";
+        QTest::newRow("middle power 64") << int(TabMiddlePower) << "Text_TXP_VHF(3)" << "64" << 0 << 4 << 3 << "";
+        QTest::newRow("level 101") << int(TabSquelch) << "Text_SQ_UHF2(9)" << "101" << 0 << 14 << 9 << "";
+        QTest::newRow("offset letter") << int(TabSquelch) << "Text_Sq_Offset_VHF(0)" << "x" << 0 << 9 << 0 << "";
+        QTest::newRow("upper 180, Tab") << int(TabRange) << "Text_Freq_H(0)" << "180" << tab << -1 << 0 << "179";
+        QTest::newRow("upper 180, Backtab") << int(TabRange) << "Text_Freq_H(0)" << "180" << int(Qt::Key_Backtab) << -1 << 0 << "179";
+        QTest::newRow("lower 120, Backtab to the tabs") << int(TabRange) << "Text_Freq_L(0)" << "120" << int(Qt::Key_Backtab) << -1 << 0 << "130";
+        QTest::newRow("lower 399, Tab") << int(TabRange) << "Text_Freq_L(2)" << "399" << tab << -1 << 0 << "400";
+        QTest::newRow("lower above upper, Tab") << int(TabRange) << "Text_Freq_L(1)" << "190" << tab << -1 << 0 << "130";
+    }
+    void focusBackAfterTheWarning()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, box);
+        QFETCH(QString, keys);
+        QFETCH(int, leaveKey);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(QString, limit);
+        AdjustEditorWindow *w = openShown();
+        QVERIFY(w);
+        QVERIFY(clickTabWhereSeen(w->TabStrip1, tab));
+        auto *target = w->findChild<TextBox *>(box);
+        QVERIFY(target);
+        QVERIFY(clickWhereSeen(target));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(target));
+        MsgBoxRecorder::install(answerOnScreen);
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(target, keys);
+        if (leaveKey)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(leaveKey));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QVERIFY(!QApplication::activeModalWidget());
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(target));
+        QTest::qWait(100);  // and nothing moves it afterwards
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(target));
+        const QString reset = row >= 0 ? QString::number(AdjustDefaults[row][col]) : limit;
+        QCOMPARE(target->text(), reset);
+        if (row >= 0)
+            QCOMPARE(AdjustImage[row][col], AdjustDefaults[row][col]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        QCOMPARE(target->text(), reset.chopped(1));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
     }
 };
 

@@ -134,18 +134,30 @@ private slots:
         QCOMPARE(int(v), stored);
     }
 
-    // What the controls show is bits 0-3 and bit 4 of the cell, so that
-    // showing a cell never needs to change it.
+    // The range type shows bits 0-3; the initialise box is ticked when the
+    // cell / 16, rounded half to even, is not 0. For what the controls store
+    // (0-3, 16-19) that is the flag value 16; for other cells it is not bit 4.
     void flagsShown_data()
     {
         QTest::addColumn<int>("cell");
         QTest::addColumn<bool>("ticked");
         QTest::addColumn<int>("entry");
+        QTest::newRow("0") << 0 << false << 0;
+        QTest::newRow("3") << 3 << false << 3;
+        QTest::newRow("7") << 7 << false << 7;
+        QTest::newRow("8: a half, to the even 0") << 8 << false << 8;
+        QTest::newRow("9") << 9 << true << 9;
+        QTest::newRow("15") << 15 << true << 15;
+        QTest::newRow("16: the flag") << 16 << true << 0;
         QTest::newRow("18") << 18 << true << 2;
-        QTest::newRow("2") << 2 << false << 2;
-        QTest::newRow("9: no flag bit") << 9 << false << 9;
-        QTest::newRow("35: bit 5 is not the flag") << 35 << false << 3;
+        QTest::newRow("19") << 19 << true << 3;
+        QTest::newRow("24: 1.5 to 2") << 24 << true << 8;
+        QTest::newRow("35: bit 4 clear, still ticked") << 35 << true << 3;
+        QTest::newRow("40: 2.5 to 2") << 40 << true << 8;
         QTest::newRow("255") << 255 << true << 15;
+        // Only a file brings these.
+        QTest::newRow("-8: a half, to the even 0") << -8 << false << 8;
+        QTest::newRow("-9") << -9 << true << 7;
     }
     void flagsShown()
     {

@@ -216,12 +216,15 @@ private slots:
         w->Check_Csh_Type->click();
         QCOMPARE(AdjustImage[31][15], qint16(0));
 
-        // Bits 5 to 7 are no flag: shown as clear, and showing keeps them.
+        // 35 / 16 rounds to 2: shown ticked though bit 4 is clear; showing
+        // keeps the cell, and a click clears the box, keeping bits 0-3 only.
         AdjustImage[31][15] = 35;
         w->ShowAdjustTab();
-        QVERIFY(!w->Check_Csh_Type->isChecked());
+        QVERIFY(w->Check_Csh_Type->isChecked());
         QCOMPARE(w->Combo_Range_Type->listIndex(), 3);
         QCOMPARE(AdjustImage[31][15], qint16(35));
+        w->Check_Csh_Type->click();
+        QCOMPARE(AdjustImage[31][15], qint16(3));
         w->Check_Csh_Type->click();
         QCOMPARE(AdjustImage[31][15], qint16(19));
 
