@@ -16,7 +16,8 @@ public:
     explicit OptionEditorWindow(QWidget *parent = nullptr);
     ~OptionEditorWindow() override;
 
-    // The whole option area shown from the image; writes nothing.
+    // The whole option area shown from the image (OptionPanel::ShowOptions:
+    // it stores back only what makes the image hold what is shown).
     void ShowOptions();
 
     void Command_def_Click();

@@ -214,7 +214,7 @@ void TstOptionFields::codeText()
         MemoryImage[238][c] = qint16(stored[c]);
     LoadOptionValues();
     QCOMPARE(CodeTextFromValues(OptionField::Text_PttId_Begin), shown);
-    QCOMPARE(row(238), stored);  // showing writes nothing
+    QCOMPARE(row(238), stored);  // reading the text stores nothing
 }
 
 void TstOptionFields::aniCheck_data()
