@@ -29,6 +29,10 @@ bool commitFrequency(FlexGrid &grid, int row, const QString &typed)
     // The name cell shows what the record held; should it hold anything the
     // record cannot take, the frequency is still stored, without a name.
     const QString name = TrimSpaces(grid.textMatrix(row, ColName));
+    // A name that used all eight bytes keeps six once its row is stored:
+    // the user is told why it is shorter.
+    if (name.size() > NameLength)
+        warn(FmTexts::NameTooLong, FmTexts::NameTitle);
     if (!PackFmRecord(row - 1, c.mhz, name) && !PackFmRecord(row - 1, c.mhz, QString()))
         return false;
     ShowFmChannel(grid, row);

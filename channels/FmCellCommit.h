@@ -16,9 +16,11 @@ bool FmCellHasEditor(int row, int col);
 // written.
 //  - Frequency: blanks empty the channel (both cells, an empty record); a
 //    value from 87 to 108 MHz is stored; any other text brings the range
-//    warning and stores 87 MHz; the name is kept.
+//    warning and stores 87 MHz; the name is kept, but a name of more than
+//    6 characters (read from the radio or a file with all eight name bytes
+//    used) brings the length warning and keeps its first 6.
 //  - Name: a character the record cannot hold brings the character
-//    warning and nothing changes; more than 8 characters bring the length
-//    warning and the first 8 are stored, in capitals; on a row without a
+//    warning and nothing changes; more than 6 characters bring the length
+//    warning and the first 6 are stored, in capitals; on a row without a
 //    frequency the name is dropped and nothing is stored.
 bool CommitFmCell(FlexGrid &grid, int row, int col, const QString &typed);

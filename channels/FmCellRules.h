@@ -26,12 +26,12 @@ struct FmNameCommit {
     // character warning; nothing is stored and the cell
     // keeps what it showed.
     bool refused = false;
-    // More than 8 characters after trimming: the length warning; the first
-    // 8 are kept.
+    // More than 6 characters after trimming: the length warning; the first
+    // 6 are kept.
     bool tooLong = false;
     // What the cell shows and the record keeps: trimmed, in capitals (a
     // letter whose capital has no single-byte code stays as typed), at most
-    // 8 characters; empty on a row without a frequency.
+    // 6 characters; empty on a row without a frequency.
     QString name;
 };
 FmNameCommit FmNameCommitOf(const QString &typed, bool rowHasFrequency);

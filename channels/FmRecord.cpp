@@ -79,14 +79,15 @@ int FmNameStartByte(int length)
     case 3: return 10;
     case 2:
     case 1: return 11;
-    default: return 8;
+    default: return FmGrid::FirstNameByte;
     }
 }
 
-bool PackFmRecord(int n, double mhz, const QString &name)
+bool PackFmRecord(int n, double mhz, const QString &fullName)
 {
-    if (!validRecord(n) || !(mhz >= 0.0 && mhz < 1000.0) || name.size() > FmGrid::NameLength)
+    if (!validRecord(n) || !(mhz >= 0.0 && mhz < 1000.0))
         return false;
+    const QString name = fullName.left(FmGrid::NameLength);
     for (QChar ch : name)
         if (!FmNameCharacter(ch))
             return false;

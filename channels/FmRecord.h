@@ -11,7 +11,11 @@ namespace FmGrid {
 inline constexpr int FmChannelCount = 16;
 inline constexpr int GridRows = 18;  // heading, channels 1-16, one blank row
 enum Column { ColNumber = 0, ColFrequency = 1, ColName = 2, ColumnCount = 3 };
-inline constexpr int NameLength = 8;  // name bytes 8-15
+// A station name keeps at most six characters; the record has eight name
+// bytes (8-15), all of which the display reads, and a pack leaves 14 and 15
+// without a character.
+inline constexpr int NameLength = 6;
+inline constexpr int NameBytes = 8;
 inline constexpr int FirstNameByte = 8;
 // The typed frequencies the radio takes, both ends included.
 inline constexpr int BandLow = 87;
@@ -40,16 +44,15 @@ QString FmNameText(int n);
 // printable and not 0xFF (the byte of no character).
 bool FmNameCharacter(QChar ch);
 
-// The first byte of a name of `length` characters: names of up to six are
-// centred in bytes 8-13 (6: 8, 5: 9, 4 and 3: 10, 2 and 1: 11); seven and
-// eight start at byte 8.
+// The first byte of a name of `length` characters (at most six), centred in
+// bytes 8-13: 6: 8, 5: 9, 4 and 3: 10, 2 and 1: 11.
 int FmNameStartByte(int length);
 
 // Writes record n whole: the digits of mhz (cut to 10 Hz), bytes 8-15 0xFF,
-// then the name's character codes from its start byte. Refuses (false,
-// nothing written) n outside 0-15, a value outside 0 <= mhz < 1000, a name
-// longer than 8 characters or one with a character that is no
-// FmNameCharacter.
+// then the codes of the name's first six characters from their start byte,
+// so bytes 14 and 15 always end 0xFF. Refuses (false, nothing written) n
+// outside 0-15, a value outside 0 <= mhz < 1000, or a name with a character
+// that is no FmNameCharacter among the characters stored.
 bool PackFmRecord(int n, double mhz, const QString &name);
 // Record n as an empty channel: bytes 0-7 := 0, bytes 8-15 := 0xFF.
 void StoreEmptyFmRecord(int n);

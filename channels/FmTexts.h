@@ -21,9 +21,9 @@ inline constexpr BiText GridFormat{
 // Cell warnings.
 inline constexpr BiText OutOfRange{"Over the range of receive frequency .", "接收频率超出范围 ！"};
 inline constexpr BiText OutOfRangeTitle = PromptTitle;
-// The record holds eight name bytes, so a name keeps eight characters.
-inline constexpr BiText NameTooLong{"The letter of channel name max 8 bit . ",
-                                    "信道名称的字符个数最大为 8 位 ！"};
+// A station name keeps six characters.
+inline constexpr BiText NameTooLong{"The letter of channel name max 6 bit . ",
+                                    "信道名称的字符个数最大为 6 位 ！"};
 inline constexpr BiText NameCharacters{
     "The station name takes single-byte characters only (letters, digits, blank and signs) .",
     "电台名称只能使用单字节字符（字母、数字、空格和符号）！"};

@@ -85,8 +85,11 @@ private slots:
             << 2 << "news" << true << Bytes{0, 8, 8, 9, 0, 0, 0, 0, F, F, 'N', 'E', 'W', 'S', F, F}
             << "88.90000" << "NEWS" << none << none;
         QTest::newRow("name too long")
-            << 2 << "abcdefghij" << true << Bytes{0, 8, 8, 9, 0, 0, 0, 0, 'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'}
-            << "88.90000" << "ABCDEFGH" << "The letter of channel name max 8 bit . " << "Operate Prompt";
+            << 2 << "abcdefgh" << true << Bytes{0, 8, 8, 9, 0, 0, 0, 0, 'A', 'B', 'C', 'D', 'E', 'F', F, F}
+            << "88.90000" << "ABCDEF" << "The letter of channel name max 6 bit . " << "Operate Prompt";
+        QTest::newRow("name of six")
+            << 2 << "abcdef" << true << Bytes{0, 8, 8, 9, 0, 0, 0, 0, 'A', 'B', 'C', 'D', 'E', 'F', F, F}
+            << "88.90000" << "ABCDEF" << none << none;
         QTest::newRow("name of characters the radio cannot hold")
             << 2 << "电台" << false << Music << "88.90000" << "MUSIC"
             << "The station name takes single-byte characters only (letters, digits, blank and signs) ."
@@ -128,6 +131,29 @@ private slots:
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);  // the length warning still comes
     }
 
+    // A name that used all eight bytes (read from the radio or a file) shows
+    // whole and stays as it is until its row is stored; then it keeps six,
+    // and the user is told why it is shorter.
+    void eightCharacterNameFromTheRadio()
+    {
+        const Bytes eight{0, 9, 8, 3, 0, 0, 0, 0, 'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'};
+        putRecord(3, eight);
+        ShowFmChannels(*grid);
+        QCOMPARE(grid->textMatrix(4, ColName), QStringLiteral("ABCDEFGH"));
+        QCOMPARE(record(3), eight);
+        QVERIFY(CommitFmCell(*grid, 4, ColFrequency, QStringLiteral("99")));
+        QCOMPARE(record(3), (Bytes{0, 9, 9, 0, 0, 0, 0, 0, 'A', 'B', 'C', 'D', 'E', 'F', F, F}));
+        QCOMPARE(grid->textMatrix(4, ColName), QStringLiteral("ABCDEF"));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QCOMPARE(MsgBoxRecorder::boxes()[0].text, QStringLiteral("The letter of channel name max 6 bit . "));
+        QCOMPARE(MsgBoxRecorder::boxes()[0].title, QStringLiteral("Operate Prompt"));
+        // A six-letter name moves no warning when its frequency changes.
+        MsgBoxRecorder::clear();
+        QVERIFY(CommitFmCell(*grid, 4, ColFrequency, QStringLiteral("100")));
+        QCOMPARE(record(3), (Bytes{1, 0, 0, 0, 0, 0, 0, 0, 'A', 'B', 'C', 'D', 'E', 'F', F, F}));
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
     void frequencyOnAnErasedRecordMakesAChannel()
     {
         QVERIFY(CommitFmCell(*grid, 2, ColFrequency, QStringLiteral("99.5")));
@@ -157,7 +183,7 @@ private slots:
         QCOMPARE(b.size(), 2);
         QCOMPARE(b[0].text, QStringLiteral("接收频率超出范围 ！"));
         QCOMPARE(b[0].title, QStringLiteral("操作提示"));
-        QCOMPARE(b[1].text, QStringLiteral("信道名称的字符个数最大为 8 位 ！"));
+        QCOMPARE(b[1].text, QStringLiteral("信道名称的字符个数最大为 6 位 ！"));
     }
 };
 

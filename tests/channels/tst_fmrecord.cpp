@@ -157,8 +157,12 @@ void TstFmRecord::namePlacementByLength_data()
     QTest::newRow("4") << "ABCD" << Bytes{F, F, 'A', 'B', 'C', 'D', F, F};
     QTest::newRow("5") << "ABCDE" << Bytes{F, 'A', 'B', 'C', 'D', 'E', F, F};
     QTest::newRow("6") << "ABCDEF" << Bytes{'A', 'B', 'C', 'D', 'E', 'F', F, F};
-    QTest::newRow("7") << "ABCDEFG" << Bytes{'A', 'B', 'C', 'D', 'E', 'F', 'G', F};
-    QTest::newRow("8") << "ABCDEFGH" << Bytes{'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'};
+    // A longer name keeps its first six; bytes 14 and 15 stay without one.
+    QTest::newRow("7") << "ABCDEFG" << Bytes{'A', 'B', 'C', 'D', 'E', 'F', F, F};
+    QTest::newRow("8") << "ABCDEFGH" << Bytes{'A', 'B', 'C', 'D', 'E', 'F', F, F};
+    QTest::newRow("9") << "ABCDEFGHI" << Bytes{'A', 'B', 'C', 'D', 'E', 'F', F, F};
+    QTest::newRow("sixth a blank") << "ABCDE GH" << Bytes{'A', 'B', 'C', 'D', 'E', ' ', F, F};
+    QTest::newRow("cut before what it cannot hold") << QStringLiteral("ABCDEF电") << Bytes{'A', 'B', 'C', 'D', 'E', 'F', F, F};
     QTest::newRow("blank inside") << "AB CD" << Bytes{F, 'A', 'B', ' ', 'C', 'D', F, F};
     QTest::newRow("none") << "" << Bytes(8, F);
 }
@@ -191,6 +195,10 @@ void TstFmRecord::packedRowsShowBack_data()
                                   << "87.50000" << "";
     QTest::newRow("blank inside a name") << "90.00000" << "AB CD" << Bytes{0, 9, 0, 0, 0, 0, 0, 0, F, 'A', 'B', ' ', 'C', 'D', F, F}
                                          << "90.00000" << "ABCD";
+    // A name that used all eight bytes (from the radio or a file) packs its
+    // first six from byte 8.
+    QTest::newRow("eight characters") << "98.30000" << "ABCDEFGH" << Bytes{0, 9, 8, 3, 0, 0, 0, 0, 'A', 'B', 'C', 'D', 'E', 'F', F, F}
+                                      << "98.30000" << "ABCDEF";
     QTest::newRow("no frequency drops the name") << " " << "NEWS" << Bytes{0, 0, 0, 0, 0, 0, 0, 0, F, F, F, F, F, F, F, F}
                                                  << "" << "";
 }
@@ -217,7 +225,7 @@ void TstFmRecord::packRefusesWhatTheRecordCannotHold()
 {
     const Bytes before = record(0);
     QVERIFY(!PackFmRecord(0, 88.0, QStringLiteral("电台")));
-    QVERIFY(!PackFmRecord(0, 88.0, QStringLiteral("ABCDEFGHI")));
+    QVERIFY(!PackFmRecord(0, 88.0, QStringLiteral("ABCDE电")));
     QVERIFY(!PackFmRecord(0, 1000.0, QString()));
     QVERIFY(!PackFmRecord(16, 88.0, QString()));
     QCOMPARE(record(0), before);
@@ -294,9 +302,11 @@ void TstFmRecord::typedNames_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("capitals") << "news" << true << false << false << "NEWS";
     QTest::newRow("trimmed") << "  fm 1  " << true << false << false << "FM 1";
-    QTest::newRow("eight kept") << "abcdefgh" << true << false << false << "ABCDEFGH";
-    QTest::newRow("ten cut to eight") << "abcdefghij" << true << false << true << "ABCDEFGH";
-    QTest::newRow("cut before a blank") << "abcdefg hij" << true << false << true << "ABCDEFG";
+    QTest::newRow("six kept") << "abcdef" << true << false << false << "ABCDEF";
+    QTest::newRow("seven cut to six") << "abcdefg" << true << false << true << "ABCDEF";
+    QTest::newRow("eight cut to six") << "abcdefgh" << true << false << true << "ABCDEF";
+    QTest::newRow("six between blanks") << "  abcdef  " << true << false << false << "ABCDEF";
+    QTest::newRow("cut before a blank") << "abcde fgh" << true << false << true << "ABCDE";
     QTest::newRow("latin-1 letter") << "café" << true << false << false << "CAFÉ";
     QTest::newRow("capital beyond one byte") << "µ" << true << false << false << "µ";
     // 0xFF marks a byte without a character: ÿ could never be shown again.

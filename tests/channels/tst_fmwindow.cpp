@@ -419,6 +419,62 @@ private slots:
         QCOMPARE(w->focusWidget(), w->MSF_Chann);
     }
 
+    // A station name typed longer than six: the warning in the window's
+    // language, the first six in capitals shown and stored, bytes 14 and 15
+    // without a character, and the focus back in the grid.
+    void longNameTypedKeepsSix_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("English") << 0 << "The letter of channel name max 6 bit . " << "Operate Prompt";
+        QTest::newRow("Chinese") << -1 << QStringLiteral("信道名称的字符个数最大为 6 位 ！") << QStringLiteral("操作提示");
+    }
+    void longNameTypedKeepsSix()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        LanguageFlag = qint16(language);
+        FmEditorWindow *w = loadShown();
+        clickCell(w, 1, ColName);
+        QTest::keyClick(w->Text_Edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w->Text_Edit, QStringLiteral("classics"));
+        QTest::keyClick(w->Text_Edit, Qt::Key_Tab);
+        QCOMPARE(boxTexts(), QStringList{text});
+        QCOMPARE(MsgBoxRecorder::boxes().first().title, title);
+        QCOMPARE(MsgBoxRecorder::boxes().first().icon, MsgIcon::Exclamation);
+        QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("CLASSI"));
+        QCOMPARE(record(0), (Bytes{0, 8, 8, 9, 0, 0, 0, 0, 'C', 'L', 'A', 'S', 'S', 'I', F, F}));
+        QCOMPARE(w->focusWidget(), w->MSF_Chann);
+    }
+
+    // A name that uses all eight bytes (read from a radio or a file) shows
+    // whole and stays as it is while the user only looks; once its row is
+    // stored it keeps six, with the warning saying why.
+    void eightCharacterNameFromTheRadio()
+    {
+        const Bytes eight{0, 9, 5, 5, 0, 0, 0, 0, 'S', 'P', 'O', 'R', 'T', 'S', 'F', 'M'};
+        putRecord(4, eight);
+        FmEditorWindow *w = loadShown();
+        QCOMPARE(w->MSF_Chann->textMatrix(5, ColName), QStringLiteral("SPORTSFM"));
+        clickCell(w, 5, ColName);
+        QCOMPARE(w->Text_Edit->text(), QStringLiteral("SPORTSFM"));
+        clickCell(w, 5, ColFrequency);
+        clickCell(w, 6, ColNumber);
+        QCOMPARE(record(4), eight);
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+
+        clickCell(w, 5, ColFrequency);
+        QTest::keyClick(w->Text_Edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w->Text_Edit, QStringLiteral("96"));
+        clickCell(w, 6, ColNumber);
+        QCOMPARE(boxTexts(), QStringList{"The letter of channel name max 6 bit . "});
+        QCOMPARE(record(4), (Bytes{0, 9, 6, 0, 0, 0, 0, 0, 'S', 'P', 'O', 'R', 'T', 'S', F, F}));
+        QCOMPARE(w->MSF_Chann->textMatrix(5, ColFrequency), QStringLiteral("96.00000"));
+        QCOMPARE(w->MSF_Chann->textMatrix(5, ColName), QStringLiteral("SPORTS"));
+    }
+
     void openEditGoesIntoTheSavedImage()
     {
         FmEditorWindow *w = loadShown();
