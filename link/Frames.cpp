@@ -106,6 +106,8 @@ std::optional<ReadRequest> readRequestOf(const QByteArray &frame)
 
 bool dataHeadAnswers(const quint8 *mark, const ReadRequest &request)
 {
+    if (request.address < 0 || request.length < 0)
+        return false;
     return mark[0] == Frame::Data && mark[1] == ((request.address >> 8) & 0xFF)
         && mark[2] == (request.address & 0xFF) && mark[3] == (request.length & 0xFF);
 }

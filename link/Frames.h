@@ -60,10 +60,10 @@ QByteArray writeFrame(int address, const std::array<quint8, 16> &data, bool lead
 // Position of the first 'X' among bytes[from..to], or -1.
 int findDataMark(const quint8 *bytes, int from, int to);
 
-// What a read request asks for.
+// What a read request asks for; the default is none (nothing answers it).
 struct ReadRequest {
-    int address = 0;
-    int length = 0;
+    int address = -1;
+    int length = -1;
     bool operator==(const ReadRequest &) const = default;
 };
 // The request a frame makes when it is a read request ('S', address high,

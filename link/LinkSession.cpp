@@ -212,6 +212,7 @@ bool LinkSession::startExchange(bool write)
     discardInput();
     HandshakeStage = 0;
     m_taken = 0;
+    m_request = {};  // this attempt has asked for nothing yet
     m_replyRefused = false;
     const QByteArray hs = programModeHandshakeFrame();
     TransmitLength = 8;

@@ -175,6 +175,8 @@ private slots:
         QFETCH(bool, answers);
         const auto *p = reinterpret_cast<const quint8 *>(head.constData());
         QCOMPARE(::dataHeadAnswers(p, ReadRequest{0x0E80, 0x40}), answers);
+        // Before any request has gone out nothing answers.
+        QVERIFY(!::dataHeadAnswers(p, ReadRequest{}));
     }
 
     void typedPassword_data()
