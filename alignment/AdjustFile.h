@@ -7,29 +7,16 @@
 // through a temporary file that replaces the target only when complete.
 #include "alignment/AdjustLayout.h"
 #include "platform/Language.h"
+#include "platform/NumberFileStore.h"
 
 #include <QByteArray>
 #include <QString>
 
 inline constexpr int AdjustFileNumbers = AdjustBlockRows * 16;
 
-enum class AdjustFileFault {
-    None,
-    CannotOpen,       // missing, a folder, no permission
-    NotAWholeNumber,  // a letter, a fraction, any other stray text
-    ValueOutOfRange,  // a number outside 0 to 255
-    TooShort,         // the file ends before the 512th number
-    CannotWrite,      // the save could not be completed
-};
-
-struct AdjustFileStatus {
-    AdjustFileFault fault = AdjustFileFault::None;
-    int line = 0;         // 1-based line of the file where reading failed
-    qint64 value = 0;     // the offending number (ValueOutOfRange)
-    QString systemError;  // the system's words for an open or write failure
-    QString path;
-    bool ok() const { return fault == AdjustFileFault::None; }
-};
+// The alignment file's faults and outcome are those of every number file.
+using AdjustFileFault = NumberFileFault;
+using AdjustFileStatus = NumberFileStatus;
 
 // The exact bytes of the file for a block.
 QByteArray AdjustFileBytes(const AdjustGrid &grid);

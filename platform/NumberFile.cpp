@@ -3,6 +3,13 @@
 
 #include <cmath>
 
+namespace {
+// Bytes taken from the device at a time.
+constexpr qint64 ChunkSize = 64 * 1024;
+// A longer token is no number of these files; reading stops there.
+constexpr qsizetype MaxTokenLength = 64;
+}
+
 NumberFileWriter::NumberFileWriter(QIODevice *device) : m_device(device) {}
 
 void NumberFileWriter::put(const QByteArray &bytes)
@@ -21,17 +28,19 @@ void NumberFileWriter::endLine()
     put(QByteArrayLiteral("\r\n"));
 }
 
-NumberFileReader::NumberFileReader(QIODevice *device)
-    : m_data(device ? device->readAll() : QByteArray())
-{
-}
+NumberFileReader::NumberFileReader(QIODevice *device) : m_device(device) {}
 
 NumberFileReader::NumberFileReader(const QByteArray &contents) : m_data(contents) {}
 
 namespace {
-bool isSeparator(char c)
+bool isSeparator(int c)
 {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
+}
+
+bool isBlankOrBreak(int c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 // A whole token that is a decimal number: sign, digits with at most one point
@@ -72,19 +81,66 @@ bool parseToken(const QByteArray &token, double &value)
 }
 } // namespace
 
+int NumberFileReader::peek()
+{
+    if (m_pos < m_data.size())
+        return static_cast<unsigned char>(m_data[m_pos]);
+    if (!m_device || m_error == Error::ReadFailed)
+        return -1;
+    m_data = m_device->read(ChunkSize);
+    m_pos = 0;
+    if (m_data.isEmpty()) {
+        // read() gives nothing both at the end and on a failure; only the
+        // failure leaves the device short of its end.
+        if (!m_device->atEnd() && !m_device->isSequential())
+            m_error = Error::ReadFailed;
+        return -1;
+    }
+    return static_cast<unsigned char>(m_data[m_pos]);
+}
+
 void NumberFileReader::skipSeparators()
 {
-    while (m_pos < m_data.size() && isSeparator(m_data[m_pos])) {
-        if (m_data[m_pos] == '\n')
+    for (int c = peek(); isSeparator(c); c = peek()) {
+        if (c == '\n')
             ++m_line;
         ++m_pos;
     }
 }
 
+bool NumberFileReader::skipBlanksAndBreaks()
+{
+    for (int c = peek(); isBlankOrBreak(c); c = peek()) {
+        if (c == '\n')
+            ++m_line;
+        ++m_pos;
+    }
+    return peek() < 0;
+}
+
 bool NumberFileReader::atEnd()
 {
     skipSeparators();
-    return m_pos >= m_data.size();
+    return peek() < 0;
+}
+
+bool NumberFileReader::finish()
+{
+    if (m_error != Error::None)
+        return false;
+    for (int c = peek(); c == ' ' || c == '\t'; c = peek())
+        ++m_pos;
+    if (peek() == ',')
+        ++m_pos;
+    if (skipBlanksAndBreaks() || m_error != Error::None)
+        return m_error == Error::None;
+    m_error = Error::TrailingContent;
+    m_badToken.clear();
+    for (int c = peek(); c >= 0 && !isSeparator(c) && m_badToken.size() < 40; c = peek()) {
+        m_badToken += char(c);
+        ++m_pos;
+    }
+    return false;
 }
 
 std::optional<double> NumberFileReader::next()
@@ -92,17 +148,24 @@ std::optional<double> NumberFileReader::next()
     if (m_error != Error::None)
         return std::nullopt;
     skipSeparators();
-    if (m_pos >= m_data.size()) {
-        m_error = Error::EndOfFile;
+    if (peek() < 0) {
+        if (m_error == Error::None)
+            m_error = Error::EndOfFile;
         return std::nullopt;
     }
-    const qsizetype start = m_pos;
-    while (m_pos < m_data.size() && !isSeparator(m_data[m_pos]))
+    QByteArray token;
+    for (int c = peek(); c >= 0 && !isSeparator(c); c = peek()) {
+        if (token.size() == MaxTokenLength)
+            break;  // far too long for a number: refused below without reading on
+        token += char(c);
         ++m_pos;
-    const QByteArray token = m_data.mid(start, m_pos - start);
+    }
+    if (m_error != Error::None)
+        return std::nullopt;
     double value = 0;
-    if (!parseToken(token, value)) {
-        m_error = Error::NotANumber;
+    const int after = peek();
+    if ((after >= 0 && !isSeparator(after)) || !parseToken(token, value)) {
+        m_error = m_error == Error::None ? Error::NotANumber : m_error;
         m_badToken = token;
         return std::nullopt;
     }
@@ -139,6 +202,14 @@ QString NumberFileReader::errorString() const
             .arg(QString::fromLatin1(m_badToken));
     case Error::EndOfFile:
         return QStringLiteral("the file ends after %1 numbers").arg(m_count);
+    case Error::TrailingContent:
+        return QStringLiteral("line %1: \"%2\" follows the last number")
+            .arg(m_line)
+            .arg(QString::fromLatin1(m_badToken));
+    case Error::ReadFailed:
+        return QStringLiteral("the file could not be read after %1 numbers: %2")
+            .arg(m_count)
+            .arg(m_device ? m_device->errorString() : QString());
     }
     return QString();
 }

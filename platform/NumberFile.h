@@ -27,9 +27,11 @@ private:
 
 class NumberFileReader {
 public:
-    enum class Error { None, NotANumber, NotAnInteger, EndOfFile };
+    enum class Error { None, NotANumber, NotAnInteger, EndOfFile, TrailingContent, ReadFailed };
 
-    // Reads the whole of the device (open for reading) at construction.
+    // Reads the device (open for reading) a piece at a time, only as far as
+    // the numbers asked for need: a huge file is never held whole. The device
+    // must outlive the reader.
     explicit NumberFileReader(QIODevice *device);
     explicit NumberFileReader(const QByteArray &contents);
 
@@ -43,6 +45,12 @@ public:
     // True when nothing but separators is left.
     bool atEnd();
 
+    // After the last number the file should hold: true when only blanks, tabs
+    // and line breaks follow (after the one comma that may end the last
+    // number). Otherwise sets TrailingContent with line() the line of the
+    // first other character, and reads nothing beyond it.
+    bool finish();
+
     Error error() const { return m_error; }
     // A readable description of the last error: what went wrong and where.
     QString errorString() const;
@@ -52,7 +60,12 @@ public:
     int count() const { return m_count; }
 
 private:
+    // The byte at the read position, or -1 at the end of the data (or when
+    // the device failed: ReadFailed).
+    int peek();
     void skipSeparators();
+    bool skipBlanksAndBreaks();
+    QIODevice *m_device = nullptr;
     QByteArray m_data;
     qsizetype m_pos = 0;
     int m_line = 1;

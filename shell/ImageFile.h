@@ -5,7 +5,7 @@
 // the image untouched on any fault; WriteImageFile and ReadImageFile are the
 // image dialogs' OK actions with their boxes and shared state.
 #include "memory/MemoryImage.h"
-#include "shell/FileFailureReason.h"
+#include "platform/NumberFileStore.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,37 +15,23 @@ using ImageGrid = CellGrid<ImageRows, ImageCols>;
 // Numbers a complete image file holds: 1025 rows of 19.
 inline constexpr int ImageFileNumbers = ImageRows * 19;
 
-enum class ImageFileFault {
-    None,
-    CannotOpen,       // missing, a folder, no permission
-    NotAWholeNumber,  // a letter, a fraction, any other stray text
-    ValueOutOfRange,  // a cell outside 0 to 255
-    TooShort,         // the file ends before the last row
-    CannotWrite,      // the save could not be completed
-};
-
-struct ImageFileStatus {
-    ImageFileFault fault = ImageFileFault::None;
-    int line = 0;         // 1-based line of the file where reading failed
-    qint64 value = 0;     // the offending cell value (ValueOutOfRange)
-    FileFailureReason reason = FileFailureReason::Other;  // why it could not be opened or written
-    QString systemError;  // the system's words for an open or write failure
-    QString path;         // the file concerned (load and save)
-    bool ok() const { return fault == ImageFileFault::None; }
-};
+// The image file's faults and outcome are those of every number file.
+using ImageFileFault = NumberFileFault;
+using ImageFileStatus = NumberFileStatus;
 
 // The exact bytes of the file for an image.
 QByteArray ImageFileBytes(const ImageGrid &image);
 
 // Reads a file's contents into rows 0-1024, columns 0-15 of image, but only
-// when all of it is sound; on a fault image is left exactly as it was.
-// Anything after the last row's numbers is ignored.
+// when all of it is sound; on a fault image is left exactly as it was. After
+// the last row's numbers only blanks and line breaks may follow: anything
+// else means a damaged or foreign file.
 ImageFileStatus ParseImageFile(const QByteArray &contents, ImageGrid &image);
 ImageFileStatus LoadImageFile(const QString &path, ImageGrid &image);
 
 // Writes the image to path through a temporary file beside it that replaces
 // the target only once everything was written; a failed save leaves an
-// existing file as it was.
+// existing file as it was and names the system's reason.
 ImageFileStatus SaveImageFile(const QString &path, const ImageGrid &image);
 
 // What went wrong, in the current language, for the failure box; the reason

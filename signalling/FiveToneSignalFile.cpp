@@ -9,9 +9,7 @@
 #include "signalling/FiveToneTexts.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -148,97 +146,30 @@ QByteArray SignalFileBytes(const SignalGrid &file)
 
 SignalFileStatus ParseSignalFile(const QByteArray &contents, SignalGrid &file)
 {
-    SignalFileStatus status;
-    NumberFileReader reader(contents);
     SignalGrid staged{};
-    for (auto &row : staged) {
-        for (qint16 &cell : row) {
-            const std::optional<qint64> value = reader.nextInteger();
-            if (!value) {
-                status.fault = reader.error() == NumberFileReader::Error::EndOfFile
-                                   ? SignalFileFault::TooShort
-                                   : SignalFileFault::NotAWholeNumber;
-                status.line = reader.line();
-                return status;
-            }
-            if (*value < 0 || *value > 255) {
-                status.fault = SignalFileFault::ValueOutOfRange;
-                status.line = reader.line();
-                status.value = *value;
-                return status;
-            }
-            cell = qint16(*value);
-        }
-    }
-    file = staged;
+    const SignalFileStatus status = ParseNumberFile(contents, SignalFileRows * 16, ByteRowsSink(staged));
+    if (status.ok())
+        file = staged;
     return status;
 }
 
 SignalFileStatus ReadSignalFile(const QString &path, SignalGrid &file)
 {
-    SignalFileStatus status;
-    status.path = path;
-    // Only plain files are opened: a pipe would block for ever.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        status.fault = SignalFileFault::CannotOpen;
-        status.systemError = QStringLiteral("not a plain file");
-        return status;
-    }
-    QFile in(path);
-    if (in.open(QIODevice::ReadOnly)) {
-        const QByteArray contents = in.readAll();
-        if (in.error() == QFileDevice::NoError) {
-            SignalFileStatus parsed = ParseSignalFile(contents, file);
-            parsed.path = path;
-            return parsed;
-        }
-    }
-    status.fault = SignalFileFault::CannotOpen;
-    status.systemError = in.errorString();
+    SignalGrid staged{};
+    const SignalFileStatus status = LoadNumberFile(path, SignalFileRows * 16, ByteRowsSink(staged));
+    if (status.ok())
+        file = staged;
     return status;
 }
 
 SignalFileStatus WriteSignalFile(const QString &path, const SignalGrid &file)
 {
-    SignalFileStatus status;
-    status.path = path;
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        status.fault = SignalFileFault::CannotWrite;
-        status.systemError = QStringLiteral("not a plain file");
-        return status;
-    }
-    const QByteArray bytes = SignalFileBytes(file);
-    QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly)) {
-        if (out.write(bytes) == bytes.size() && out.commit())
-            return status;
-        out.cancelWriting();
-    }
-    status.fault = SignalFileFault::CannotWrite;
-    status.systemError = out.errorString();
-    return status;
+    return SaveNumberFile(path, SignalFileBytes(file));
 }
 
 QString SignalFileFaultText(const SignalFileStatus &status)
 {
-    using namespace FiveToneTexts;
-    switch (status.fault) {
-    case SignalFileFault::None:
-        return {};
-    case SignalFileFault::CannotOpen:
-        return CannotOpen.text().arg(status.path, status.systemError);
-    case SignalFileFault::NotAWholeNumber:
-        return NotWhole.text().arg(status.line);
-    case SignalFileFault::ValueOutOfRange:
-        return OutOfRange.text().arg(status.line).arg(status.value);
-    case SignalFileFault::TooShort:
-        return TooShort.text().arg(status.line);
-    case SignalFileFault::CannotWrite:
-        return CannotWrite.text().arg(status.path, status.systemError);
-    }
-    return {};
+    return NumberFileFaultText(status, FiveToneTexts::TooShort);
 }
 
 SignalFileStatus LoadSignalFileImage(const QString &path)

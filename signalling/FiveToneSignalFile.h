@@ -7,6 +7,7 @@
 // through a temporary file that replaces the target only when complete.
 #include "signalling/FiveToneDecodeList.h"
 #include "signalling/FiveToneState.h"
+#include "platform/NumberFileStore.h"
 
 #include <QByteArray>
 #include <QString>
@@ -58,32 +59,19 @@ int PackDecodeFunction(const QString &text);
 // The five digit texts of bytes start..start + 4 of a file row, joined.
 QString ToneCodeString(const SignalGrid &file, int row, int start);
 
-enum class SignalFileFault {
-    None,
-    CannotOpen,       // missing, a folder, no permission
-    NotAWholeNumber,  // a letter, a fraction, any other stray text
-    ValueOutOfRange,  // a value outside 0 to 255
-    TooShort,         // the file ends before the last row
-    CannotWrite,      // the save could not be completed
-};
-
-struct SignalFileStatus {
-    SignalFileFault fault = SignalFileFault::None;
-    int line = 0;         // 1-based line where reading failed
-    qint64 value = 0;     // the offending value (ValueOutOfRange)
-    QString systemError;  // the system's words for an open or write failure
-    QString path;
-    bool ok() const { return fault == SignalFileFault::None; }
-};
+// The signal file's faults and outcome are those of every number file.
+using SignalFileFault = NumberFileFault;
+using SignalFileStatus = NumberFileStatus;
 
 // The exact bytes of a file: each value in print form and a blank, CR LF.
 QByteArray SignalFileBytes(const SignalGrid &file);
-// Reads 4096 whole numbers 0..255 into `file`, only when all are sound;
-// anything after them is ignored. On a fault `file` is left as it was.
+// Reads 4096 whole numbers 0..255 into `file`, only when all are sound and
+// nothing but blanks and line breaks follows them. On a fault `file` is left
+// as it was.
 SignalFileStatus ParseSignalFile(const QByteArray &contents, SignalGrid &file);
 SignalFileStatus ReadSignalFile(const QString &path, SignalGrid &file);
 // Writes through a temporary file beside the target; a failed save leaves an
-// existing file as it was.
+// existing file as it was and names the system's reason.
 SignalFileStatus WriteSignalFile(const QString &path, const SignalGrid &file);
 // What went wrong, in the current language.
 QString SignalFileFaultText(const SignalFileStatus &status);

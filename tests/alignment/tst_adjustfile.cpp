@@ -71,8 +71,7 @@ private slots:
         QTest::newRow("one line") << numbers(512, " ");
         QTest::newRow("commas") << numbers(512, ",");
         QTest::newRow("LF only") << numbers(512, "\n");
-        QTest::newRow("more than 512") << numbers(600, " ");
-        QTest::newRow("trailing text after 512") << numbers(512, " ") + "end of file";
+        QTest::newRow("blank lines after 512") << numbers(512, " ") + "\r\n\r\n  \r\n";
         QTest::newRow("whole fractions") << numbers(512, ".0 ");
     }
     void tolerantLayout()
@@ -114,6 +113,13 @@ private slots:
         QTest::newRow("letter") << withLine(31, QByteArray(" 1 ").repeated(15) + " x ")
                                 << int(AdjustFileFault::NotAWholeNumber) << 32
                                 << "Line 32 of the file holds something that is not a whole number.";
+        QTest::newRow("more than 512") << good + " 1 " << int(AdjustFileFault::TrailingContent) << 33
+                                       << "Line 33 of the file holds more after the complete content; "
+                                          "the file is damaged or of another kind.";
+        QTest::newRow("text after 512") << numbers(512, " ") + "end of file" << int(AdjustFileFault::TrailingContent)
+                                        << 1
+                                        << "Line 1 of the file holds more after the complete content; "
+                                           "the file is damaged or of another kind.";
         QTest::newRow("huge") << withLine(2, " 99999999999999999999 " + QByteArray(" 1 ").repeated(15))
                               << int(AdjustFileFault::NotAWholeNumber) << 3
                               << "Line 3 of the file holds something that is not a whole number.";

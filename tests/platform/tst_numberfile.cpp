@@ -115,6 +115,78 @@ private slots:
         // Once failed, the reader stays failed.
         QVERIFY(!reader.next().has_value());
     }
+
+    // What may follow the last number a file should hold: blanks and line
+    // breaks (and the comma that ends the last number) are the file's end;
+    // anything else is refused on the line where it stands.
+    void endOfContent_data()
+    {
+        QTest::addColumn<QByteArray>("tail");  // after " 1  2 "
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("line");         // of the refusal
+        QTest::newRow("nothing") << QByteArray() << true << 0;
+        QTest::newRow("CR LF") << QByteArray("\r\n") << true << 0;
+        QTest::newRow("blank lines, blanks, tabs") << QByteArray("\r\n\r\n   \t\r\n\n  ") << true << 0;
+        QTest::newRow("the comma ending the last number") << QByteArray(",\r\n") << true << 0;
+        QTest::newRow("a further number") << QByteArray(" 3 \r\n") << false << 1;
+        QTest::newRow("a line of garbage") << QByteArray("\r\n\r\ngarbage 999 x\r\n") << false << 3;
+        QTest::newRow("a second comma") << QByteArray(",,") << false << 1;
+        QTest::newRow("a lone letter after blank lines") << QByteArray("\n\n\n x") << false << 4;
+        QTest::newRow("an end-of-file mark") << QByteArray("\r\n\x1a") << false << 2;
+        QTest::newRow("a NUL byte") << QByteArray("\r\n\0", 3) << false << 2;
+    }
+    void endOfContent()
+    {
+        QFETCH(QByteArray, tail);
+        QFETCH(bool, accepted);
+        QFETCH(int, line);
+        NumberFileReader reader(QByteArray(" 1  2 ") + tail);
+        QCOMPARE(reader.nextInteger(), std::optional<qint64>(1));
+        QCOMPARE(reader.nextInteger(), std::optional<qint64>(2));
+        QCOMPARE(reader.finish(), accepted);
+        QCOMPARE(reader.error(), accepted ? NumberFileReader::Error::None : NumberFileReader::Error::TrailingContent);
+        if (!accepted) {
+            QCOMPARE(reader.line(), line);
+            QVERIFY2(reader.errorString().startsWith(QStringLiteral("line %1:").arg(line)),
+                     qPrintable(reader.errorString()));
+        }
+    }
+
+    // A device is read a piece at a time: numbers that straddle two pieces
+    // read whole, and a file with a huge tail is read no further than the
+    // first character of that tail.
+    void readsADeviceOnlyAsFarAsNeeded()
+    {
+        QByteArray contents;
+        for (int i = 0; contents.size() < 300 * 1024; ++i)
+            contents += QByteArray::number(i % 1000) + (i % 16 == 15 ? "\r\n" : "  ");
+        const int count = int(contents.count(' ') / 2 + contents.count('\n'));
+        const qsizetype content = contents.size();
+        contents += "\r\n";
+        contents += QByteArray(" 1 ").repeated(3 * 1024 * 1024);  // 9 MB of numbers more
+        QBuffer buffer(&contents);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        NumberFileReader reader(&buffer);
+        for (int i = 0; i < count; ++i)
+            QCOMPARE(reader.nextInteger(), std::optional<qint64>(i % 1000));
+        QVERIFY(!reader.finish());
+        QCOMPARE(reader.error(), NumberFileReader::Error::TrailingContent);
+        QCOMPARE(reader.line(), int(contents.left(content).count('\n')) + 2);
+        QVERIFY2(buffer.pos() < content + 128 * 1024, qPrintable(QString::number(buffer.pos())));
+    }
+
+    // A token far longer than any number is refused without reading it all.
+    void overlongTokenIsNoNumber()
+    {
+        QByteArray contents = " 7 " + QByteArray(4 * 1024 * 1024, '1');
+        QBuffer buffer(&contents);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        NumberFileReader reader(&buffer);
+        QCOMPARE(reader.nextInteger(), std::optional<qint64>(7));
+        QVERIFY(!reader.nextInteger().has_value());
+        QCOMPARE(reader.error(), NumberFileReader::Error::NotANumber);
+        QVERIFY(buffer.pos() < 128 * 1024);
+    }
 };
 
 QTEST_MAIN(TestNumberFile)

@@ -157,7 +157,7 @@ private slots:
         QTest::newRow("one number a line") << 1;
         QTest::newRow("all on one line") << 2;
         QTest::newRow("commas and LF only") << 3;
-        QTest::newRow("text after the last row") << 4;
+        QTest::newRow("blank lines after the last row") << 4;
     }
     void tolerantLayouts()
     {
@@ -179,7 +179,7 @@ private slots:
             }
         }
         if (variant == 4)
-            text += " 1  2  3 \r\nnot numbers at all, 999999\r\n";
+            text += "\r\n  \r\n\t\r\n";
         QVERIFY(writeAll(m_dir.filePath("layout.dat"), text));
 
         fillPattern(MemoryImage, 50);
@@ -222,6 +222,10 @@ private slots:
                                         << int(ImageFileFault::ValueOutOfRange);
         QTest::newRow("value beyond 16 bits") << replaced(512, 7, "70000") << "file"
                                               << int(ImageFileFault::ValueOutOfRange);
+        QTest::newRow("numbers after the last row") << good + " 1  2  3 \r\n" << "file"
+                                                    << int(ImageFileFault::TrailingContent);
+        QTest::newRow("text after the last row") << good + "not numbers at all, 999999\r\n" << "file"
+                                                 << int(ImageFileFault::TrailingContent);
         QTest::newRow("missing file") << QByteArray() << "none" << int(ImageFileFault::CannotOpen);
         QTest::newRow("folder in place of the file") << QByteArray() << "folder"
                                                      << int(ImageFileFault::CannotOpen);

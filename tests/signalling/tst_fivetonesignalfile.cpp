@@ -288,6 +288,8 @@ private slots:
         QTest::newRow("fraction on line 9") << withLine(8, " 1.5 ") << int(SignalFileFault::NotAWholeNumber) << 9;
         QTest::newRow("256 on line 3") << withLine(2, " 1  256 ") << int(SignalFileFault::ValueOutOfRange) << 3;
         QTest::newRow("negative on line 80") << withLine(79, "-1 ") << int(SignalFileFault::ValueOutOfRange) << 80;
+        QTest::newRow("text after the last row") << good + "\r\ngarbage 999 x\r\n"
+                                                 << int(SignalFileFault::TrailingContent) << 258;
     }
     void badFiles()
     {

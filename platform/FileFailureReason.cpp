@@ -1,4 +1,4 @@
-#include "shell/FileFailureReason.h"
+#include "platform/FileFailureReason.h"
 
 #include "platform/Language.h"
 
@@ -11,6 +11,8 @@ constexpr BiText PermissionText{"permission denied", "没有访问权限"};
 constexpr BiText FolderText{"it is a folder", "这是一个文件夹"};
 constexpr BiText NotPlainText{"not a plain file", "不是普通文件"};
 constexpr BiText DiskFullText{"the disk is full", "磁盘已满"};
+constexpr BiText ReadOnlyFileText{"the file is read-only", "文件为只读"};
+constexpr BiText ReadOnlyDiskText{"the disk is read-only", "磁盘为只读"};
 }
 
 FileFailureReason FileFailureReasonOf(const QString &systemWords)
@@ -27,6 +29,8 @@ FileFailureReason FileFailureReasonOf(const QString &systemWords)
         {EPERM, FileFailureReason::PermissionDenied},
         {EISDIR, FileFailureReason::IsAFolder},
         {ENOSPC, FileFailureReason::DiskFull},
+        {EDQUOT, FileFailureReason::DiskFull},
+        {EROFS, FileFailureReason::ReadOnlyDisk},
     };
     if (systemWords.isEmpty())
         return FileFailureReason::Other;
@@ -44,6 +48,8 @@ QString FileFailureText(FileFailureReason reason, const QString &systemWords)
     case FileFailureReason::IsAFolder: return FolderText;
     case FileFailureReason::NotAPlainFile: return NotPlainText;
     case FileFailureReason::DiskFull: return DiskFullText;
+    case FileFailureReason::ReadOnlyFile: return ReadOnlyFileText;
+    case FileFailureReason::ReadOnlyDisk: return ReadOnlyDiskText;
     case FileFailureReason::Other: break;
     }
     return systemWords;

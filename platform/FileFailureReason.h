@@ -9,7 +9,9 @@ enum class FileFailureReason {
     PermissionDenied,
     IsAFolder,
     NotAPlainFile,     // a pipe, a device or a socket
-    DiskFull,
+    DiskFull,          // no space left, or the user's quota used up
+    ReadOnlyFile,      // the file exists and may not be written
+    ReadOnlyDisk,      // the file system is mounted read-only
 };
 
 // The reason behind the words a failed file operation left in its

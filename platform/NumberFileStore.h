@@ -1,0 +1,71 @@
+#pragma once
+// Loading and saving the program's number files (".dat", ".sig", ".adj"),
+// once for all three: the load takes a fixed count of whole numbers from a
+// plain file and refuses a file that holds anything after them but blanks
+// and line breaks; the save replaces a file only once all of it was written
+// and names the system's reason when it could not; and the words, in the
+// chosen language, for what went wrong.
+#include "platform/FileFailureReason.h"
+#include "platform/Language.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class NumberFileReader;
+
+enum class NumberFileFault {
+    None,
+    CannotOpen,       // missing, a folder, no permission, unreadable
+    NotAWholeNumber,  // a letter, a fraction, any other stray text
+    ValueOutOfRange,  // a number the file kind does not allow
+    TooShort,         // the file ends before its last number
+    CannotWrite,      // the save could not be completed
+    TrailingContent,  // more than blanks and line breaks after the last number
+};
+
+struct NumberFileStatus {
+    NumberFileFault fault = NumberFileFault::None;
+    int line = 0;         // 1-based line of the file where reading failed
+    qint64 value = 0;     // the offending number (ValueOutOfRange)
+    FileFailureReason reason = FileFailureReason::Other;  // why it could not be opened or written
+    QString systemError;  // the system's words for an open or write failure
+    QString path;         // the file concerned
+    bool ok() const { return fault == NumberFileFault::None; }
+};
+
+// Takes the number at `index` (0-based, in file order); false refuses it as
+// out of range.
+using NumberFileSink = std::function<bool(int index, qint64 value)>;
+
+// A sink that fills rows of 16 byte cells in turn (a grid indexed
+// grid[row][column]), refusing numbers outside 0 to 255.
+template <typename Grid>
+NumberFileSink ByteRowsSink(Grid &grid)
+{
+    return [&grid](int index, qint64 value) {
+        if (value < 0 || value > 255)
+            return false;
+        grid[index / 16][index % 16] = qint16(value);
+        return true;
+    };
+}
+
+// Reads `count` whole numbers in turn into `take`, then checks that nothing
+// but blanks and line breaks follows. The sink may have taken some numbers
+// when a fault is found: a caller stages what it takes and keeps it only
+// when the status is ok.
+NumberFileStatus ReadNumbers(NumberFileReader &reader, int count, const NumberFileSink &take);
+NumberFileStatus ParseNumberFile(const QByteArray &contents, int count, const NumberFileSink &take);
+// The same from the file at `path`, read a piece at a time. Only a plain
+// file is opened (a pipe would block for ever, a device never end).
+NumberFileStatus LoadNumberFile(const QString &path, int count, const NumberFileSink &take);
+
+// Writes `bytes` to `path` through a temporary file beside it that replaces
+// the target only once everything was written: a failed save leaves an
+// existing file as it was and no temporary behind.
+NumberFileStatus SaveNumberFile(const QString &path, const QByteArray &bytes);
+
+// What went wrong, in the current language; `tooShort` is the kind's own
+// text for a file that ends early (%1: the line).
+QString NumberFileFaultText(const NumberFileStatus &status, const BiText &tooShort);

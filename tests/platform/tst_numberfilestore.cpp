@@ -1,0 +1,208 @@
+// The load and save shared by the ".dat", ".sig" and ".adj" files: a file
+// with more than blanks and line breaks after its numbers is refused with
+// its line, and every save failure names the system's reason in the chosen
+// language while the file that was there stays as it was.
+#include "platform/Language.h"
+#include "platform/NumberFileStore.h"
+#include "support/RefusingFileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+const QByteArray OldFile = " 9  9  9 \r\n";
+const QByteArray NewFile = " 1  2  3 \r\n 4  5  6 \r\n";
+}
+
+class TestNumberFileStore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { LanguageFlag = 0; }
+
+    // Three numbers wanted; what follows them decides.
+    void whatFollowsTheNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("line");
+        const int none = int(NumberFileFault::None);
+        const int trailing = int(NumberFileFault::TrailingContent);
+        QTest::newRow("exactly the numbers") << QByteArray(" 1  2  3 ") << none << 1;
+        QTest::newRow("blank lines after") << QByteArray(" 1  2  3 \r\n\r\n  \r\n") << none << 4;
+        QTest::newRow("LF and tabs after") << QByteArray("1\n2\n3\n\t\n") << none << 5;
+        QTest::newRow("a fourth number") << QByteArray(" 1  2  3 \r\n 4 \r\n") << trailing << 2;
+        QTest::newRow("garbage line") << QByteArray(" 1  2  3 \r\ngarbage 999 x\r\n") << trailing << 2;
+        QTest::newRow("too few") << QByteArray(" 1  2 \r\n") << int(NumberFileFault::TooShort) << 2;
+        QTest::newRow("a number refused") << QByteArray(" 1 \r\n 300  3 ") << int(NumberFileFault::ValueOutOfRange)
+                                          << 2;
+    }
+    void whatFollowsTheNumbers()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(int, fault);
+        QFETCH(int, line);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("n.txt");
+        QVERIFY(writeAll(path, contents));
+        QList<qint64> taken;
+        const auto sink = [&](int, qint64 value) {
+            taken << value;
+            return value <= 255;
+        };
+        const NumberFileStatus fromBytes = ParseNumberFile(contents, 3, sink);
+        taken.clear();
+        const NumberFileStatus fromFile = LoadNumberFile(path, 3, sink);
+        for (const NumberFileStatus &status : {fromBytes, fromFile}) {
+            QCOMPARE(int(status.fault), fault);
+            if (!status.ok())
+                QCOMPARE(status.line, line);
+        }
+        QCOMPARE(fromFile.path, path);
+        if (fault == int(NumberFileFault::TrailingContent)) {
+            QCOMPARE(NumberFileFaultText(fromFile, BiText{"", ""}),
+                     QStringLiteral("Line %1 of the file holds more after the complete content; "
+                                    "the file is damaged or of another kind.").arg(line));
+            LanguageFlag = -1;
+            QCOMPARE(NumberFileFaultText(fromFile, BiText{"", ""}),
+                     QStringLiteral("文件第 %1 行在完整内容之后还有多余的内容，文件已损坏或不是本类文件。").arg(line));
+        }
+    }
+
+    void saveReplacesTheFileWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.txt");
+        QVERIFY(writeAll(path, QByteArray(100000, 'x')));
+        const NumberFileStatus status = SaveNumberFile(path, NewFile);
+        QVERIFY(status.ok());
+        QCOMPARE(readAll(path), NewFile);
+        QCOMPARE(entries(dir.path()), QStringList{"a.txt"});
+    }
+
+    // The system refuses the save: the reason is named, in both languages,
+    // whether a file stood there (kept as it was) or not (none is left).
+    void refusedSaveNamesTheReason_data()
+    {
+        QTest::addColumn<int>("refusal");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("chinese");
+        const struct {
+            const char *name;
+            FileRefusal refusal;
+            FileFailureReason reason;
+            const char *en;
+            const char *zh;
+        } refusals[] = {
+            {"full disk", FileRefusal::DiskFull, FileFailureReason::DiskFull, "the disk is full", "磁盘已满"},
+            {"read-only disk", FileRefusal::ReadOnlyDisk, FileFailureReason::ReadOnlyDisk, "the disk is read-only",
+             "磁盘为只读"},
+            {"folder not writable", FileRefusal::PermissionDenied, FileFailureReason::PermissionDenied,
+             "permission denied", "没有访问权限"},
+        };
+        for (const auto &r : refusals)
+            for (bool existing : {true, false})
+                QTest::addRow("%s, %s", r.name, existing ? "over a file" : "new file")
+                    << int(r.refusal) << existing << int(r.reason) << QString::fromUtf8(r.en)
+                    << QString::fromUtf8(r.zh);
+    }
+    void refusedSaveNamesTheReason()
+    {
+        QFETCH(int, refusal);
+        QFETCH(bool, existing);
+        QFETCH(int, reason);
+        QFETCH(QString, english);
+        QFETCH(QString, chinese);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.txt");
+        if (existing)
+            QVERIFY(writeAll(path, OldFile));
+        NumberFileStatus status;
+        if (!RunWhileFilesRefused(FileRefusal(refusal), [&] { status = SaveNumberFile(path, NewFile); }))
+            QSKIP("this system cannot refuse file writes to one thread");
+        QCOMPARE(status.fault, NumberFileFault::CannotWrite);
+        QCOMPARE(int(status.reason), reason);
+        QCOMPARE(status.path, path);
+        QCOMPARE(NumberFileFaultText(status, BiText{"", ""}),
+                 QStringLiteral("Cannot write the file %1 (%2).").arg(path, english));
+        LanguageFlag = -1;
+        QCOMPARE(NumberFileFaultText(status, BiText{"", ""}),
+                 QStringLiteral("无法写入文件 %1（%2）。").arg(path, chinese));
+        QCOMPARE(entries(dir.path()), existing ? QStringList{"a.txt"} : QStringList{});
+        if (existing)
+            QCOMPARE(readAll(path), OldFile);
+    }
+
+    void missingFolderIsNamed()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("gone/a.txt");
+        const NumberFileStatus status = SaveNumberFile(path, NewFile);
+        QCOMPARE(status.fault, NumberFileFault::CannotWrite);
+        QCOMPARE(status.reason, FileFailureReason::NoSuchFile);
+        QCOMPARE(NumberFileFaultText(status, BiText{"", ""}),
+                 QStringLiteral("Cannot write the file %1 (no such file or folder).").arg(path));
+        QCOMPARE(entries(dir.path()), QStringList{});
+    }
+
+    // A file the user may not write is not replaced behind its back.
+    void readOnlyFileIsKept()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root may write any file");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.txt");
+        QVERIFY(writeAll(path, OldFile));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        const NumberFileStatus status = SaveNumberFile(path, NewFile);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(status.fault, NumberFileFault::CannotWrite);
+        QCOMPARE(status.reason, FileFailureReason::ReadOnlyFile);
+        LanguageFlag = -1;
+        QCOMPARE(NumberFileFaultText(status, BiText{"", ""}),
+                 QStringLiteral("无法写入文件 %1（文件为只读）。").arg(path));
+        QCOMPARE(readAll(path), OldFile);
+    }
+
+    // A read-only disk also refuses a load's nothing: reading still works.
+    void loadOnAReadOnlyDisk()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.txt");
+        QVERIFY(writeAll(path, NewFile));
+        NumberFileStatus status;
+        QList<qint64> taken;
+        if (!RunWhileFilesRefused(FileRefusal::ReadOnlyDisk, [&] {
+                status = LoadNumberFile(path, 6, [&](int, qint64 v) { taken << v; return true; });
+            }))
+            QSKIP("this system cannot refuse file writes to one thread");
+        QVERIFY(status.ok());
+        QCOMPARE(taken, (QList<qint64>{1, 2, 3, 4, 5, 6}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNumberFileStore)
+#include "tst_numberfilestore.moc"

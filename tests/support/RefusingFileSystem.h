@@ -1,0 +1,18 @@
+#pragma once
+// Runs a piece of work on a thread of its own on which the system refuses
+// file writes as a full disk, a read-only disk or a folder the user may not
+// write would: the kernel itself returns the error to the calls the program
+// makes (a seccomp filter on that one thread), so the program's own code
+// path is the real one, the machine's disks are never touched, and root
+// meets the refusal too. The rest of the test process is unaffected.
+#include <functional>
+
+enum class FileRefusal {
+    DiskFull,          // every write to a file fails: "No space left on device"
+    ReadOnlyDisk,      // opening for writing, creating, renaming, removing fail: EROFS
+    PermissionDenied,  // the same with EACCES, as in a folder the user may not write
+};
+
+// Runs `work` under the refusal and waits for it. False when the system
+// offers no way to refuse (work did not run; the test should skip).
+bool RunWhileFilesRefused(FileRefusal refusal, const std::function<void()> &work);
