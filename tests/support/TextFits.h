@@ -1,0 +1,96 @@
+#pragma once
+// Whether every caption a person can see shows its whole text: labels, check
+// and option boxes, buttons and frame titles that are shown and have a text
+// wider (or taller) than the room their widget gives it are listed, so a
+// window test can name every cut caption at once.
+#include <QCheckBox>
+#include <algorithm>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextDocument>
+
+namespace textfits {
+
+inline QString plain(QString t)
+{
+    t.remove(QLatin1Char('&'));
+    return t;
+}
+
+inline QString describe(const QWidget *w, const QString &text, int need, int room)
+{
+    return QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+        .arg(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName(),
+             text)
+        .arg(need)
+        .arg(room);
+}
+
+// One widget's cut, or an empty string when its text fits.
+inline QString cutOf(const QWidget *w)
+{
+    const QFontMetrics fm = w->fontMetrics();
+    if (auto *l = qobject_cast<const QLabel *>(w)) {
+        if (l->text().isEmpty() || l->textFormat() == Qt::RichText || Qt::mightBeRichText(l->text()))
+            return {};
+        const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        if (l->wordWrap()) {
+            const int need = l->heightForWidth(l->width());
+            return need > l->height() ? describe(w, l->text(), need, l->height()) : QString();
+        }
+        int width = 0;
+        const QStringList lines = l->text().split(QLatin1Char('\n'));
+        for (const QString &line : lines)
+            width = std::max(width, fm.horizontalAdvance(plain(line)));
+        if (width > room.width())
+            return describe(w, l->text(), width, room.width());
+        const int height = fm.height() * int(lines.size());
+        if (height > room.height() + 2)
+            return describe(w, l->text(), height, room.height());
+        return {};
+    }
+    if (qobject_cast<const QCheckBox *>(w) || qobject_cast<const QRadioButton *>(w)) {
+        auto *b = static_cast<const QAbstractButton *>(w);
+        if (b->text().isEmpty())
+            return {};
+        const int need = b->sizeHint().width();
+        return need > b->width() ? describe(w, b->text(), need, b->width()) : QString();
+    }
+    if (auto *b = qobject_cast<const QPushButton *>(w)) {
+        if (b->text().isEmpty())
+            return {};
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+        const int need = fm.horizontalAdvance(plain(b->text()));
+        return need > room.width() ? describe(w, b->text(), need, room.width()) : QString();
+    }
+    if (auto *g = qobject_cast<const QGroupBox *>(w)) {
+        if (g->title().isEmpty())
+            return {};
+        const int need = fm.horizontalAdvance(plain(g->title())) + 8;
+        return need > g->width() ? describe(w, g->title(), need, g->width()) : QString();
+    }
+    return {};
+}
+
+// Every cut caption among the visible widgets under root.
+inline QStringList cutCaptions(const QWidget *root)
+{
+    QStringList cuts;
+    for (const QWidget *w : root->findChildren<QWidget *>()) {
+        if (!w->isVisible())
+            continue;
+        const QString cut = cutOf(w);
+        if (!cut.isEmpty())
+            cuts << cut;
+    }
+    return cuts;
+}
+
+}  // namespace textfits
