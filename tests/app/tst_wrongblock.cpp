@@ -233,6 +233,13 @@ void TestWrongBlockWindows::alwaysAnsweredWithAnotherBlock()
     QVERIFY(MemoryImage == before);
     QCOMPARE(boxTexts(), QStringList{"Fail connect with transceiver."});
     QVERIFY(!w->session()->exchangeRunning());
+    // The keyboard stays on the Read button: Space tries again.
+    QCOMPARE(QApplication::focusWidget(), w->Command_read);
+    const int handshakes = countFrames(radio->frameBytes(), Handshake);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    TestClock::advance(20);
+    QCOMPARE(countFrames(radio->frameBytes(), Handshake), handshakes + 1);
+    w->session()->stop();
 }
 
 QTEST_MAIN(TestWrongBlockWindows)
