@@ -12,6 +12,7 @@
 #include "platform/TextBox.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -62,6 +63,7 @@ struct Stage {
     FlexGrid *grid = new FlexGrid(&window);
     TextBox *text = new TextBox(&window);
     PickList *list = new PickList(&window);
+    QPushButton *elsewhere = new QPushButton(QStringLiteral("Save"), &window);
     ThreeCharacterRules rules{grid};
     GridCellEditor editor{grid, text, list, &rules};
 
@@ -74,6 +76,7 @@ struct Stage {
         for (int r = 1; r <= 30; ++r)
             grid->setTextMatrix(r, 0, QString::number(r));
         grid->setGeometry(10, 10, 300, 200);  // about eight rows in view
+        elsewhere->setGeometry(320, 10, 70, 30);
         window.resize(400, 300);
         window.show();
         QApplication::setActiveWindow(&window);
@@ -119,9 +122,13 @@ class TstGridCellEditor : public QObject
 private slots:
     void init()
     {
-        MsgBoxRecorder::install();
         s = std::make_unique<Stage>();
         QVERIFY(QTest::qWaitForWindowActive(&s->window));
+        // A box takes the focus while it is open, as a shown box does.
+        MsgBoxRecorder::install([this](const MsgRecord &) {
+            s->elsewhere->setFocus();
+            return MsgResult::Ok;
+        });
     }
     void cleanup()
     {

@@ -255,6 +255,11 @@ private slots:
         QFETCH(int, warnings);
         LanguageFlag = qint16(language);
         FiveToneWindow *w = load();
+        // The box takes the focus while it is open, as a shown box does.
+        MsgBoxRecorder::install([w](const MsgRecord &) {
+            w->Command_close->setFocus();
+            return MsgResult::Ok;
+        });
         const auto before = MemoryImage;
         QVERIFY(clickTab(w, 1));
         QVERIFY(clickCell(w->MSF_Encode, 1, 2));  // code 1, frame 2: "34567"
