@@ -293,7 +293,7 @@ void FiveToneWindow::layOut()
         Combo_Enc_ys[i]->setGeometry(x, y + px(300), listWidth, Combo_Enc_ys[i]->sizeHint().height());
     }
     int y = px(360) + 4 * px(700);
-    Label_Decode_Std->setGeometry(x, y, px(2600), px(300));
+    Label_Decode_Std->setGeometry(x, y, textWidth(Label_Decode_Std, px(2600)), px(300));
     Combo_Decode_Std->setGeometry(x, y + px(300), px(1200), Combo_Decode_Std->sizeHint().height());
     Label_Reset_Time->setGeometry(x + px(1500), y + px(300), textWidth(Label_Reset_Time, px(2000)), px(300));
     Combo_Dec_Res_Time->setGeometry(x + px(1500), y + px(600), listWidth, Combo_Dec_Res_Time->sizeHint().height());
