@@ -4,19 +4,11 @@
 // image rows and recorded message boxes, an MDI area to show windows in,
 // and the captions a window cuts.
 #include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
 #include <QTest>
 
 #include "memory/MemoryImage.h"
@@ -26,6 +18,7 @@
 #include "platform/Windows.h"
 #include "support/GridClick.h"
 #include "support/ProgramState.h"
+#include "support/TextFits.h"
 
 namespace DtmfTwoToneFixture {
 
@@ -113,56 +106,6 @@ inline void clickRowNumber(FlexGrid *g, int r, bool twice = false)
     QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
     if (twice)
         QTest::mouseDClick(h->viewport(), Qt::LeftButton, {}, at);
-}
-
-// Every caption shown under root that its widget cuts, as "name \"text\"
-// needs N px, has M": a label's text wider than its contents, a check or
-// radio box's text wider than the room beside its indicator, a button's
-// text wider than its contents, a frame title wider than its frame.
-inline QStringList cutCaptions(QWidget *root)
-{
-    QStringList cuts;
-    const auto cut = [&cuts](QWidget *w, const QString &text, int need, int room) {
-        if (!text.trimmed().isEmpty() && need > room)
-            cuts << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
-                        .arg(w->objectName(), text).arg(need).arg(room);
-    };
-    for (QWidget *w : root->findChildren<QWidget *>()) {
-        if (!w->isVisible())
-            continue;
-        const QFontMetrics fm = w->fontMetrics();
-        if (auto *l = qobject_cast<QLabel *>(w)) {
-            const QRect room = l->contentsRect().marginsRemoved(
-                QMargins(l->margin(), l->margin(), l->margin(), l->margin()));
-            cut(l, l->text(), fm.horizontalAdvance(l->text()), room.width());
-        } else if (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) {
-            auto *b = static_cast<QAbstractButton *>(w);
-            QStyleOptionButton opt;
-            opt.initFrom(b);
-            opt.text = b->text();
-            const bool check = qobject_cast<QCheckBox *>(w);
-            const QRect room = b->style()->subElementRect(
-                check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &opt, b);
-            cut(b, b->text(), fm.horizontalAdvance(b->text()), room.width());
-        } else if (auto *b = qobject_cast<QPushButton *>(w)) {
-            QStyleOptionButton opt;
-            opt.initFrom(b);
-            const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
-            cut(b, b->text(), fm.horizontalAdvance(b->text()), room.width());
-        } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
-            QStyleOptionGroupBox opt;
-            opt.initFrom(g);
-            opt.text = g->title();
-            opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-            const QRect frame =
-                g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, g);
-            const QRect label =
-                g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
-            // The title stands inside the frame's width, after its indent.
-            cut(g, g->title(), label.left() + fm.horizontalAdvance(g->title()), frame.right());
-        }
-    }
-    return cuts;
 }
 
 inline QList<int> row(int r)

@@ -173,7 +173,7 @@ private slots:
         DtmfEditorWindow *w = load();
         QVERIFY(QTest::qWaitForWindowExposed(w->window()));
         QVERIFY(w->isVisible());
-        const QStringList cuts = cutCaptions(w);
+        const QStringList cuts = textfits::cutCaptions(w);
         QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
     }
 

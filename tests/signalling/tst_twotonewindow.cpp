@@ -155,7 +155,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w->window()));
         clickTab(w, tab);
         QVERIFY((tab == 0 ? w->controls.Frame_Encode : w->controls.Frame_Decode)->isVisible());
-        const QStringList cuts = cutCaptions(w);
+        const QStringList cuts = textfits::cutCaptions(w);
         QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
     }
 

@@ -3,8 +3,9 @@
 // and option boxes, buttons and frame titles that are shown and have a text
 // wider (or taller) than the room their widget gives it are listed, so a
 // window test can name every cut caption at once.
-#include <QCheckBox>
 #include <algorithm>
+
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTextDocument>
 
 namespace textfits {
@@ -55,11 +57,18 @@ inline QString cutOf(const QWidget *w)
         return {};
     }
     if (qobject_cast<const QCheckBox *>(w) || qobject_cast<const QRadioButton *>(w)) {
+        // The text has the room beside the indicator.
         auto *b = static_cast<const QAbstractButton *>(w);
         if (b->text().isEmpty())
             return {};
-        const int need = b->sizeHint().width();
-        return need > b->width() ? describe(w, b->text(), need, b->width()) : QString();
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        opt.text = b->text();
+        const bool check = qobject_cast<const QCheckBox *>(w);
+        const QRect room = b->style()->subElementRect(
+            check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &opt, b);
+        const int need = fm.horizontalAdvance(plain(b->text()));
+        return need > room.width() ? describe(w, b->text(), need, room.width()) : QString();
     }
     if (auto *b = qobject_cast<const QPushButton *>(w)) {
         if (b->text().isEmpty())
@@ -71,10 +80,17 @@ inline QString cutOf(const QWidget *w)
         return need > room.width() ? describe(w, b->text(), need, room.width()) : QString();
     }
     if (auto *g = qobject_cast<const QGroupBox *>(w)) {
+        // The title stands inside the frame's width, after its indent.
         if (g->title().isEmpty())
             return {};
-        const int need = fm.horizontalAdvance(plain(g->title())) + 8;
-        return need > g->width() ? describe(w, g->title(), need, g->width()) : QString();
+        QStyleOptionGroupBox opt;
+        opt.initFrom(g);
+        opt.text = g->title();
+        opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect frame = g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, g);
+        const QRect label = g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+        const int need = label.left() + fm.horizontalAdvance(plain(g->title()));
+        return need > frame.right() ? describe(w, g->title(), need, frame.right()) : QString();
     }
     return {};
 }
