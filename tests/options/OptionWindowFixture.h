@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
+#include <QtTest>
 #include <memory>
 
 #include "options/OptionEditorWindow.h"
@@ -63,6 +64,24 @@ inline QStringList boxTexts()
     for (const MsgRecord &m : MsgBoxRecorder::boxes())
         out << m.text;
     return out;
+}
+
+// A user's pick with the keyboard: the list takes the focus, then Home, End
+// or the cursor keys to the position; every step is a pick. A list already
+// on the position is first moved off it, so that the pick is a change.
+inline void pickByKeys(PickList *list, int position)
+{
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    if (list->listIndex() == position)
+        QTest::keyClick(list, position > 0 ? Qt::Key_Up : Qt::Key_Down);
+    if (position == list->listCount() - 1)
+        QTest::keyClick(list, Qt::Key_End);
+    else if (position == 0 || list->listIndex() < 0)
+        QTest::keyClick(list, Qt::Key_Home);
+    for (int guard = 0; list->listIndex() != position && guard < 3000; ++guard)
+        QTest::keyClick(list, list->listIndex() < position ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(list->listIndex(), position);
 }
 
 // The cells of MemoryImage that differ from `before`, as "row:col".

@@ -3,6 +3,8 @@
 // in English and in Chinese, as one table; every list of a frequency-mode
 // frame with its entries and what a pick stores in the record. The lists are
 // driven with real keys on shown windows, in both languages.
+#include "options/OptionWindowFixture.h"
+
 #include <QApplication>
 #include <QtTest>
 
@@ -14,6 +16,7 @@
 #include "platform/Language.h"
 #include "platform/PickList.h"
 
+using namespace OptionWindowFixture;
 using Bytes = QList<int>;
 using Image = CellGrid<ImageRows, ImageCols>;
 
@@ -98,34 +101,6 @@ const QStringList ColourZh = utf8({"白色", "红色", "蓝色", "绿色", "黄�
 const QStringList DisplayEn{"Channel+Frequency", "Channel", "Channel+Name"};
 const QStringList DisplayZh = utf8({"频率+信道号", "信道号", "信道名称+信道号"});
 
-// A user's pick with the keyboard: the list takes the focus, then Home, End
-// or the cursor keys; every step is a pick. A list already on the position
-// is first moved off it, so the pick is a change.
-void pickByKeys(PickList *list, int position)
-{
-    list->setFocus();
-    QTRY_VERIFY(list->hasFocus());
-    if (list->listIndex() == position)
-        QTest::keyClick(list, position > 0 ? Qt::Key_Up : Qt::Key_Down);
-    if (position == list->listCount() - 1)
-        QTest::keyClick(list, Qt::Key_End);
-    else if (position == 0 || list->listIndex() < 0)
-        QTest::keyClick(list, Qt::Key_Home);
-    for (int guard = 0; list->listIndex() != position && guard < 3000; ++guard)
-        QTest::keyClick(list, list->listIndex() < position ? Qt::Key_Down : Qt::Key_Up);
-    QCOMPARE(list->listIndex(), position);
-}
-
-QStringList changedCells(const Image &before)
-{
-    QStringList out;
-    for (int r = 0; r < ImageRows; ++r)
-        for (int c = 0; c < 16; ++c)
-            if (MemoryImage[r][c] != before[r][c])
-                out << QStringLiteral("%1:%2").arg(r).arg(c);
-    return out;
-}
-
 QStringList items(const PickList *list)
 {
     QStringList out;
@@ -186,6 +161,8 @@ void TstOptionBytes::initTestCase()
     BuildFactoryImage();
     english = loadPanel(0);
     chinese = loadPanel(-1);
+    // The option block's table below has a row for each of these lists.
+    QCOMPARE(int(OptionBoxes().size()), 43);
 }
 
 void TstOptionBytes::showOnly(const Loaded &l)
@@ -285,9 +262,6 @@ void TstOptionBytes::optionBlock()
     QFETCH(int, factory);
     QFETCH(QStringList, english);
     QFETCH(QStringList, chinese);
-    // Every option list is one of these rows.
-    QCOMPARE(int(OptionBoxes().size()), 43);
-
     for (const Loaded *l : {&this->english, &this->chinese}) {
         showOnly(*l);
         PickList *list = this->list(*l, name);

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "options/OptionWindowFixture.h"
+
 #include "memory/BandTable.h"
 #include "memory/FactoryImage.h"
 #include "memory/MemoryImage.h"
@@ -58,19 +60,10 @@ QStringList boxTexts()
     return out;
 }
 
-// A user's pick with the keyboard: the list takes the focus, Home or End,
-// then the cursor keys to the item; every step is a pick.
+// A user's pick with the keyboard, every step a pick.
 void pick(PickList *list, int index)
 {
-    list->setFocus();
-    QTRY_VERIFY(list->hasFocus());
-    if (index == list->listCount() - 1)
-        QTest::keyClick(list, Qt::Key_End);
-    else if (list->listIndex() < 0 || index == 0)
-        QTest::keyClick(list, Qt::Key_Home);
-    for (int guard = 0; list->listIndex() != index && guard < 300; ++guard)
-        QTest::keyClick(list, list->listIndex() < index ? Qt::Key_Down : Qt::Key_Up);
-    QCOMPARE(list->listIndex(), index);
+    OptionWindowFixture::pickByKeys(list, index);
 }
 } // namespace
 
