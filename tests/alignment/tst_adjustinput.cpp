@@ -10,20 +10,23 @@
 #include <QCheckBox>
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QGroupBox>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
 
 #include "alignment/AdjustLayout.h"
+#include "link/LinkSession.h"
 #include "memory/AdjustDefaults.h"
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
 #include "support/AdjustEditorFixture.h"
 #include "support/LinkTestBench.h"
+#include "support/ExchangeLabels.h"
 #include "support/OnScreenMessageBox.h"
 #include "support/TabClick.h"
+#include "support/TextFits.h"
 
 using namespace AdjustEditorFixture;
 
@@ -239,6 +242,34 @@ private slots:
         }
         QCOMPARE(block(), before);
         QVERIFY(boxTexts().isEmpty());
+    }
+
+    // Every caption, label, box text and frame title of every tab shows its
+    // whole text (the captions are Chinese whatever the language).
+    void everyCaptionShowsWholeText_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Chinese") << -1;
+    }
+    void everyCaptionShowsWholeText()
+    {
+        QFETCH(int, language);
+        LanguageFlag = qint16(language);
+        AdjustEditorWindow *w = openShown();
+        QVERIFY(w);
+        QStringList cuts;
+        for (int tab : {0, 1, 2, 3, 4}) {
+            QVERIFY(clickTabWhereSeen(w->TabStrip1, tab));
+            cuts << textfits::cutCaptions(w);
+        }
+        // The status line, with each text the window's exchange writes there.
+        for (const QString &text : exchangeLabelTexts(w->session()->settings())) {
+            w->Label_tr_count->setText(text);
+            cuts << textfits::cutCaptions(w->Label_tr_count->parentWidget());
+        }
+        cuts.removeDuplicates();
+        QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
     }
 
     // The initialise box as the range tab shows it from cell (31, 15), and
