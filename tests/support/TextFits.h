@@ -42,8 +42,13 @@ inline QString cutOf(const QWidget *w)
             return {};
         const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
         if (l->wordWrap()) {
-            const int need = l->heightForWidth(l->width());
-            return need > l->height() ? describe(w, l->text(), need, l->height()) : QString();
+            // Every word fits a line, and the lines fit the height.
+            const QString text = plain(l->text());
+            for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                if (fm.horizontalAdvance(word) > room.width())
+                    return describe(w, word, fm.horizontalAdvance(word), room.width());
+            const int need = fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, text).height();
+            return need > room.height() ? describe(w, text, need, room.height()) : QString();
         }
         int width = 0;
         const QStringList lines = l->text().split(QLatin1Char('\n'));
