@@ -268,6 +268,14 @@ private slots:
             w->Label_tr_count->setText(text);
             cuts << textfits::cutCaptions(w->Label_tr_count->parentWidget());
         }
+        // Each tab's text, whole and inside the strip.
+        QTabBar *bar = w->TabStrip1;
+        for (int i = 0; i < bar->count(); ++i) {
+            const QRect r = bar->tabRect(i);
+            const int need = bar->fontMetrics().horizontalAdvance(bar->tabText(i));
+            if (!bar->rect().contains(r) || r.width() < need)
+                cuts << QStringLiteral("tab \"%1\" needs %2 px, has %3").arg(bar->tabText(i)).arg(need).arg(r.width());
+        }
         cuts.removeDuplicates();
         QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
     }
