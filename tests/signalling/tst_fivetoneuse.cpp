@@ -7,15 +7,10 @@
 #include "FiveToneFixture.h"
 #include "support/FakeCommControl.h"
 #include "support/SimRadio.h"
+#include "support/TextFits.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <memory>
 
 #include "link/LinkSession.h"
@@ -27,50 +22,6 @@
 using namespace FiveToneFixture;
 using namespace FiveToneArea;
 using Bytes = QList<int>;
-
-namespace {
-// Why the text of a control is not shown whole, or an empty text when it is.
-QString cutText(QWidget *w)
-{
-    QString text;
-    int room = w->contentsRect().width();
-    const QFontMetrics fm = w->fontMetrics();
-    if (auto *l = qobject_cast<QLabel *>(w)) {
-        text = l->text();
-        room -= 2 * l->margin() + l->indent() * (l->indent() > 0);
-    } else if (auto *b = qobject_cast<QCheckBox *>(w)) {
-        text = b->text();
-        QStyleOptionButton opt;
-        opt.initFrom(b);
-        opt.text = text;
-        const QRect r = b->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, b);
-        room = r.width();
-    } else if (auto *b = qobject_cast<QRadioButton *>(w)) {
-        text = b->text();
-        QStyleOptionButton opt;
-        opt.initFrom(b);
-        opt.text = text;
-        room = b->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, b).width();
-    } else if (auto *b = qobject_cast<QPushButton *>(w)) {
-        text = b->text();
-        room -= 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
-    } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
-        text = g->title();
-        room = w->width() - 2 * fm.averageCharWidth();
-    }
-    if (text.isEmpty())
-        return {};
-    const int need = fm.horizontalAdvance(text);
-    if (need > room)
-        return QStringLiteral("%1 \"%2\": needs %3 px, has %4").arg(w->objectName(), text).arg(need).arg(room);
-    if (fm.height() > w->height())
-        return QStringLiteral("%1 \"%2\": %3 px high, needs %4").arg(w->objectName(), text).arg(w->height()).arg(fm.height());
-    // Not cut off by the frame it stands in.
-    if (QWidget *p = w->parentWidget(); p && !p->rect().contains(w->geometry()))
-        return QStringLiteral("%1 \"%2\": reaches out of %3").arg(w->objectName(), text, p->objectName());
-    return {};
-}
-} // namespace
 
 class TstFiveToneUse : public QObject
 {
@@ -138,16 +89,12 @@ private slots:
         LanguageFlag = qint16(language);
         FiveToneWindow *w = load();
         QVERIFY(clickTab(w, tab));
-        QStringList cut;
         int seen = 0;
-        for (QWidget *c : w->findChildren<QWidget *>()) {
-            if (!c->isVisible()
-                || !(qobject_cast<QLabel *>(c) || qobject_cast<QAbstractButton *>(c) || qobject_cast<QGroupBox *>(c)))
-                continue;
-            ++seen;
-            if (const QString why = cutText(c); !why.isEmpty())
-                cut << why;
-        }
+        for (QWidget *c : w->findChildren<QWidget *>())
+            if (c->isVisible()
+                && (qobject_cast<QLabel *>(c) || qobject_cast<QAbstractButton *>(c) || qobject_cast<QGroupBox *>(c)))
+                ++seen;
+        const QStringList cut = textfits::cutCaptions(w);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
         QVERIFY(seen >= (tab == 0 ? 40 : 20));
     }

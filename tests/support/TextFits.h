@@ -107,7 +107,12 @@ inline QStringList cutCaptions(const QWidget *root)
     for (const QWidget *w : root->findChildren<QWidget *>()) {
         if (!w->isVisible())
             continue;
-        const QString cut = cutOf(w);
+        QString cut = cutOf(w);
+        // A caption is also cut by the frame it stands in.
+        const QWidget *p = w->parentWidget();
+        if (cut.isEmpty() && p && w != root && !p->rect().contains(w->geometry())
+            && (qobject_cast<const QLabel *>(w) || qobject_cast<const QAbstractButton *>(w)))
+            cut = QStringLiteral("%1 reaches out of %2").arg(w->objectName(), p->objectName());
         if (!cut.isEmpty())
             cuts << cut;
     }
