@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <optional>
 #include <unistd.h>
 
 namespace {

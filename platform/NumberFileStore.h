@@ -18,7 +18,7 @@ enum class NumberFileFault {
     None,
     CannotOpen,       // missing, a folder, no permission, unreadable
     NotAWholeNumber,  // a letter, a fraction, any other stray text
-    ValueOutOfRange,  // a number the file kind does not allow
+    ValueOutOfRange,  // a value outside 0 to 255 where the file keeps a byte
     TooShort,         // the file ends before its last number
     CannotWrite,      // the save could not be completed
     TrailingContent,  // more than blanks and line breaks after the last number
