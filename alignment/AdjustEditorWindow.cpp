@@ -138,10 +138,45 @@ void AdjustEditorWindow::TabStrip1_Click(int index)
         if (tab == TabHighPower || tab == TabMiddlePower)
             Frame_Frame->setTitle(caption);
         const QString frame = QString::fromLatin1(AdjustTabs[tab].frame);
-        for (QGroupBox *f : {Frame_Frame, Frame_Sql, Frame_Dev, Frame_Other})
-            f->setVisible(f->objectName() == frame);
+        const QList<QGroupBox *> frames{Frame_Frame, Frame_Sql, Frame_Dev, Frame_Other};
+        // The control that holds the focus in this window, or will hold it
+        // once the window is active again: a click on the tab strip first
+        // takes the focus to the window's frame, so that a limit box's check
+        // and warning may already have run, and the box taken the focus back,
+        // while the window is not yet active.
+        QWidget *focused = focusWidget();
+        QGroupBox *shown = nullptr;
+        QGroupBox *hadFocus = nullptr;
+        for (QGroupBox *f : frames) {
+            if (f->objectName() == frame)
+                shown = f;
+            if (focused && f->isAncestorOf(focused))
+                hadFocus = f;
+        }
+        // The new page is shown before the others hide, so a focus that Qt
+        // moves off a hidden control never lands in a page about to go.
+        shown->setVisible(true);
+        for (QGroupBox *f : frames)
+            if (f != shown)
+                f->setVisible(false);
+        // A control of the page that went held the focus (a limit box's
+        // check, with its warning, has run as it left): the keyboard goes to
+        // the first control of the page now shown, not to whatever button
+        // follows in the window.
+        if (hadFocus && hadFocus != shown)
+            focusFirstControl(shown);
     }
     ShowAdjustTab();
+}
+
+void AdjustEditorWindow::focusFirstControl(QWidget *page)
+{
+    QWidget *w = page->nextInFocusChain();
+    for (; w && w != page; w = w->nextInFocusChain())
+        if (page->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 void AdjustEditorWindow::ShowAdjustTab()

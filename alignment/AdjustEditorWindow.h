@@ -105,4 +105,6 @@ private:
 
     // The focus back to a box after a warning, when it is on screen.
     static void refocus(QWidget *box);
+    // The focus to the first control of a page, in the tab order.
+    static void focusFirstControl(QWidget *page);
 };

@@ -280,6 +280,69 @@ private slots:
         QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
     }
 
+    // A page switched away from under the focused control: a limit box
+    // checks what it holds as it goes (its warning, answered on screen, and
+    // the bound shown; nothing stored), and the keyboard lands on the first
+    // control of the page now shown, never on a button such as Read. A
+    // focus outside the pages stays where it is.
+    void pageSwitchFromUnderTheFocus_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("limit 180 left for the squelch page")
+            << int(TabRange) << "Text_Freq_H(0)" << "180" << int(TabSquelch) << "Text_SQ_VHF(0)" << 1;
+        QTest::newRow("limit 399 left for the power page")
+            << int(TabRange) << "Text_Freq_L(2)" << "399" << int(TabHighPower) << "Text_TXP_VHF(0)" << 1;
+        QTest::newRow("good limit left for the deviation page")
+            << int(TabRange) << "Text_Freq_H(0)" << "170" << int(TabDeviation) << "Combo_Voice_Dev" << 0;
+        QTest::newRow("power box left for the range page")
+            << int(TabHighPower) << "Text_TXP_UHF0(2)" << "" << int(TabRange) << "Text_Freq_L(0)" << 0;
+        QTest::newRow("power box stays between the power pages")
+            << int(TabHighPower) << "Text_TXP_UHF0(2)" << "" << int(TabMiddlePower) << "Text_TXP_UHF0(2)" << 0;
+        QTest::newRow("a button keeps the focus")
+            << int(TabSquelch) << "Command_def" << "" << int(TabRange) << "Command_def" << 0;
+    }
+    void pageSwitchFromUnderTheFocus()
+    {
+        QFETCH(int, from);
+        QFETCH(QString, control);
+        QFETCH(QString, keys);
+        QFETCH(int, to);
+        QFETCH(QString, focus);
+        QFETCH(int, warnings);
+        AdjustEditorWindow *w = openShown();
+        QVERIFY(w);
+        QVERIFY(clickTabWhereSeen(w->TabStrip1, from));
+        auto *start = w->findChild<QWidget *>(control);
+        QVERIFY(start);
+        if (qobject_cast<QPushButton *>(start))
+            start->setFocus(Qt::TabFocusReason);  // a click would press it
+        else
+            QVERIFY(clickWhereSeen(start));
+        QCOMPARE(QApplication::focusWidget(), start);
+        if (!keys.isEmpty()) {
+            QTest::keyClick(start, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(start, keys);
+        }
+        const QList<int> before = block();
+        MsgBoxRecorder::install(answerOnScreen);
+        QVERIFY(clickTabWhereSeen(w->TabStrip1, to));
+        QCOMPARE(w->CurrentAdjustTab, to);
+        QCOMPARE(MsgBoxRecorder::boxes().size(), warnings);
+        QTRY_COMPARE(QApplication::focusWidget(), w->findChild<QWidget *>(focus));
+        QTest::qWait(100);
+        QCOMPARE(QApplication::focusWidget(), w->findChild<QWidget *>(focus));
+        if (warnings) {
+            QCOMPARE(block(), before);
+            auto *box = qobject_cast<TextBox *>(start);
+            QCOMPARE(box->text(), QString::number(control.startsWith("Text_Freq_H") ? 179 : 400));
+        }
+    }
+
     // The initialise box as the range tab shows it from cell (31, 15), and
     // what a click on it then stores: bits 0-3 kept, the flag 16 added when
     // it is ticked, bits 5-7 dropped.
