@@ -99,22 +99,26 @@ int NumberFileReader::peek()
     return static_cast<unsigned char>(m_data[m_pos]);
 }
 
+void NumberFileReader::pass(int c)
+{
+    // A line ends at CR LF, LF or a CR alone; a CR is known to stand alone
+    // only once the byte after it is seen.
+    if ((m_afterCR && c != '\n') || c == '\n')
+        ++m_line;
+    m_afterCR = c == '\r';
+    ++m_pos;
+}
+
 void NumberFileReader::skipSeparators()
 {
-    for (int c = peek(); isSeparator(c); c = peek()) {
-        if (c == '\n')
-            ++m_line;
-        ++m_pos;
-    }
+    for (int c = peek(); isSeparator(c); c = peek())
+        pass(c);
 }
 
 bool NumberFileReader::skipBlanksAndBreaks()
 {
-    for (int c = peek(); isBlankOrBreak(c); c = peek()) {
-        if (c == '\n')
-            ++m_line;
-        ++m_pos;
-    }
+    for (int c = peek(); isBlankOrBreak(c); c = peek())
+        pass(c);
     return peek() < 0;
 }
 
@@ -129,16 +133,16 @@ bool NumberFileReader::finish()
     if (m_error != Error::None)
         return false;
     for (int c = peek(); c == ' ' || c == '\t'; c = peek())
-        ++m_pos;
+        pass(c);
     if (peek() == ',')
-        ++m_pos;
+        pass(',');
     if (skipBlanksAndBreaks() || m_error != Error::None)
         return m_error == Error::None;
     m_error = Error::TrailingContent;
     m_badToken.clear();
     for (int c = peek(); c >= 0 && !isSeparator(c) && m_badToken.size() < 40; c = peek()) {
         m_badToken += char(c);
-        ++m_pos;
+        pass(c);
     }
     return false;
 }
@@ -158,7 +162,7 @@ std::optional<double> NumberFileReader::next()
         if (token.size() == MaxTokenLength)
             break;  // far too long for a number: refused below without reading on
         token += char(c);
-        ++m_pos;
+        pass(c);
     }
     if (m_error != Error::None)
         return std::nullopt;

@@ -63,12 +63,15 @@ private:
     // The byte at the read position, or -1 at the end of the data (or when
     // the device failed: ReadFailed).
     int peek();
+    // Steps over the byte c at the read position, counting the lines.
+    void pass(int c);
     void skipSeparators();
     bool skipBlanksAndBreaks();
     QIODevice *m_device = nullptr;
     QByteArray m_data;
     qsizetype m_pos = 0;
     int m_line = 1;
+    bool m_afterCR = false;
     int m_count = 0;
     Error m_error = Error::None;
     QByteArray m_badToken;

@@ -133,6 +133,8 @@ private slots:
         QTest::newRow("a second comma") << QByteArray(",,") << false << 1;
         QTest::newRow("a lone letter after blank lines") << QByteArray("\n\n\n x") << false << 4;
         QTest::newRow("an end-of-file mark") << QByteArray("\r\n\x1a") << false << 2;
+        QTest::newRow("garbage after lines ended by CR alone") << QByteArray("\r\r \r\tx") << false << 4;
+        QTest::newRow("garbage after mixed line ends") << QByteArray("\r\n\n\r\r\nx") << false << 5;
         QTest::newRow("a NUL byte") << QByteArray("\r\n\0", 3) << false << 2;
     }
     void endOfContent()
