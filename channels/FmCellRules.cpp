@@ -37,19 +37,21 @@ FmFrequencyCommit FmFrequencyCommitOf(const QString &typed)
 FmNameCommit FmNameCommitOf(const QString &typed, bool rowHasFrequency)
 {
     FmNameCommit c;
-    const QString trimmed = TrimSpaces(typed);
+    QString kept = TrimSpaces(typed);
+    // What lies beyond the sixth character is cut before it is looked at.
+    if (kept.size() > FmGrid::NameLength) {
+        c.tooLong = true;
+        kept = TrimSpaces(kept.left(FmGrid::NameLength));
+    }
     QString name;
-    for (QChar ch : trimmed) {
+    for (QChar ch : kept) {
         if (!FmNameCharacter(ch)) {
             c.refused = true;
+            c.tooLong = false;
             return c;
         }
         const QChar upper = ch.toUpper();
         name += charToByte(upper) ? upper : ch;
-    }
-    if (name.size() > FmGrid::NameLength) {
-        c.tooLong = true;
-        name = TrimSpaces(name.left(FmGrid::NameLength));
     }
     c.name = rowHasFrequency ? name : QString();
     return c;

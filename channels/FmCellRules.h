@@ -22,9 +22,9 @@ struct FmFrequencyCommit {
 FmFrequencyCommit FmFrequencyCommitOf(const QString &typed);
 
 struct FmNameCommit {
-    // A character the record cannot hold (not an FmNameCharacter): the
-    // character warning; nothing is stored and the cell
-    // keeps what it showed.
+    // A character the record cannot hold (not an FmNameCharacter) among
+    // the six kept: the character warning alone; nothing is stored and the
+    // cell keeps what it showed.
     bool refused = false;
     // More than 6 characters after trimming: the length warning; the first
     // 6 are kept.

@@ -312,6 +312,9 @@ void TstFmRecord::typedNames_data()
     // 0xFF marks a byte without a character: ÿ could never be shown again.
     QTest::newRow("the no-character byte") << "ÿa" << true << true << false << "";
     QTest::newRow("chinese") << "电台" << true << true << false << "";
+    // Only the six kept are looked at.
+    QTest::newRow("chinese beyond the sixth") << QStringLiteral("abcdef电台") << true << false << true << "ABCDEF";
+    QTest::newRow("chinese within the six of a long name") << QStringLiteral("abc电defg") << true << true << false << "";
     QTest::newRow("tab inside") << "a\tb" << true << true << false << "";
     QTest::newRow("no frequency") << "news" << false << false << false << "";
     QTest::newRow("no frequency, too long") << "abcdefghij" << false << false << true << "";
