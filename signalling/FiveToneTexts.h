@@ -72,12 +72,6 @@ inline constexpr BiText LoadFailed{"Loading the Signal parameters from file fail
                                    "信令参数从文件调入失败，参数未改变 ！"};
 inline constexpr BiText SaveFailed{"Storing the Signal parameters failed; an existing file is left unchanged.",
                                    "信令参数保存失败，原有文件未改变 ！"};
-inline constexpr BiText CannotOpen{"Cannot open the file %1 (%2).", "无法打开文件 %1（%2）。"};
-inline constexpr BiText NotWhole{"Line %1 of the file holds something that is not a whole number.",
-                                 "文件第 %1 行有不是整数的内容。"};
-inline constexpr BiText OutOfRange{"Line %1 of the file holds the value %2, outside 0 to 255.",
-                                   "文件第 %1 行的数值 %2 不在 0 至 255 之内。"};
 inline constexpr BiText TooShort{"The file ends at line %1, before all 256 rows were read.",
                                  "文件在第 %1 行结束，不足 256 行。"};
-inline constexpr BiText CannotWrite{"Cannot write the file %1 (%2).", "无法写入文件 %1（%2）。"};
 }
