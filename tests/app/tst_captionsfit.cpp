@@ -10,6 +10,7 @@
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "support/FakeCommControl.h"
+#include "support/TabClick.h"
 #include "support/TextFits.h"
 
 #include <QTabBar>
@@ -62,7 +63,8 @@ private slots:
             cuts << textfits::cutCaptions(w);
         for (QTabBar *bar : bars)
             for (int i = 0; i < bar->count(); ++i) {
-                bar->setCurrentIndex(i);
+                // Each page as a person opens it: a click on its tab.
+                QVERIFY2(clickTabWhereSeen(bar, i), qPrintable(QStringLiteral("%1 tab %2").arg(window).arg(i)));
                 QCoreApplication::processEvents();
                 for (const QString &cut : textfits::cutCaptions(w))
                     if (!cuts.contains(cut))
