@@ -125,7 +125,7 @@ void ChannelEditorWindow::redisplay()
 
 bool ChannelEditorWindow::editing() const { return m_editor->busy(); }
 
-void ChannelEditorWindow::commitOpenEdit() { m_editor->commitOpenEdit(); }
+bool ChannelEditorWindow::commitOpenEdit() { return m_editor->commitOpenEdit(); }
 void ChannelEditorWindow::discardOpenEdit() { m_editor->discardOpenEdit(); }
 
 BiText ChannelEditorWindow::unloadBusyText() const { return ChannelTexts::UnloadBusy; }

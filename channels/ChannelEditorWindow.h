@@ -31,7 +31,7 @@ public:
 
     GridCellEditor *editor() const { return m_editor; }
 
-    void commitOpenEdit() override;
+    bool commitOpenEdit() override;
     void discardOpenEdit() override;
 
     FlexGrid *MSF_Chann = nullptr;

@@ -46,6 +46,7 @@ ChannelLinkSession::ChannelLinkSession(const LinkControls &controls, FlexGrid *g
     s.beforeStart = [this](bool) {
         settings().readBlocks = ChannelReadBlocks(ChannelCount);
         settings().writeRows = ChannelCount;
+        return true;
     };
     s.started = [] { RegionToggle = 0; };
     s.unpack = [this] {

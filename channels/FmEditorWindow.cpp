@@ -153,7 +153,7 @@ void FmEditorWindow::redisplay()
 
 bool FmEditorWindow::editing() const { return m_editor->busy(); }
 
-void FmEditorWindow::commitOpenEdit() { m_editor->commitOpenEdit(); }
+bool FmEditorWindow::commitOpenEdit() { return m_editor->commitOpenEdit(); }
 void FmEditorWindow::discardOpenEdit() { m_editor->discardOpenEdit(); }
 
 BiText FmEditorWindow::unloadBusyText() const { return FmTexts::UnloadBusy; }
@@ -192,7 +192,8 @@ void FmEditorWindow::Command_save_Click()
 {
     if (refuseWhileBusy(FmTexts::Busy))
         return;
-    m_editor->commitOpenEdit();
+    if (!m_editor->commitOpenEdit())
+        return;
     Windows::unload(WindowName::Form_save_chann);
     Windows::show(WindowName::Form_save_chann);
 }

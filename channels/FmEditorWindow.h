@@ -31,7 +31,7 @@ public:
 
     GridCellEditor *editor() const { return m_editor; }
 
-    void commitOpenEdit() override;
+    bool commitOpenEdit() override;
     void discardOpenEdit() override;
 
     // The page of the FM block: the high byte of its radio address and its

@@ -26,7 +26,10 @@ LinkSettings FmLinkSettings(std::function<void()> show)
 {
     LinkSettings s = LinkProfile::fm();
     auto reading = std::make_shared<bool>(false);
-    s.beforeStart = [reading](bool write) { *reading = !write; };
+    s.beforeStart = [reading](bool write) {
+        *reading = !write;
+        return true;
+    };
     s.started = [reading] {
         if (*reading)
             RegionToggle = 0;

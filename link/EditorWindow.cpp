@@ -106,10 +106,9 @@ void EditorWindow::bindLink(LinkSession *session)
     // a write. A finished read replaces the image: an open edit is dropped
     // before the new data are unpacked.
     s.beforeStart = [this, prior = s.beforeStart](bool write) {
-        if (write)
-            commitOpenEdit();
-        if (prior)
-            prior(write);
+        if (write && !commitOpenEdit())
+            return false;
+        return prior ? prior(write) : true;
     };
     s.unpack = [this, prior = s.unpack] {
         discardOpenEdit();
@@ -168,7 +167,8 @@ void EditorWindow::saveFileDialog(QLatin1String window, const BiText &busyText)
 {
     if (refuseWhileBusy(busyText))
         return;
-    commitOpenEdit();
+    if (!commitOpenEdit())
+        return;
     Windows::show(window);
 }
 
@@ -274,10 +274,18 @@ void EditorWindow::beforeInput()
         refresh();
 }
 
-void EditorWindow::commitAllOpenEdits()
+bool EditorWindow::commitAllOpenEdits()
 {
+    // Every window commits what it can; one kept open stops the caller and
+    // comes forward, its box with the focus, for the user to finish it.
+    bool all = true;
     for (EditorWindow *w : QList<EditorWindow *>(editors()))
-        w->commitOpenEdit();
+        if (!w->commitOpenEdit()) {
+            all = false;
+            Windows::show(w->objectName());
+            w->window()->activateWindow();
+        }
+    return all;
 }
 
 void EditorWindow::discardAllOpenEdits()

@@ -55,12 +55,14 @@ public:
     bool shownChanged() const;
 
     // Commits an edit still open in the window (before the image is saved
-    // or sent); drops one (the image was replaced).
-    virtual void commitOpenEdit() {}
+    // or sent): false when the edit may be neither stored nor dropped (a
+    // code of the wrong length stays open with its warning), and the save
+    // or write must not go on. Drops one (the image was replaced).
+    virtual bool commitOpenEdit() { return true; }
     virtual void discardOpenEdit() {}
     // The same for every open editor window: before a save of the image or
     // a whole-radio write, and after the image was replaced.
-    static void commitAllOpenEdits();
+    static bool commitAllOpenEdits();
     static void discardAllOpenEdits();
 
     QProgressBar *ProgressBar1 = nullptr;

@@ -85,8 +85,8 @@ void LinkSession::startByButton(bool write)
         exchangeBox(m_settings.texts.busy, m_settings.texts.busyTitle);
         return;
     }
-    if (m_settings.beforeStart)
-        m_settings.beforeStart(write);
+    if (m_settings.beforeStart && !m_settings.beforeStart(write))
+        return;
     RetriesLeft = write ? m_settings.writeRetries : m_settings.readRetries;
     if (startExchange(write)) {
         if (m_settings.started)

@@ -91,8 +91,9 @@ struct LinkSettings {
 
     // The window's routines. Empty ones take the engine's own behaviour.
     // Runs in the Read/Write click after the busy test, before the start;
-    // write: the Write button.
-    std::function<void(bool write)> beforeStart;
+    // write: the Write button. False keeps the exchange from starting (an
+    // open edit the user must finish first).
+    std::function<bool(bool write)> beforeStart;
     // Runs in the Read/Write click when the port opened, before the bar shows.
     std::function<void()> started;
     // The first write frame instead of row 0 (then BlockNumber starts at 0).

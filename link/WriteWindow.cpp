@@ -22,8 +22,10 @@ WriteWindow::WriteWindow(QWidget *parent)
     // The computed tone tables go to the radio, whatever a file or a read
     // left in their rows.
     s.beforeStart = [](bool) {
-        EditorWindow::commitAllOpenEdits();
+        if (!EditorWindow::commitAllOpenEdits())
+            return false;
         BuildFiveToneTables();
+        return true;
     };
     s.started = [] { RegionToggle = 0; };
     bindSession(s);

@@ -113,7 +113,11 @@ void OptionEditorWindow::ShowOptions()
 
 bool OptionEditorWindow::editing() const { return panel->editing(); }
 
-void OptionEditorWindow::commitOpenEdit() { panel->commitOpenEdit(); }
+bool OptionEditorWindow::commitOpenEdit()
+{
+    panel->commitOpenEdit();
+    return true;
+}
 void OptionEditorWindow::discardOpenEdit() { panel->discardOpenEdit(); }
 
 BiText OptionEditorWindow::unloadBusyText() const { return OptionTexts::CloseBusy; }

@@ -25,7 +25,7 @@ public:
     void Command_save_Click();
     void Command_close_Click();
 
-    void commitOpenEdit() override;
+    bool commitOpenEdit() override;
     void discardOpenEdit() override;
 
     OptionPanel *panel = nullptr;

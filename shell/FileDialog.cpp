@@ -163,9 +163,9 @@ void FileDialog::okAction(const QString &name)
         EditorWindow::discardAllOpenEdits();
         break;
     case FileDialogRole::SaveImage:
-        // What the editors show is what is saved.
-        EditorWindow::commitAllOpenEdits();
-        if (!WriteImageFile(folder, name))
+        // What the editors show is what is saved; an edit kept open (with
+        // its warning) keeps the dialog open until the user finished it.
+        if (!EditorWindow::commitAllOpenEdits() || !WriteImageFile(folder, name))
             return;
         break;
     case FileDialogRole::OpenAdjust:

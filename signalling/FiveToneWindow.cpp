@@ -122,10 +122,6 @@ FiveToneWindow::FiveToneWindow(QWidget *parent) : EditorWindow(parent)
 
     bindLink(LinkProfile::fiveTone());
     session()->settings().show = [this] { ShowFiveTone(); };
-    // Write first takes an open edit; one kept open (a frame of the wrong
-    // length, warned of) stops it, so the radio never gets less than typed.
-    disconnect(Command_Write, &QAbstractButton::clicked, session(), &LinkSession::Command_Write_Click);
-    connect(Command_Write, &QAbstractButton::clicked, this, &FiveToneWindow::Command_Write_Click);
     watchRows(MemoryMap::FiveToneAreaRow, Rows);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, [this](int i) { TabStrip1_Click(i + 1); });
@@ -437,12 +433,7 @@ bool FiveToneWindow::editing() const
     return m_stdEditor->busy() || m_encEditor->busy() || m_decEditor->busy();
 }
 
-void FiveToneWindow::commitOpenEdit()
-{
-    commitEdits();
-}
-
-bool FiveToneWindow::commitEdits()
+bool FiveToneWindow::commitOpenEdit()
 {
     m_stdEditor->commitOpenEdit();
     if (!m_encEditor->commitOpenEdit()) {
@@ -627,16 +618,7 @@ void FiveToneWindow::Command_open_Click()
 
 void FiveToneWindow::Command_save_Click()
 {
-    if (refuseWhileBusy(T::Busy) || !commitEdits())
-        return;
     saveFileDialog(WindowName::Form_save_chann, T::Busy);
-}
-
-void FiveToneWindow::Command_Write_Click()
-{
-    if (!transferBusy() && !commitEdits())
-        return;
-    session()->Command_Write_Click();
 }
 
 void FiveToneWindow::Command_close_Click()
@@ -690,7 +672,7 @@ void FiveToneWindow::SaveSignalFile()
 {
     // The file takes the grids' values: an open edit is committed and the
     // grids show the image as it now is (it may have changed behind them).
-    if (!commitEdits())
+    if (!commitOpenEdit())
         return;
     refresh();
     const SignalFileStatus status = SaveSignalFileImage(FilePath, signalFileSheet());

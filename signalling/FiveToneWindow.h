@@ -45,7 +45,6 @@ public:
     void Command_def_Click();
     void Command_open_Click();
     void Command_save_Click();
-    void Command_Write_Click();
     void Command_close_Click();
     void Timer4_Timer();
     void LoadSignalFile();
@@ -53,7 +52,9 @@ public:
     // What the window shows that the signal file keeps.
     SignalFileSheet signalFileSheet() const;
 
-    void commitOpenEdit() override;
+    // Commits every open edit; false when one is kept open after its
+    // warning (shown again on its page, with the focus).
+    bool commitOpenEdit() override;
     void discardOpenEdit() override;
 
     GridCellEditor *standardEditor() const { return m_stdEditor; }
@@ -120,9 +121,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Commits every open edit; false when one is kept open after its
-    // warning (shown again on its page, with the focus).
-    bool commitEdits();
     void showStandardsTable();
     // A click on a standard's name (grid row r): that standard's
     // frequencies; the table's editor hidden, nothing stored.

@@ -284,13 +284,14 @@ void TwoToneEditorWindow::TabStrip1_Click(int index)
         selectDecodeCode(0);
 }
 
-void TwoToneEditorWindow::commitOpenEdit()
+bool TwoToneEditorWindow::commitOpenEdit()
 {
-    m_encodeEditor->commitOpenEdit();
-    m_decodeEditor->commitOpenEdit();
+    const bool encode = m_encodeEditor->commitOpenEdit();
+    const bool decode = m_decodeEditor->commitOpenEdit();
     for (int k = 0; k < 4; ++k)
         if (controls.toneBoxes[k]->hasFocus())
             toneBoxLeft(k);
+    return encode && decode;
 }
 
 void TwoToneEditorWindow::discardOpenEdit()

@@ -46,7 +46,7 @@ public:
     GridCellEditor *encodeEditor() const { return m_encodeEditor; }
     GridCellEditor *decodeEditor() const { return m_decodeEditor; }
 
-    void commitOpenEdit() override;
+    bool commitOpenEdit() override;
     void discardOpenEdit() override;
 
 protected:

@@ -1,7 +1,9 @@
 // What the grid shows is what is saved and sent: an edit still open in the
 // channel editor (typed, its cell not left) goes into a ".dat" saved from
 // the toolbar and into the whole-radio write, and is dropped when a file
-// replaces the image.
+// replaces the image. An edit that may be neither stored nor dropped (a
+// 5-tone frame of the wrong length) stops the save and the write, with the
+// text and the focus kept in its box.
 #include "app/Application.h"
 #include "channels/ChannelEditorWindow.h"
 #include "link/LinkSession.h"
@@ -14,10 +16,13 @@
 #include "shell/FileDialog.h"
 #include "shell/ImageFile.h"
 #include "shell/MainWindow.h"
+#include "signalling/FiveToneWindow.h"
 #include "support/FakeCommControl.h"
 #include "support/ProgramState.h"
 #include "support/SimRadio.h"
+#include "support/TabClick.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -118,6 +123,47 @@ private slots:
         write->Command_Write->click();
         QVERIFY(runUntil([] { return !LinkSession::anyExchangeRunning(); }, 900000));
         QCOMPARE(radio->bytes(0x1000, 5), QByteArray("SENT\xFF", 5));
+    }
+
+    void wrongLengthFrameStopsSaveAndWrite_data()
+    {
+        QTest::addColumn<bool>("write");
+        QTest::newRow("Save As") << false;
+        QTest::newRow("whole-radio Write") << true;
+    }
+    void wrongLengthFrameStopsSaveAndWrite()
+    {
+        QFETCH(bool, write);
+        auto *five = qobject_cast<FiveToneWindow *>(Windows::show(QStringLiteral("frm_5tone")));
+        QVERIFY(five);
+        QVERIFY(clickTabWhereSeen(five->TabStrip1, 1));
+        FlexGrid *g = five->MSF_Encode;
+        g->setCurrentCell(1, 2);
+        five->encodeEditor()->open();
+        five->Text_Encode->selectAll();
+        QTest::keyClicks(five->Text_Encode, QStringLiteral("12"));
+        const auto before = MemoryImage;
+        const QByteArray radioBefore = radio->bytes(0, 0x2000);
+        MsgBoxRecorder::clear();
+        if (write) {
+            main->Toolbar1_ButtonClick(QStringLiteral("write"));
+            auto *w = Windows::get<WriteWindow>(QStringLiteral("Form_Comm_Write"));
+            QVERIFY(w);
+            w->Command_Write->click();
+            QVERIFY(!LinkSession::anyExchangeRunning());
+            runUntil([] { return false; }, 5000);  // time for a frame to go out, were one sent
+            QCOMPARE(radio->bytes(0, 0x2000), radioBefore);
+        } else {
+            saveAs(QStringLiteral("kept.dat"));
+            QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("kept.dat"))));
+        }
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QCOMPARE(MsgBoxRecorder::boxes().first().text, QStringLiteral("Encode Digit is 5 Bits."));
+        QVERIFY(MemoryImage == before);
+        QVERIFY(five->Text_Encode->isVisible());
+        QCOMPARE(five->Text_Encode->text(), QStringLiteral("12"));
+        // The window comes forward with the box, for the user to finish it.
+        QTRY_COMPARE(QApplication::focusWidget(), five->Text_Encode);
     }
 
     void loadedFileDropsTheOpenEdit()
