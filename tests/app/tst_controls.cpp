@@ -1,8 +1,12 @@
 // Every window of the program: its controls carry names, and every text box
 // has its caption label as buddy (a grid's in-cell editor an accessible
-// name), so tests and screen readers can find them.
+// name), so tests and screen readers can find them; every caption shows its
+// whole text, in English and in Chinese, on every page of a tabbed window
+// and with every text its exchange writes into its status line (a text cut
+// at its widget's edge, "1 fram", is a text the user cannot read).
 #include "app/Application.h"
 #include "link/LinkControls.h"
+#include "link/LinkSession.h"
 #include "memory/FactoryImage.h"
 #include "memory/MemoryImage.h"
 #include "platform/Language.h"
@@ -11,7 +15,10 @@
 #include "platform/VbTimer.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
+#include "support/ExchangeLabels.h"
 #include "support/FakeCommControl.h"
+#include "support/TabClick.h"
+#include "support/TextFits.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -20,6 +27,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QTabBar>
 #include <QtTest>
 
 class TestControls : public QObject
@@ -125,6 +133,36 @@ private slots:
             QVERIFY2(named, qPrintable(QString("%1: %2 has no caption").arg(window, b->objectName())));
         }
         Windows::unload(window);
+    }
+
+    void everyCaptionShowsWholeText_data() { captionsInBothLanguages_data(); }
+    void everyCaptionShowsWholeText()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, language);
+        LanguageFlag = qint16(language);
+        Windows::unload(window);
+        QWidget *w = Windows::show(window);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+        QStringList cuts = textfits::cutCaptions(w);
+        // Each page as a person opens it: a click on its tab.
+        for (QTabBar *bar : w->findChildren<QTabBar *>())
+            for (int i = 0; i < bar->count(); ++i) {
+                QVERIFY2(clickTabWhereSeen(bar, i), qPrintable(QStringLiteral("%1 tab %2").arg(window).arg(i)));
+                cuts << textfits::cutCaptions(w);
+            }
+        // The status line, with each text the window's exchange writes there.
+        auto *status = w->findChild<QLabel *>(QStringLiteral("Label_tr_count"));
+        if (auto *session = w->findChild<LinkSession *>(); status && session)
+            for (const QString &text : exchangeLabelTexts(session->settings())) {
+                status->setText(text);
+                cuts << textfits::cutCaptions(status->parentWidget());
+            }
+        Windows::unload(window);
+        LanguageFlag = 0;
+        cuts.removeDuplicates();
+        QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1String("\n"))));
     }
 };
 
