@@ -94,6 +94,9 @@ class TestWrongBlockWindows : public QObject, LinkTestBench
 
     EditorWindow *openWindow(const QString &name);
     void windows();
+    // The row's window opened over a radio that answers its request with
+    // the other block `times` times (-1: always).
+    EditorWindow *windowAnsweredWrongly(int times);
 
 private slots:
     void init();
@@ -171,7 +174,7 @@ void TestWrongBlockWindows::windows()
         << "Complete reading data from the transceiver.";
 }
 
-void TestWrongBlockWindows::answeredOnceWithAnotherBlock()
+EditorWindow *TestWrongBlockWindows::windowAnsweredWrongly(int times)
 {
     QFETCH(QString, window);
     QFETCH(int, requested);
@@ -182,13 +185,22 @@ void TestWrongBlockWindows::answeredOnceWithAnotherBlock()
     successBox = success;
     stretches = rows;
     fillRadio(*radio, factory);
-    QVERIFY(radio->bytes(requested, 64) != radio->bytes(answered, 64));
+    if (radio->bytes(requested, 64) == radio->bytes(answered, 64))
+        return nullptr;  // the two blocks must differ for the test to see which was taken
     if (factory)
         eraseRows(rows);  // so that only a read brings the radio's bytes
-    QVERIFY(!rowsFromRadio(*radio, rows));
-    radio->answerAs(requested, answered);
-    EditorWindow *w = openWindow(window);
+    if (rowsFromRadio(*radio, rows))
+        return nullptr;
+    radio->answerAs(requested, answered, times);
+    return openWindow(window);
+}
+
+void TestWrongBlockWindows::answeredOnceWithAnotherBlock()
+{
+    EditorWindow *w = windowAnsweredWrongly(1);
     QVERIFY(w);
+    QFETCH(Rows, rows);
+    QFETCH(QString, success);
     QSignalSpy done(w->session(), &LinkSession::readCompleted);
 
     QVERIFY(clickWhereSeen(w->Command_read));
@@ -205,21 +217,7 @@ void TestWrongBlockWindows::answeredOnceWithAnotherBlock()
 
 void TestWrongBlockWindows::alwaysAnsweredWithAnotherBlock()
 {
-    QFETCH(QString, window);
-    QFETCH(int, requested);
-    QFETCH(int, answered);
-    QFETCH(Rows, rows);
-    QFETCH(bool, factory);
-    QFETCH(QString, success);
-    successBox = success;
-    stretches = rows;
-    fillRadio(*radio, factory);
-    QVERIFY(radio->bytes(requested, 64) != radio->bytes(answered, 64));
-    if (factory)
-        eraseRows(rows);  // so that only a read brings the radio's bytes
-    QVERIFY(!rowsFromRadio(*radio, rows));
-    radio->answerAs(requested, answered, -1);
-    EditorWindow *w = openWindow(window);
+    EditorWindow *w = windowAnsweredWrongly(-1);
     QVERIFY(w);
     const auto before = MemoryImage;
     QSignalSpy done(w->session(), &LinkSession::readCompleted);
