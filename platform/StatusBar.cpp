@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace {
 QPointer<StatusBar> mainBar;
 }
@@ -27,8 +29,11 @@ QLabel *StatusBar::panel(int k) const
 
 void StatusBar::setPanelText(int k, const QString &text)
 {
-    if (QLabel *l = panel(k))
-        l->setText(text);
+    QLabel *l = panel(k);
+    if (!l || l->text() == text)
+        return;
+    l->setText(text);
+    fitTexts();
 }
 
 QString StatusBar::panelText(int k) const
@@ -39,14 +44,35 @@ QString StatusBar::panelText(int k) const
 
 void StatusBar::setPanelWidth(int k, int pixels)
 {
-    if (QLabel *l = panel(k))
-        l->setFixedWidth(pixels);
+    if (!panel(k))
+        return;
+    if (m_asked.isEmpty())
+        m_asked = QList<int>(m_panels.size(), 0);
+    m_asked[k - 1] = pixels;
+    fitTexts();
 }
 
 int StatusBar::panelWidth(int k) const
 {
-    QLabel *l = panel(k);
-    return l ? l->minimumWidth() : 0;
+    return panel(k) && !m_asked.isEmpty() ? m_asked[k - 1] : 0;
+}
+
+void StatusBar::fitTexts()
+{
+    if (m_asked.isEmpty())
+        return;
+    int room = m_asked.last();
+    for (int i = 0; i + 1 < m_panels.size(); ++i) {
+        QLabel *l = m_panels[i];
+        int width = m_asked[i];
+        if (!l->text().isEmpty() && l->sizeHint().width() > width) {
+            const int grow = std::min(l->sizeHint().width() - width, room);
+            width += grow;
+            room -= grow;
+        }
+        l->setFixedWidth(width);
+    }
+    m_panels.last()->setFixedWidth(room);
 }
 
 StatusBar *MainStatusBar() { return mainBar; }

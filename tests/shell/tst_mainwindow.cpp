@@ -15,6 +15,7 @@
 #include "shell/MainMenus.h"
 #include "shell/MainWindow.h"
 #include "shell/StatusPanelWidths.h"
+#include "support/TextFits.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -210,6 +211,57 @@ private slots:
             else
                 QVERIFY(shown <= full);
         }
+    }
+
+    // Every panel's text is seen whole on the smallest screen the program is
+    // made for, in both languages, whatever an exchange writes there: a text
+    // wider than its panel widens it at the cost of the blank last panel,
+    // and the bar keeps its width.
+    void panelTextsShownWhole_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("English, 1280 x 800") << 0 << QSize(1280, 800);
+        QTest::newRow("Chinese, 1280 x 800") << -1 << QSize(1280, 800);
+        QTest::newRow("English, 1920 x 1080") << 0 << QSize(1920, 1080);
+    }
+    void panelTextsShownWhole()
+    {
+        QFETCH(int, language);
+        QFETCH(QSize, screen);
+        startUp(screen);
+        if (language)
+            main->Language_chn_Click();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        StatusBar *bar = main->statusPanels();
+        int asked = 0;
+        for (int k = 1; k <= bar->panelCount(); ++k)
+            asked += bar->panelWidth(k);
+        const auto shownTotal = [bar] {
+            int total = 0;
+            for (int k = 1; k <= bar->panelCount(); ++k)
+                total += bar->panel(k)->width();
+            return total;
+        };
+        const QString fault = language ? QStringLiteral("联机故障 ！") : QStringLiteral("Communication fault.");
+        // What the start-up identification and a failed exchange write.
+        SetMainPanel(2, fault);
+        SetMainPanel(3, language ? QStringLiteral("状态:") : QStringLiteral("Stat:"));
+        SetMainPanel(4, fault);
+        QStringList cuts = textfits::cutCaptions(bar);
+        QCOMPARE(shownTotal(), asked);
+        // What an accepted identification writes.
+        SetMainPanel(2, QStringLiteral("ZQ-7310"));
+        SetMainPanel(4, QStringLiteral("1234567890"));
+        SetMainPanel(6, QStringLiteral("V2.01.07"));
+        for (int k : {8, 10, 12, 14})
+            SetMainPanel(k, QStringLiteral(" 136-- 174"));
+        cuts << textfits::cutCaptions(bar);
+        QCOMPARE(shownTotal(), asked);
+        QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
+        // A panel whose text fits keeps its share of the screen.
+        QCOMPARE(bar->panel(7)->width(), bar->panelWidth(7));
     }
 
     void narrowedPanelWidths_data()
