@@ -90,6 +90,10 @@ class TestWrongBlock : public QObject, LinkTestBench
     Q_OBJECT
 
     void exchanges();
+    // The row's exchange over a radio holding a pattern in its stretch and
+    // answering the request for `requested` with the `answered` block
+    // `times` times (-1: always); the image filled with `fill`.
+    LinkSettings answeredWrongly(int times, int fill);
 
 private slots:
     void init() { setUpBench(); }
@@ -119,7 +123,7 @@ void TestWrongBlock::exchanges()
     QTest::newRow("whole radio: 0x0E80 answered by 0x0EC0") << "whole radio" << 0x0E80 << 0x0EC0;
 }
 
-void TestWrongBlock::answeredOnceWithAnotherBlock()
+LinkSettings TestWrongBlock::answeredWrongly(int times, int fill)
 {
     QFETCH(QString, name);
     QFETCH(int, requested);
@@ -127,8 +131,16 @@ void TestWrongBlock::answeredOnceWithAnotherBlock()
     const LinkSettings s = exchange(name);
     const int stretch = s.firstReadBlock == 1 ? WholeReadImageRows * 16 : s.readBlocks * 64;
     radio->setBytes(s.readBase, pattern(s.readBase, stretch));
-    radio->answerAs(requested, answered);
-    fillImage(11);
+    radio->answerAs(requested, answered, times);
+    fillImage(fill);
+    return s;
+}
+
+void TestWrongBlock::answeredOnceWithAnotherBlock()
+{
+    QFETCH(int, requested);
+    QFETCH(int, answered);
+    const LinkSettings s = answeredWrongly(1, 11);
     LinkTestHost host(s, radio.get());
     QSignalSpy done(host.session, &LinkSession::readCompleted);
     QSignalSpy failed(host.session, &LinkSession::exchangeFailed);
@@ -161,14 +173,7 @@ void TestWrongBlock::answeredOnceWithAnotherBlock()
 
 void TestWrongBlock::alwaysAnsweredWithAnotherBlock()
 {
-    QFETCH(QString, name);
-    QFETCH(int, requested);
-    QFETCH(int, answered);
-    const LinkSettings s = exchange(name);
-    const int stretch = s.firstReadBlock == 1 ? WholeReadImageRows * 16 : s.readBlocks * 64;
-    radio->setBytes(s.readBase, pattern(s.readBase, stretch));
-    radio->answerAs(requested, answered, -1);
-    fillImage(23);
+    const LinkSettings s = answeredWrongly(-1, 23);
     const QByteArray before = wholeImage();
     LinkTestHost host(s, radio.get());
     QSignalSpy done(host.session, &LinkSession::readCompleted);

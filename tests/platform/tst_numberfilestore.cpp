@@ -5,6 +5,7 @@
 #include "platform/Language.h"
 #include "platform/NumberFileStore.h"
 #include "support/RefusingFileSystem.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,18 +15,6 @@
 #include <unistd.h>
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);

@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/FileState.h"
 #include "shell/ImageFile.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,18 +31,6 @@ void fillPattern(ImageGrid &image, int seed)
     for (int r = 0; r < ImageRows; ++r)
         for (int c = 0; c < 16; ++c)
             image[r][c] = qint16((r * 7 + c * 13 + seed) % 256);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // The text of a whole file as the writer would put it, cell values from the grid.

@@ -14,6 +14,7 @@
 #include "signalling/FiveToneState.h"
 #include "support/ProgramState.h"
 #include "support/RefusingFileSystem.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,18 +114,6 @@ Told save(Kind kind, const QString &folder)
     }
     }
     return {};
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 const struct {

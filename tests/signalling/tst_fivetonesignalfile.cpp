@@ -8,6 +8,7 @@
 #include "signalling/FiveToneArea.h"
 #include "signalling/FiveToneSignalFile.h"
 #include "signalling/FiveToneState.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,18 +42,6 @@ QList<int> rowBytes(const SignalGrid &file, int row, int first, int count)
     for (int i = 0; i < count; ++i)
         bytes << file[row][first + i];
     return bytes;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // Every cell a different, recognisable byte.
