@@ -8,16 +8,23 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <memory>
+
+#include "link/LinkControls.h"
+#include "link/LinkState.h"
 #include "memory/MemoryImage.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
+#include "platform/VbTimer.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "signalling/FiveToneWindow.h"
-#include "support/TabClick.h"
+#include "support/FakeCommControl.h"
 #include "support/ProgramState.h"
+#include "support/SimRadio.h"
+#include "support/TabClick.h"
 
 namespace FiveToneFixture {
 
@@ -36,6 +43,28 @@ inline void reset()
 }
 
 inline void cleanup() { cleanupProgramState(); }
+
+// The test clock, the program state reset and a simulated radio on COM1.
+inline std::unique_ptr<SimRadio> startWithRadio()
+{
+    TestClock::install();
+    reset();
+    auto radio = std::make_unique<SimRadio>();
+    setCommControlFactory([](QObject *parent) { return new FakeCommControl(parent); });
+    FakeCommControl::plug(1, radio.get());
+    CommPortNumber = 1;
+    return radio;
+}
+
+// Undoes startWithRadio.
+inline void endWithRadio(std::unique_ptr<SimRadio> &radio)
+{
+    cleanup();
+    setCommControlFactory({});
+    FakeCommControl::unplugAll();
+    radio.reset();
+    TestClock::uninstall();
+}
 
 // Loads the window and makes it the active one, as a user's window is.
 inline FiveToneWindow *load()

@@ -29,23 +29,8 @@ class TstFiveToneUse : public QObject
     std::unique_ptr<SimRadio> radio;
 
 private slots:
-    void init()
-    {
-        TestClock::install();
-        reset();
-        radio = std::make_unique<SimRadio>();
-        setCommControlFactory([](QObject *parent) { return new FakeCommControl(parent); });
-        FakeCommControl::plug(1, radio.get());
-        CommPortNumber = 1;
-    }
-    void cleanup()
-    {
-        FiveToneFixture::cleanup();
-        setCommControlFactory({});
-        FakeCommControl::unplugAll();
-        radio.reset();
-        TestClock::uninstall();
-    }
+    void init() { radio = startWithRadio(); }
+    void cleanup() { endWithRadio(radio); }
 
     void tabsClickedWhereSeen_data()
     {

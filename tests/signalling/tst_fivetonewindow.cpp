@@ -38,22 +38,13 @@ class TstFiveToneWindow : public QObject
 private slots:
     void init()
     {
-        TestClock::install();
-        reset();
+        radio = startWithRadio();
         resetFiveToneState();
-        radio = std::make_unique<SimRadio>();
-        setCommControlFactory([](QObject *parent) { return new FakeCommControl(parent); });
-        FakeCommControl::plug(1, radio.get());
-        CommPortNumber = 1;
     }
     void cleanup()
     {
-        FiveToneFixture::cleanup();
+        endWithRadio(radio);
         Windows::setMdiArea(nullptr);
-        setCommControlFactory({});
-        FakeCommControl::unplugAll();
-        radio.reset();
-        TestClock::uninstall();
     }
 
     void captionsByLanguage_data()
