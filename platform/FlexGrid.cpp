@@ -96,6 +96,7 @@ FlexGrid::FlexGrid(QWidget *parent) : QTableWidget(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
+    verticalHeader()->viewport()->installEventFilter(this);
     setWordWrap(false);
     if (auto *button = findChild<QAbstractButton *>())
         new CornerPainter(button, &m_corner, &m_cornerAlign);
@@ -356,6 +357,24 @@ void FlexGrid::mouseDoubleClickEvent(QMouseEvent *event)
     QTableWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && idx.isValid())
         emit gridDblClick();
+}
+
+bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type t = event->type();
+    if (watched == verticalHeader()->viewport()
+        && (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick)) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        const int section = verticalHeader()->logicalIndexAt(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton && section >= 0) {
+            if (t == QEvent::MouseButtonPress)
+                emit fixedCellClicked(section + m_fixedRows);
+            else
+                emit fixedCellDoubleClicked(section + m_fixedRows);
+            return true;
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
 }
 
 void FlexGrid::focusInEvent(QFocusEvent *event)

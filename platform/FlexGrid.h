@@ -10,7 +10,9 @@
 // the user (click, cursor keys) or by the program (setRow, setCol), raises
 // leaveCell(row, col) first, while row() and col() still name the cell being
 // left; the row and column are also passed, so a handler never has to read
-// them back. gridClick() comes after the move a mouse press makes.
+// them back. gridClick() comes after the move a mouse press makes. A press
+// on the fixed column (the row heading) moves nothing and raises
+// fixedCellClicked(row) instead.
 //
 // Cells are not editable in place: an editor lays its own control over the
 // current cell with cellLeft/cellTop/cellWidth/cellHeight.
@@ -77,10 +79,15 @@ signals:
     void gridClick();
     // The grid's DblClick, after the Click of the first press.
     void gridDblClick();
+    // A left press, and a double click, on row `row`'s cell of the fixed
+    // column (the row heading); the current cell stays where it is.
+    void fixedCellClicked(int row);
+    void fixedCellDoubleClicked(int row);
     // The cells scrolled.
     void scrolled();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;

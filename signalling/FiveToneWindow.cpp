@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -152,7 +151,7 @@ void FiveToneWindow::buildStandardPage()
     connect(m_stdEditor, &GridCellEditor::imageWritten, this, &FiveToneWindow::rememberShown);
     connect(MSF_Chann, &FlexGrid::gridClick, this, &FiveToneWindow::MSF_Chann_Click);
     // The standards' names stand in the fixed column, the grid's row heading.
-    MSF_Chann->verticalHeader()->viewport()->installEventFilter(this);
+    connect(MSF_Chann, &FlexGrid::fixedCellClicked, this, &FiveToneWindow::standardNameClicked);
     connect(Combo_stxh, &PickList::picked, this, &FiveToneWindow::ShowStandardFrequencies);
 }
 
@@ -190,10 +189,10 @@ void FiveToneWindow::buildEncodePage()
     connect(MSF_Encode, &FlexGrid::gridClick, this, &FiveToneWindow::MSF_Encode_Click);
     // The code numbers stand in the fixed column, the grid's row heading.
     // A code kept open (a frame of the wrong length) is not left for it.
-    connect(MSF_Encode->verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+    connect(MSF_Encode, &FlexGrid::fixedCellDoubleClicked, this, [this](int r) {
         if (!m_encEditor->commitOpenEdit())
             return;
-        MSF_Encode->setCurrentCell(section + MSF_Encode->fixedRows(), 0);
+        MSF_Encode->setCurrentCell(r, 0);
         MSF_Encode_DblClick();
     });
 }
@@ -243,10 +242,10 @@ void FiveToneWindow::buildDecodePage()
     m_decRules = std::make_unique<FiveToneDecodeRules>(MSF_Decode);
     m_decEditor = new GridCellEditor(MSF_Decode, Text_Decode, Combo_Decode, m_decRules.get(), this);
     connect(MSF_Decode, &FlexGrid::gridClick, this, &FiveToneWindow::MSF_Decode_Click);
-    connect(MSF_Decode->verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+    connect(MSF_Decode, &FlexGrid::fixedCellDoubleClicked, this, [this](int r) {
         if (!m_decEditor->commitOpenEdit())
             return;
-        MSF_Decode->setCurrentCell(section + MSF_Decode->fixedRows(), 0);
+        MSF_Decode->setCurrentCell(r, 0);
         MSF_Decode_DblClick();
     });
     connect(Text_Decode, &QLineEdit::textChanged, this, &FiveToneWindow::Text_Decode_Change);
@@ -498,19 +497,6 @@ void FiveToneWindow::hideStandardEditor()
     // Its pick is already stored, so the table is shown from the image.
     m_stdEditor->discardOpenEdit();
     showStandardsTable();
-}
-
-bool FiveToneWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == MSF_Chann->verticalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        const int section = MSF_Chann->verticalHeader()->logicalIndexAt(mouse->position().toPoint());
-        if (mouse->button() == Qt::LeftButton && section >= 0) {
-            standardNameClicked(section + MSF_Chann->fixedRows());
-            return true;
-        }
-    }
-    return EditorWindow::eventFilter(watched, event);
 }
 
 void FiveToneWindow::MSF_Encode_Click()

@@ -118,7 +118,6 @@ protected:
     void showImage() override { ShowFiveTone(); }
     bool editing() const override;
     void formUnload() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showStandardsTable();

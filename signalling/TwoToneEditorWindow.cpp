@@ -1,8 +1,6 @@
 #include "signalling/TwoToneEditorWindow.h"
 
 #include <QGroupBox>
-#include <QHeaderView>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -78,7 +76,17 @@ TwoToneEditorWindow::TwoToneEditorWindow(QWidget *parent) : EditorWindow(parent)
                                         controls.Combo_Decode, m_decodeRules.get(), this);
     connect(controls.MSF_Decode, &FlexGrid::gridDblClick, this,
             &TwoToneEditorWindow::decodeCodeDoubleClicked);
-    controls.MSF_Decode->verticalHeader()->viewport()->installEventFilter(this);
+    // A code's number cell becomes current (the cell left first), then the
+    // click, or the double click, on it.
+    connect(controls.MSF_Decode, &FlexGrid::fixedCellClicked, this, [this](int r) {
+        controls.MSF_Decode->setCurrentCell(r, 0);
+        decodeCellClicked();
+    });
+    connect(controls.MSF_Decode, &FlexGrid::fixedCellDoubleClicked, this, [this](int r) {
+        controls.MSF_Decode->setCurrentCell(r, 0);
+        decodeCellClicked();
+        decodeCodeDoubleClicked();
+    });
     for (GridCellEditor *e : {m_encodeEditor, m_decodeEditor})
         connect(e, &GridCellEditor::imageWritten, this, &TwoToneEditorWindow::rememberShown);
 
@@ -214,27 +222,6 @@ void TwoToneEditorWindow::decodeCellLeft(int row, int col)
         && controls.MSF_Decode->textMatrix(row, DecodePairColumn(col)).isEmpty())
         text.clear();
     controls.MSF_Decode->setTextMatrix(row, col, text);
-}
-
-bool TwoToneEditorWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    const QEvent::Type t = event->type();
-    if (watched == controls.MSF_Decode->verticalHeader()->viewport()
-        && (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick)) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        QHeaderView *numbers = controls.MSF_Decode->verticalHeader();
-        const int section = numbers->logicalIndexAt(mouse->position().toPoint());
-        if (mouse->button() == Qt::LeftButton && section >= 0) {
-            // The code's number cell becomes current (the cell left first),
-            // then the click or the double click on it.
-            controls.MSF_Decode->setCurrentCell(section + controls.MSF_Decode->fixedRows(), 0);
-            decodeCellClicked();
-            if (t == QEvent::MouseButtonDblClick)
-                decodeCodeDoubleClicked();
-            return true;
-        }
-    }
-    return EditorWindow::eventFilter(watched, event);
 }
 
 void TwoToneEditorWindow::decodeCodeDoubleClicked()

@@ -54,8 +54,6 @@ protected:
     void showImage() override { ShowTwoTone(); }
     void redisplay() override;
     bool editing() const override;
-    // Clicks on the decode grid's code numbers (its fixed column).
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void selectDecodeCode(int x);

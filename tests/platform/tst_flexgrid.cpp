@@ -2,6 +2,7 @@
 // current cell, and the leave-cell event raised before every move.
 #include "platform/FlexGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -41,6 +42,7 @@ private slots:
     void programMovesRaiseLeaveCellFirst_data();
     void programMovesRaiseLeaveCellFirst();
     void clickLeavesOldCellThenClicks();
+    void rowHeadingClickMovesNothing();
     void cursorKeyMoveRaisesLeaveCell();
     void currentCellMayStandInFixedColumn();
     void cellGeometryCoversTheCell();
@@ -149,6 +151,34 @@ void TstFlexGrid::clickLeavesOldCellThenClicks()
     QSignalSpy dbl(&g, &FlexGrid::gridDblClick);
     QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, r.center());
     QCOMPARE(dbl.count(), 1);
+}
+
+void TstFlexGrid::rowHeadingClickMovesNothing()
+{
+    // The fixed column is the row heading: a press there names its row and
+    // leaves the current cell where it is; a double click names it again.
+    FlexGrid g;
+    makeGrid(g);
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    g.setCurrentCell(2, 3);
+    LeaveLog log;
+    log.attach(g);
+    QSignalSpy clicked(&g, &FlexGrid::fixedCellClicked);
+    QSignalSpy doubled(&g, &FlexGrid::fixedCellDoubleClicked);
+    QSignalSpy cellClicks(&g, &FlexGrid::gridClick);
+    QHeaderView *h = g.verticalHeader();
+    const QPoint at(h->width() / 2, h->sectionViewportPosition(4) + h->sectionSize(4) / 2);
+    QCOMPARE(QApplication::widgetAt(h->viewport()->mapToGlobal(at)), h->viewport());
+    QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.first().first().toInt(), 5);
+    QTest::mouseDClick(h->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(doubled.count(), 1);
+    QCOMPARE(doubled.first().first().toInt(), 5);
+    QCOMPARE((QList<int>{g.row(), g.col()}), (QList<int>{2, 3}));
+    QVERIFY(log.entries.isEmpty());
+    QCOMPARE(cellClicks.count(), 0);
 }
 
 void TstFlexGrid::cursorKeyMoveRaisesLeaveCell()
