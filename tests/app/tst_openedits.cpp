@@ -137,9 +137,12 @@ private slots:
         auto *five = qobject_cast<FiveToneWindow *>(Windows::show(QStringLiteral("frm_5tone")));
         QVERIFY(five);
         QVERIFY(clickTabWhereSeen(five->TabStrip1, 1));
+        // Code 1's second frame clicked where it is seen, and typed into.
         FlexGrid *g = five->MSF_Encode;
-        g->setCurrentCell(1, 2);
-        five->encodeEditor()->open();
+        const QPoint cell = g->visualRect(g->model()->index(0, 1)).center();
+        QCOMPARE(QApplication::widgetAt(g->viewport()->mapToGlobal(cell)), g->viewport());
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell);
+        QVERIFY(five->Text_Encode->isVisible());
         five->Text_Encode->selectAll();
         QTest::keyClicks(five->Text_Encode, QStringLiteral("12"));
         const auto before = MemoryImage;
@@ -149,7 +152,9 @@ private slots:
             main->Toolbar1_ButtonClick(QStringLiteral("write"));
             auto *w = Windows::get<WriteWindow>(QStringLiteral("Form_Comm_Write"));
             QVERIFY(w);
-            w->Command_Write->click();
+            QTRY_VERIFY(QApplication::widgetAt(w->Command_Write->mapToGlobal(w->Command_Write->rect().center()))
+                        == w->Command_Write);
+            QTest::mouseClick(w->Command_Write, Qt::LeftButton);
             QVERIFY(!LinkSession::anyExchangeRunning());
             runUntil([] { return false; }, 5000);  // time for a frame to go out, were one sent
             QCOMPARE(radio->bytes(0, 0x2000), radioBefore);
