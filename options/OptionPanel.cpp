@@ -43,7 +43,8 @@ OptionPanel::OptionPanel(QWidget *parent) : QWidget(parent)
     for (const OptionBox &box : OptionBoxes()) {
         auto *list = new PickList(this);
         list->setObjectName(QString::fromLatin1(box.name));
-        // The lists give way to their captions; an open list shows its items whole.
+        // The lists share the room left by their captions, none narrower
+        // than its longest item (set as it is filled, in the chosen language).
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(5);
         QLabel *label = namedLabel(this, box.label);
@@ -192,6 +193,7 @@ void OptionPanel::FillOptionLists()
         PickList *list = optionLists[i];
         list->clearList();
         list->addItems(OptionListItems(listOf(boxes[i].name), LanguageFlag != 0));
+        list->setMinimumWidth(list->wholeItemsWidth());
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QWheelEvent>
 
 PickList::PickList(QWidget *parent) : QComboBox(parent)
@@ -50,6 +52,17 @@ void PickList::addItems(const QStringList &texts)
     if (m_edit && before < 0)
         m_edit->setText(typed);
     m_silent = false;
+}
+
+int PickList::wholeItemsWidth() const
+{
+    int text = 0;
+    for (int i = 0; i < count(); ++i)
+        text = std::max(text, fontMetrics().horizontalAdvance(itemText(i)));
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    const QSize contents(text, fontMetrics().height());
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &opt, contents, this).width();
 }
 
 void PickList::showIndex(int i)

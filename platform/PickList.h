@@ -28,6 +28,8 @@ public:
     void addItems(const QStringList &texts);
     int listCount() const { return count(); }
     QString listItem(int i) const { return itemText(i); }
+    // The width the closed list needs to show its longest item whole.
+    int wholeItemsWidth() const;
 
     // The selected item's index, -1 when none is selected.
     int listIndex() const { return currentIndex(); }

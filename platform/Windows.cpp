@@ -2,6 +2,7 @@
 
 #include "platform/Screen.h"
 
+#include <algorithm>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -39,6 +40,19 @@ void forget(const QWidget *w)
                               [&](const Open &o) { return !o.widget || o.widget == w; }),
                open.end());
 }
+
+// A placement grown about its centre, never past the top left corner, until
+// it holds what the window needs: a list or caption wider than the design's
+// size then shows whole instead of being cut at the window's edge.
+QRect roomForContents(const QRect &placement, const QSize &needed)
+{
+    QRect r = placement;
+    const QSize size = placement.size().expandedTo(needed);
+    r.setLeft(std::max(0, placement.left() - (size.width() - placement.width()) / 2));
+    r.setTop(std::max(0, placement.top() - (size.height() - placement.height()) / 2));
+    r.setSize(size);
+    return r;
+}
 }
 
 Form::Form(QWidget *parent) : QWidget(parent) {}
@@ -55,9 +69,12 @@ void Form::showEvent(QShowEvent *event)
 {
     if (m_placement.isValid()) {
         if (QMdiSubWindow *frame = Windows::frameOf(this))
-            frame->setGeometry(m_placement);
-        else if (!parentWidget())
-            move(m_placement.topLeft());
+            frame->setGeometry(roomForContents(m_placement, frame->minimumSizeHint()));
+        else if (!parentWidget()) {
+            const QRect r = roomForContents(m_placement, minimumSizeHint());
+            resize(r.size());
+            move(r.topLeft());
+        }
     }
     QWidget::showEvent(event);
 }

@@ -1,9 +1,10 @@
 // Every window of the program: its controls carry names, and every text box
 // has its caption label as buddy (a grid's in-cell editor an accessible
-// name), so tests and screen readers can find them; every caption shows its
-// whole text, in English and in Chinese, on every page of a tabbed window
-// and with every text its exchange writes into its status line (a text cut
-// at its widget's edge, "1 fram", is a text the user cannot read).
+// name), so tests and screen readers can find them; every caption and every
+// item of a closed list shows its whole text, in English and in Chinese, on
+// every page of a tabbed window and with every text its exchange writes into
+// its status line (a text cut at its widget's edge, "1 fram", is a text the
+// user cannot read).
 #include "app/Application.h"
 #include "link/LinkControls.h"
 #include "link/LinkSession.h"

@@ -1,11 +1,12 @@
 #pragma once
 // Whether every caption a person can see shows its whole text: labels, check
-// and option boxes, buttons and frame titles that are shown and have a text
-// wider (or taller) than the room their widget gives it are listed, so a
-// window test can name every cut caption at once.
+// and option boxes, buttons, frame titles and the items of closed lists that
+// are shown and have a text wider (or taller) than the room their widget
+// gives it are listed, so a window test can name every cut caption at once.
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTextDocument>
 
@@ -83,6 +85,16 @@ inline QString cutOf(const QWidget *w)
         const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
         const int need = fm.horizontalAdvance(plain(b->text()));
         return need > room.width() ? describe(w, b->text(), need, room.width()) : QString();
+    }
+    if (auto *c = qobject_cast<const QComboBox *>(w)) {
+        // A closed list shows whichever item is picked: each must fit.
+        QStyleOptionComboBox opt;
+        opt.initFrom(c);
+        const QRect room = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c);
+        for (int i = 0; i < c->count(); ++i)
+            if (const int need = fm.horizontalAdvance(c->itemText(i)); need > room.width())
+                return describe(w, c->itemText(i), need, room.width());
+        return {};
     }
     if (auto *g = qobject_cast<const QGroupBox *>(w)) {
         // The title stands inside the frame's width, after its indent.
