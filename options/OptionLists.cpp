@@ -51,9 +51,14 @@ QStringList OptionListItems(OptionList list, bool chinese)
     case L::ShiftDirection:
         return words(chinese, {"关", "加频", "减频"}, {"OFF", "+", "-"});
     case L::Offset: {
-        QStringList items;
-        for (int i = 0; i < OffsetItemCount; ++i)
-            items << OffsetItemText(i);
+        // 2000 texts, the same in both languages: made once.
+        static const QStringList items = [] {
+            QStringList texts;
+            texts.reserve(OffsetItemCount);
+            for (int i = 0; i < OffsetItemCount; ++i)
+                texts << OffsetItemText(i);
+            return texts;
+        }();
         return items;
     }
     case L::Step:
