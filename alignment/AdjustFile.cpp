@@ -28,20 +28,12 @@ QByteArray AdjustFileBytes(const AdjustGrid &grid)
 
 AdjustFileStatus ParseAdjustFile(const QByteArray &contents, AdjustGrid &grid)
 {
-    AdjustGrid staged = grid;
-    const AdjustFileStatus status = ParseNumberFile(contents, AdjustFileNumbers, ByteRowsSink(staged));
-    if (status.ok())
-        grid = staged;
-    return status;
+    return ParseNumberFileInto(contents, AdjustFileNumbers, grid, ByteRowsSink<AdjustGrid>);
 }
 
 AdjustFileStatus ReadAdjustFile(const QString &path, AdjustGrid &grid)
 {
-    AdjustGrid staged = grid;
-    const AdjustFileStatus status = LoadNumberFile(path, AdjustFileNumbers, ByteRowsSink(staged));
-    if (status.ok())
-        grid = staged;
-    return status;
+    return LoadNumberFileInto(path, AdjustFileNumbers, grid, ByteRowsSink<AdjustGrid>);
 }
 
 AdjustFileStatus WriteAdjustFile(const QString &path, const AdjustGrid &grid)

@@ -53,13 +53,35 @@ NumberFileSink ByteRowsSink(Grid &grid)
 
 // Reads `count` whole numbers in turn into `take`, then checks that nothing
 // but blanks and line breaks follows. The sink may have taken some numbers
-// when a fault is found: a caller stages what it takes and keeps it only
-// when the status is ok.
+// when a fault is found: the Into forms below keep them only when the status
+// is ok.
 NumberFileStatus ReadNumbers(NumberFileReader &reader, int count, const NumberFileSink &take);
 NumberFileStatus ParseNumberFile(const QByteArray &contents, int count, const NumberFileSink &take);
 // The same from the file at `path`, read a piece at a time. Only a plain
 // file is opened (a pipe would block for ever, a device never end).
 NumberFileStatus LoadNumberFile(const QString &path, int count, const NumberFileSink &take);
+
+// The same into a grid, whole or not at all: the numbers go through the sink
+// `sinkInto(copy)` makes on a copy of `grid`, and the copy replaces `grid`
+// only when the status is ok; on any fault `grid` is left exactly as it was.
+template <typename Grid, typename MakeSink>
+NumberFileStatus ParseNumberFileInto(const QByteArray &contents, int count, Grid &grid, MakeSink sinkInto)
+{
+    Grid staged = grid;
+    const NumberFileStatus status = ParseNumberFile(contents, count, sinkInto(staged));
+    if (status.ok())
+        grid = staged;
+    return status;
+}
+template <typename Grid, typename MakeSink>
+NumberFileStatus LoadNumberFileInto(const QString &path, int count, Grid &grid, MakeSink sinkInto)
+{
+    Grid staged = grid;
+    const NumberFileStatus status = LoadNumberFile(path, count, sinkInto(staged));
+    if (status.ok())
+        grid = staged;
+    return status;
+}
 
 // Writes `bytes` to `path` through a temporary file beside it that replaces
 // the target only once everything was written: a failed save leaves an

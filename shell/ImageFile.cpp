@@ -54,20 +54,12 @@ QByteArray ImageFileBytes(const ImageGrid &image)
 
 ImageFileStatus ParseImageFile(const QByteArray &contents, ImageGrid &image)
 {
-    ImageGrid staged = image;
-    const ImageFileStatus status = ParseNumberFile(contents, ImageFileNumbers, imageCells(staged));
-    if (status.ok())
-        image = staged;
-    return status;
+    return ParseNumberFileInto(contents, ImageFileNumbers, image, imageCells);
 }
 
 ImageFileStatus LoadImageFile(const QString &path, ImageGrid &image)
 {
-    ImageGrid staged = image;
-    const ImageFileStatus status = LoadNumberFile(path, ImageFileNumbers, imageCells(staged));
-    if (status.ok())
-        image = staged;
-    return status;
+    return LoadNumberFileInto(path, ImageFileNumbers, image, imageCells);
 }
 
 ImageFileStatus SaveImageFile(const QString &path, const ImageGrid &image)

@@ -146,20 +146,12 @@ QByteArray SignalFileBytes(const SignalGrid &file)
 
 SignalFileStatus ParseSignalFile(const QByteArray &contents, SignalGrid &file)
 {
-    SignalGrid staged{};
-    const SignalFileStatus status = ParseNumberFile(contents, SignalFileRows * 16, ByteRowsSink(staged));
-    if (status.ok())
-        file = staged;
-    return status;
+    return ParseNumberFileInto(contents, SignalFileRows * 16, file, ByteRowsSink<SignalGrid>);
 }
 
 SignalFileStatus ReadSignalFile(const QString &path, SignalGrid &file)
 {
-    SignalGrid staged{};
-    const SignalFileStatus status = LoadNumberFile(path, SignalFileRows * 16, ByteRowsSink(staged));
-    if (status.ok())
-        file = staged;
-    return status;
+    return LoadNumberFileInto(path, SignalFileRows * 16, file, ByteRowsSink<SignalGrid>);
 }
 
 SignalFileStatus WriteSignalFile(const QString &path, const SignalGrid &file)
