@@ -22,6 +22,7 @@
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
 #include "support/AdjustEditorFixture.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkTestBench.h"
 #include "support/ExchangeLabels.h"
 #include "support/OnScreenMessageBox.h"
@@ -34,21 +35,6 @@ namespace {
 class OtherWindow : public Form
 {
 };
-
-// A user's click on a control where it is seen: the widget under its
-// centre (screen coordinates) must be the control itself.
-bool clickWhereSeen(QWidget *control, QPoint at = {-1, -1})
-{
-    const QPoint centre = at.x() >= 0 ? at : control->rect().center();
-    QWidget *under = QApplication::widgetAt(control->mapToGlobal(centre));
-    if (under != control) {
-        qWarning("%s is covered by %s", qPrintable(control->objectName()),
-                 under ? qPrintable(under->objectName() + "/" + under->metaObject()->className()) : "nothing");
-        return false;
-    }
-    QTest::mouseClick(control, Qt::LeftButton, {}, centre);
-    return true;
-}
 
 // The middle of a check box's tick square.
 QPoint indicatorCentre(QCheckBox *box)

@@ -14,6 +14,7 @@
 #include "platform/VbTimer.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
 
@@ -69,18 +70,6 @@ QStringList boxTexts()
     return out;
 }
 
-// A user's click on a button where it is seen: the widget under its centre
-// (in screen coordinates) must be the button itself.
-bool clickWhereSeen(QAbstractButton *button)
-{
-    if (!button || !button->isVisible())
-        return false;
-    const QPoint centre = button->rect().center();
-    if (QApplication::widgetAt(button->mapToGlobal(centre)) != button)
-        return false;
-    QTest::mouseClick(button, Qt::LeftButton, {}, centre);
-    return true;
-}
 } // namespace
 
 class TestWrongBlockWindows : public QObject, LinkTestBench

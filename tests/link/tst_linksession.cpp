@@ -20,15 +20,6 @@ using namespace LinkFrames;
 namespace {
 QByteArray hex(const char *h) { return QByteArray::fromHex(h); }
 
-// The frames the program sends in a read of `blocks` blocks from `base`.
-QList<QByteArray> readFrames(int base, int blocks)
-{
-    QList<QByteArray> f{Handshake, Ack, request(0x3DF0, 0x10), Ack};
-    for (int i = 0; i < blocks; ++i)
-        f << request(base + 64 * i) << Ack;
-    return f;
-}
-
 // The frames of a write of `rows` image rows from `base`.
 QList<QByteArray> writeFrames(int base, int rows)
 {

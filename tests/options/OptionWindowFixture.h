@@ -14,27 +14,13 @@
 #include "options/OptionPanel.h"
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
+#include "support/MdiStage.h"
 #include "support/ProgramState.h"
 
 namespace OptionWindowFixture {
 
 class DummyDialog : public Form
 {
-};
-
-// The main window: an MDI area as its client.
-struct MainStandIn {
-    QMainWindow main;
-    QMdiArea *area = new QMdiArea;
-    MainStandIn()
-    {
-        main.setCentralWidget(area);
-        main.resize(1280, 800);
-        main.show();
-        Windows::setMdiArea(area);
-        QApplication::setActiveWindow(&main);
-    }
-    ~MainStandIn() { Windows::setMdiArea(nullptr); }
 };
 
 inline void defineWindows()

@@ -21,6 +21,8 @@
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "signalling/FiveToneWindow.h"
+#include "support/ClickWhereSeen.h"
+#include "support/GridClick.h"
 #include "support/FakeCommControl.h"
 #include "support/ProgramState.h"
 #include "support/SimRadio.h"
@@ -76,36 +78,6 @@ inline FiveToneWindow *load()
             qFatal("the editor did not become active");
     }
     return w;
-}
-
-// A user's click on a control where it is seen (its centre, or `at`): the
-// widget there (screen coordinates) must be the control; false otherwise.
-[[nodiscard]] inline bool clickWhereSeen(QWidget *control, QPoint at = {-1, -1})
-{
-    if (at == QPoint(-1, -1))
-        at = control->rect().center();
-    QWidget *under = QApplication::widgetAt(control->mapToGlobal(at));
-    if (under != control) {
-        qWarning("%s is covered by %s", qPrintable(control->objectName()),
-                 under ? qPrintable(under->objectName() + "/" + under->metaObject()->className()) : "nothing");
-        return false;
-    }
-    QTest::mouseClick(control, Qt::LeftButton, {}, at);
-    return true;
-}
-
-// A user's click on cell (r, c) of a grid, scrolled into view, where it is
-// seen: a cell of the fixed column is clicked on the row heading.
-[[nodiscard]] inline bool clickCell(FlexGrid *g, int r, int c)
-{
-    const QModelIndex idx = g->model()->index(r - g->fixedRows(), std::max(0, c - g->fixedCols()));
-    g->scrollTo(idx);
-    if (c < g->fixedCols()) {
-        QHeaderView *names = g->verticalHeader();
-        const int y = names->sectionViewportPosition(idx.row()) + names->sectionSize(idx.row()) / 2;
-        return clickWhereSeen(names->viewport(), QPoint(names->viewport()->width() / 2, y));
-    }
-    return clickWhereSeen(g->viewport(), g->visualRect(idx).center());
 }
 
 // A user's click on tab `index` (0-based) of the tab strip, where it is seen.

@@ -84,7 +84,7 @@ private slots:
         MemoryImage[527][3] = 0x21;  // standard 15 of the first table
         FiveToneWindow *w = FiveToneFixture::load();
         QVERIFY(FiveToneFixture::clickTab(w, 1));
-        QVERIFY(FiveToneFixture::clickCell(w->MSF_Encode, 4, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 4, 1));
         QTest::keyClicks(w->Text_Encode, "ABCDE");
         QSignalSpy done(w->session(), &LinkSession::writeCompleted);
         w->Command_Write->click();

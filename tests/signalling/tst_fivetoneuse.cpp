@@ -100,12 +100,12 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, name);
         FiveToneWindow *w = load();
-        QVERIFY(clickCell(w->MSF_Chann, 3, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 3, 1));
         QVERIFY(w->Combo_edit->isVisible());
         QTest::keyClick(w->Combo_edit, Qt::Key_Down);  // "80", stored at the pick
         auto expected = MemoryImage;
         QCOMPARE(int(expected[standardRow(2)][PeriodByte]), 6);
-        QVERIFY(clickCell(w->MSF_Chann, row, 0));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, row, 0));
         QCOMPARE(w->Combo_stxh->text(), name);
         QStringList shown, table;
         for (int d = 0; d < 16; ++d) {
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(MemoryImage == expected);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
         // The cell opens again as before.
-        QVERIFY(clickCell(w->MSF_Chann, 3, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 3, 1));
         QVERIFY(w->Combo_edit->isVisible());
         QCOMPARE(w->Combo_edit->text(), "80");
     }
@@ -152,11 +152,11 @@ private slots:
         FiveToneWindow *w = load();
         QVERIFY(clickTab(w, 1));
         QCOMPARE(w->MSF_Encode->textMatrix(5, 4), cellBefore);
-        QVERIFY(clickCell(w->MSF_Encode, 5, 4));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 5, 4));
         QVERIFY(w->Combo_Encode->isVisible());
         QCOMPARE(w->Combo_Encode->text(), shown);
         QVERIFY(MemoryImage == expected);
-        QVERIFY(clickCell(w->MSF_Encode, 5, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 5, 1));
         QCOMPARE(w->MSF_Encode->textMatrix(5, 4), shown);
         QVERIFY(MemoryImage == expected);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
@@ -194,13 +194,13 @@ private slots:
         });
         const auto before = MemoryImage;
         QVERIFY(clickTab(w, 1));
-        QVERIFY(clickCell(w->MSF_Encode, 1, 2));  // code 1, frame 2: "34567"
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 2));  // code 1, frame 2: "34567"
         w->Text_Encode->selectAll();
         QTest::keyClicks(w->Text_Encode, typed);
         if (how == "click cell")
-            QVERIFY(clickCell(w->MSF_Encode, 1, 3));
+            QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 3));
         else if (how == "click row")
-            QVERIFY(clickCell(w->MSF_Encode, 9, 1));
+            QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 9, 1));
         else if (how == "Tab")
             QTest::keyClick(w->Text_Encode, Qt::Key_Tab);
         else if (how == "Return")
@@ -248,10 +248,10 @@ private slots:
         QFETCH(Bytes, frame);
         FiveToneWindow *w = load();
         QVERIFY(clickTab(w, 1));
-        QVERIFY(clickCell(w->MSF_Encode, 1, 2));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 2));
         w->Text_Encode->selectAll();
         QTest::keyClicks(w->Text_Encode, "12");
-        QVERIFY(clickCell(w->MSF_Encode, 4, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 4, 1));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
         if (keys.isEmpty()) {
             w->Text_Encode->selectAll();
@@ -259,7 +259,7 @@ private slots:
         } else {
             QTest::keyClicks(w->Text_Encode, keys);
         }
-        QVERIFY(clickCell(w->MSF_Encode, 4, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 4, 1));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
         QCOMPARE(w->MSF_Encode->textMatrix(1, 2), cell);
         QCOMPARE(row(encodeRow(1)).mid(frameByte(2), 5), frame);
@@ -280,15 +280,15 @@ private slots:
     {
         FiveToneWindow *w = load();
         w->TabStrip1_Click(3);
-        QVERIFY(clickCell(w->MSF_Decode, 4, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 1));
         w->Combo_Decode->setListIndex(10);  // EIA
-        QVERIFY(clickCell(w->MSF_Decode, 4, 2));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 2));
         QTest::keyClicks(w->Text_Decode, "12345");
         QTest::keyClick(w->Text_Decode, Qt::Key_Tab);
         QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12345");
-        QVERIFY(clickCell(w->MSF_Decode, 4, 8));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 8));
         QTest::keyClicks(w->Text_Decode, "AB");
-        QVERIFY(clickCell(w->MSF_Decode, 6, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 6, 1));
         QTest::keyClick(w->Text_Decode, Qt::Key_Tab);
         QCOMPARE(boxTexts(), QStringList(2, "Encode Digit is 5 Bits."));
         QCOMPARE(QApplication::focusWidget(), w->Text_Decode);
@@ -301,10 +301,10 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w->MSF_Decode);
         QVERIFY(!w->Text_Decode->isVisible());
         // Emptied: the cell keeps its code.
-        QVERIFY(clickCell(w->MSF_Decode, 4, 2));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 2));
         w->Text_Decode->selectAll();
         QTest::keyClick(w->Text_Decode, Qt::Key_Delete);
-        QVERIFY(clickCell(w->MSF_Decode, 4, 8));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 8));
         QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12345");
         QCOMPARE(MsgBoxRecorder::boxes().size(), 2);
     }
@@ -324,7 +324,7 @@ private slots:
         const auto before = MemoryImage;
         QVERIFY(clickTab(w, 1));
         if (!open.isEmpty()) {
-            QVERIFY(clickCell(w->MSF_Encode, 15, 2));
+            QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 15, 2));
             w->Text_Encode->selectAll();
             QTest::keyClicks(w->Text_Encode, open);
         }

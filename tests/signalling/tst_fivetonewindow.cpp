@@ -182,7 +182,7 @@ private slots:
     {
         FiveToneWindow *w = load();
         // The EEA row's period: the selector follows, the list opens on the cell's value.
-        QVERIFY(clickCell(w->MSF_Chann, 10, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 10, 1));
         QCOMPARE(w->Combo_stxh->text(), "EEA");
         QCOMPARE(w->Label_freq[10]->text(), "1055.0");
         QVERIFY(w->Combo_edit->isVisible());
@@ -194,7 +194,7 @@ private slots:
         QTest::keyClick(w->Combo_edit, Qt::Key_Down);
         QCOMPARE(int(MemoryImage[standardRow(9)][PeriodByte]), 4);
         QCOMPARE(w->MSF_Chann->textMatrix(10, 1), "40");  // shown once left
-        QVERIFY(clickCell(w->MSF_Chann, 1, 3));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 1, 3));
         QCOMPARE(w->MSF_Chann->textMatrix(10, 1), "60");
         QCOMPARE(w->Combo_edit->listCount(), 16);
         w->Combo_edit->setListIndex(12);  // "C"
@@ -202,7 +202,7 @@ private slots:
         // Typing into the list changes nothing.
         QTest::keyClicks(w->Combo_edit, "7");
         QCOMPARE(int(MemoryImage[standardRow(0)][RepeatToneByte]), 12);
-        QVERIFY(clickCell(w->MSF_Chann, 5, 2));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 5, 2));
         QCOMPARE(w->MSF_Chann->textMatrix(1, 3), "C");
         QCOMPARE(w->Combo_stxh->text(), "ZVEI2");
         QCOMPARE(w->Combo_edit->text(), "A");
@@ -215,14 +215,14 @@ private slots:
         QVERIFY(clickTab(w, 1));
         QVERIFY(w->Frame_Encode->isVisible());
         QVERIFY(!w->Frame_std->isVisible());
-        QVERIFY(clickCell(w->MSF_Encode, 3, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 3, 1));
         QVERIFY(w->Text_Encode->isVisible());
         QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
         w->Text_Encode->selectAll();
         QTest::keyClicks(w->Text_Encode, "1a2");
         // Three digits: the warning, nothing stored, and the box stays open on
         // its cell with the text as typed.
-        QVERIFY(clickCell(w->MSF_Encode, 5, 2));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 5, 2));
         QCOMPARE(boxTexts(), QStringList{"Encode Digit is 5 Bits."});
         QCOMPARE(MsgBoxRecorder::boxes().first().title, QString("Operate Prompt\""));
         QCOMPARE(row(encodeRow(3)), Bytes(16, 0xFF));
@@ -235,7 +235,7 @@ private slots:
         QTest::keyClicks(w->Text_Encode, "7g");    // a seventh does not, nor a g
         QCOMPARE(w->Text_Encode->text(), "1a2bc9");
         QTest::keyClick(w->Text_Encode, Qt::Key_Backspace);
-        QVERIFY(clickCell(w->MSF_Encode, 3, 2));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 3, 2));
         QCOMPARE(row(encodeRow(3)).mid(0, 5), (Bytes{1, 10, 2, 11, 12}));
         QCOMPARE(w->MSF_Encode->textMatrix(3, 1), "1A2BC");
         QCOMPARE(row(encodeRow(3)).mid(5), Bytes(11, 0xFF));
@@ -246,22 +246,22 @@ private slots:
     {
         FiveToneWindow *w = load();
         QVERIFY(clickTab(w, 1));
-        QVERIFY(clickCell(w->MSF_Encode, 1, 4));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 4));
         QVERIFY(w->Combo_Encode->isVisible());
         QCOMPARE(w->Combo_Encode->text(), "CCIR1");
         w->Combo_Encode->setListIndex(4);  // "ZVEI2"
         QCOMPARE(int(MemoryImage[encodeRow(1)][EncodeStandardByte]), 4);
         QCOMPARE(int(MemoryImage[encodeRow(15)][EncodeStandardByte]), 14);
-        QVERIFY(clickCell(w->MSF_Encode, 1, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 1));
         QCOMPARE(w->MSF_Encode->textMatrix(1, 4), "ZVEI2");
         // Frame 1 emptied: the frame is cleared, the row blanked on screen,
         // and the code's other cells open nothing until the next redraw.
         w->Text_Encode->clear();
-        QVERIFY(clickCell(w->MSF_Encode, 2, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 2, 1));
         QCOMPARE(row(encodeRow(1)).mid(0, 5), Bytes(5, 0xFF));
         QCOMPARE(row(encodeRow(1)).mid(5, 5), (Bytes{3, 4, 5, 6, 7}));
         QCOMPARE(w->MSF_Encode->textMatrix(1, 2), "");
-        QVERIFY(clickCell(w->MSF_Encode, 1, 2));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 2));
         QVERIFY(!w->Text_Encode->isVisible());
         QVERIFY(!w->Combo_Encode->isVisible());
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
@@ -375,7 +375,7 @@ private slots:
         QVERIFY(area->activeSubWindow() != Windows::frameOf(w));
         MemoryImage[standardRow(2)][PeriodByte] = 0;     // PCCIR 20 ms
         MemoryImage[standardRow(3)][GroupToneByte] = 3;  // ZVEI1 group tone 3
-        QVERIFY(clickCell(w->MSF_Chann, 3, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 3, 1));
         QCOMPARE(area->activeSubWindow(), Windows::frameOf(w));
         QCOMPARE(QApplication::focusWidget(), w->Combo_edit);
         QCOMPARE(w->MSF_Chann->textMatrix(3, 1), "20");
@@ -383,7 +383,7 @@ private slots:
         QVERIFY(w->Combo_edit->isVisible());
         QCOMPARE(w->Combo_edit->text(), "20");  // the editor opened on the new value
         // Leaving without a pick writes nothing over the new image.
-        QVERIFY(clickCell(w->MSF_Chann, 6, 0));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 6, 0));
         QCOMPARE(int(MemoryImage[standardRow(2)][PeriodByte]), 0);
         Windows::reset();
     }
@@ -400,14 +400,14 @@ private slots:
         FiveToneWindow *w = load();
         for (int r = 1; r <= 15; r += 7)
             for (int c = 0; c <= 3; ++c)
-                QVERIFY(clickCell(w->MSF_Chann, r, c));
+                QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, r, c));
         QVERIFY(clickTab(w, 1));
         for (int r : {1, 9, 15})
             for (int c = 0; c <= 4; ++c)
-                QVERIFY(clickCell(w->MSF_Encode, r, c));
+                QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, r, c));
         QVERIFY(clickTab(w, 0));
         QVERIFY(clickTab(w, 1));
-        QVERIFY(clickCell(w->MSF_Encode, 2, 2));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 2, 2));
         QVERIFY(MemoryImage == before);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
@@ -419,23 +419,23 @@ private slots:
         FiveToneWindow *w = load();
         w->TabStrip1_Click(3);
         QVERIFY(w->Frame_Decode->isVisible());
-        QVERIFY(clickCell(w->MSF_Decode, 4, 2));  // no standard yet: no editor
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 2));  // no standard yet: no editor
         QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 4 Decode Succeeded ");
         QVERIFY(!w->Text_Decode->isVisible());
-        QVERIFY(clickCell(w->MSF_Decode, 4, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 1));
         QVERIFY(w->Combo_Decode->isVisible());
         w->Combo_Decode->setListIndex(10);  // EIA
-        QVERIFY(clickCell(w->MSF_Decode, 4, 2));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 2));
         QCOMPARE(w->MSF_Decode->textMatrix(4, 1), "EIA");
         QVERIFY(w->Text_Decode->isVisible());
         QTest::keyClicks(w->Text_Decode, "12a");
         QCOMPARE(boxTexts(), QStringList{"Group Digits only by 0 to 9 and A to F."});
         QTest::keyClick(w->Text_Decode, Qt::Key_Backspace);
         QTest::keyClicks(w->Text_Decode, "ABC");
-        QVERIFY(clickCell(w->MSF_Decode, 4, 3));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 3));
         QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12ABC");
         w->Combo_Decode->setListIndex(8);
-        QVERIFY(clickCell(w->MSF_Decode, 4, 8));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 8));
         QCOMPARE(w->MSF_Decode->textMatrix(4, 3), "8.Revive");
         QTest::mouseClick(w->Check_Led[1], Qt::LeftButton);
         QTest::mouseClick(w->Check_zh[4][0], Qt::LeftButton);
@@ -450,7 +450,7 @@ private slots:
         QCOMPARE(file[131][9], 16);
         QCOMPARE(file[131][10], 2);
         // Another code's boxes show that code's bits.
-        QVERIFY(clickCell(w->MSF_Decode, 5, 1));
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 5, 1));
         QVERIFY(!w->Check_Led[1]->isChecked());
         QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 5 Decode Succeeded ");
     }

@@ -53,4 +53,15 @@ inline int countFrames(const QList<QByteArray> &frames, const QByteArray &f)
     return int(std::count(frames.begin(), frames.end(), f));
 }
 
+// The frames the program sends in a read of `blocks` blocks of 64 bytes
+// from `base`: the handshake, the password block's request, then each
+// block's request, every answer taken with an Ack.
+inline QList<QByteArray> readFrames(int base, int blocks)
+{
+    QList<QByteArray> f{Handshake, Ack, request(0x3DF0, 0x10), Ack};
+    for (int i = 0; i < blocks; ++i)
+        f << request(base + 64 * i) << Ack;
+    return f;
+}
+
 }

@@ -1,10 +1,13 @@
 #pragma once
 // A message box answered as a person answers it. Installed as the recorder's
 // answerer, it records each box and also shows it for real, modal over the
-// active window as the program shows it, and closes it with a real Return
-// key once it holds the focus. When the box is gone its window is activated
-// again, as a window manager does (the offscreen platform does not); a test
-// then sees where the focus goes when a real box closes.
+// active window as the program shows it, with the record's buttons, and
+// closes it with a real Return key (its default button: Ok, or Yes for a
+// question, as the plain recorder answers) once it holds the focus. When the
+// box is gone its window is activated again, as a window manager does (the
+// offscreen platform does not); a test then sees where the focus goes when a
+// real box closes. A box that never becomes the active modal window is
+// closed after two seconds with a warning, so the test fails, not hangs.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -19,19 +22,40 @@ inline MsgResult answerOnScreen(const MsgRecord &record)
     QMessageBox box(owner);
     box.setText(record.text);
     box.setWindowTitle(record.title);
-    box.setStandardButtons(QMessageBox::Ok);
+    const bool question = record.buttons == MsgButtons::YesNo || record.buttons == MsgButtons::YesNoCancel;
+    switch (record.buttons) {
+    case MsgButtons::OkOnly: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
     QTimer poll;
     poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, &box, [&box, &poll] {
-        if (QApplication::activeModalWidget() != &box || !box.isActiveWindow())
+    int polls = 0;
+    QObject::connect(&poll, &QTimer::timeout, &box, [&box, &poll, &polls] {
+        if (QApplication::activeModalWidget() != &box || !box.isActiveWindow()) {
+            if (++polls == 200) {
+                poll.stop();
+                qWarning("the box \"%s\" never became the active window", qPrintable(box.text()));
+                box.reject();
+            }
             return;
+        }
         poll.stop();
         QWidget *focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : &box, Qt::Key_Return);
     });
     poll.start();
-    box.exec();
+    const int answer = box.exec();
     if (owner && QGuiApplication::platformName() == QLatin1String("offscreen"))
         owner->activateWindow();
-    return MsgResult::Ok;
+    switch (answer) {
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Cancel: return MsgResult::Cancel;
+    default: return MsgResult::Ok;
+    }
 }

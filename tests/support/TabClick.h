@@ -1,14 +1,13 @@
 #pragma once
 // A user's click on tab i of a tab bar, where a person sees it: the bar must
-// be shown and have height, the widget under the tab's centre (in screen
-// coordinates) must be the bar itself, and the click is a real mouse press
-// and release there. Returns false (with a QTest failure message) when the
-// tab cannot be seen or is covered.
-#include <QApplication>
+// be shown and have height, the tab must lie within it, and the widget under
+// the tab's centre must be the bar itself (clickWhereSeen). False, with a
+// warning, when the tab cannot be seen or is covered.
 #include <QTabBar>
-#include <QTest>
 
-inline bool clickTabWhereSeen(QTabBar *bar, int i)
+#include "support/ClickWhereSeen.h"
+
+[[nodiscard]] inline bool clickTabWhereSeen(QTabBar *bar, int i)
 {
     if (!bar || !bar->isVisible() || bar->height() <= 0 || i < 0 || i >= bar->count()) {
         qWarning("tab bar hidden, empty or without height");
@@ -19,12 +18,5 @@ inline bool clickTabWhereSeen(QTabBar *bar, int i)
         qWarning("tab %d lies outside its bar", i);
         return false;
     }
-    const QPoint global = bar->mapToGlobal(r.center());
-    QWidget *under = QApplication::widgetAt(global);
-    if (under != bar) {
-        qWarning("tab %d is covered by %s", i, under ? qPrintable(under->objectName()) : "nothing");
-        return false;
-    }
-    QTest::mouseClick(bar, Qt::LeftButton, {}, r.center());
-    return true;
+    return clickWhereSeen(bar, r.center());
 }
