@@ -14,6 +14,11 @@
         qWarning("%s is hidden or has no size", control ? qPrintable(control->objectName()) : "(none)");
         return false;
     }
+    // A person clicks a window once it is on the screen.
+    if (!QTest::qWaitForWindowExposed(control->window())) {
+        qWarning("the window of %s is not on the screen", qPrintable(control->objectName()));
+        return false;
+    }
     if (at == QPoint(-1, -1))
         at = control->rect().center();
     QWidget *under = QApplication::widgetAt(control->mapToGlobal(at));
@@ -25,6 +30,7 @@
     if (twice) {
         QTest::mouseClick(control, Qt::LeftButton, {}, at);
         QTest::mouseDClick(control, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(control, Qt::LeftButton, {}, at);  // the second release, as a hand lifts
     } else {
         QTest::mouseClick(control, Qt::LeftButton, {}, at);
     }

@@ -50,8 +50,13 @@ inline MsgResult answerOnScreen(const MsgRecord &record)
     });
     poll.start();
     const int answer = box.exec();
-    if (owner && QGuiApplication::platformName() == QLatin1String("offscreen"))
+    if (owner && QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        // Active again before the program goes on, so that a box that
+        // follows at once is shown over it, as on a desktop.
         owner->activateWindow();
+        if (!QTest::qWaitForWindowActive(owner))
+            qWarning("the window under the box did not become active again");
+    }
     switch (answer) {
     case QMessageBox::Yes: return MsgResult::Yes;
     case QMessageBox::No: return MsgResult::No;
