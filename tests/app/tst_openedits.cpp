@@ -18,6 +18,8 @@
 #include "shell/MainWindow.h"
 #include "signalling/FiveToneWindow.h"
 #include "support/FakeCommControl.h"
+#include "support/GridClick.h"
+#include "support/OnScreenMessageBox.h"
 #include "support/ProgramState.h"
 #include "support/SimRadio.h"
 #include "support/TabClick.h"
@@ -25,6 +27,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -137,17 +140,19 @@ private slots:
         auto *five = qobject_cast<FiveToneWindow *>(Windows::show(QStringLiteral("frm_5tone")));
         QVERIFY(five);
         QVERIFY(clickTabWhereSeen(five->TabStrip1, 1));
-        // Code 1's second frame clicked where it is seen, and typed into.
-        FlexGrid *g = five->MSF_Encode;
-        const QPoint cell = g->visualRect(g->model()->index(0, 1)).center();
-        QCOMPARE(QApplication::widgetAt(g->viewport()->mapToGlobal(cell)), g->viewport());
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell);
+        // Code 1's second frame (row 1, column 2) clicked where it is seen,
+        // and typed into over what it holds.
+        QVERIFY(clickGridCellWhereSeen(five->MSF_Encode, 1, 2));
         QVERIFY(five->Text_Encode->isVisible());
-        five->Text_Encode->selectAll();
+        QTRY_COMPARE(QApplication::focusWidget(), five->Text_Encode);
+        QTest::keyClick(five->Text_Encode, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(five->Text_Encode, QStringLiteral("12"));
         const auto before = MemoryImage;
         const QByteArray radioBefore = radio->bytes(0, 0x2000);
-        MsgBoxRecorder::clear();
+        // The warning shown and closed with Return as a user closes it; the
+        // plain recorder again afterwards, as the other tests expect.
+        MsgBoxRecorder::install(answerOnScreen);
+        const auto plainRecorder = qScopeGuard([] { MsgBoxRecorder::install(); });
         if (write) {
             main->Toolbar1_ButtonClick(QStringLiteral("write"));
             auto *w = Windows::get<WriteWindow>(QStringLiteral("Form_Comm_Write"));

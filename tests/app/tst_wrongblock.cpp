@@ -14,12 +14,14 @@
 #include "platform/VbTimer.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
+#include "support/BoxTexts.h"
 #include "support/ClickWhereSeen.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
+#include "support/MdiStage.h"
+#include "support/OnScreenMessageBox.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -62,21 +64,12 @@ void eraseRows(const Rows &rows)
             MemoryImage[r].fill(0xFF);
 }
 
-QStringList boxTexts()
-{
-    QStringList out;
-    for (const MsgRecord &m : MsgBoxRecorder::boxes())
-        out << m.text;
-    return out;
-}
-
 } // namespace
 
 class TestWrongBlockWindows : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<QMainWindow> main;
-    QMdiArea *area = nullptr;
+    std::unique_ptr<MainStandIn> main;
     QString successBox;          // the read's success text of the window under test
     Rows stretches;              // its image rows
     bool successWithRightRows = true;
@@ -100,10 +93,11 @@ private slots:
 void TestWrongBlockWindows::init()
 {
     // At the moment the success box shows, the rows must already be right.
+    // Each box is shown and closed with Return as a user closes it.
     setUpBench([this](const MsgRecord &m) {
         if (m.text == successBox && !rowsFromRadio(*radio, stretches))
             successWithRightRows = false;
-        return MsgResult::Ok;
+        return answerOnScreen(m);
     });
     ChannelCount = 200;
     BuildSharedTables();
@@ -112,21 +106,14 @@ void TestWrongBlockWindows::init()
     defineWindows();
     useFakePorts();
     plugRadio(1);
-    main = std::make_unique<QMainWindow>();
-    area = new QMdiArea;
-    main->setCentralWidget(area);
-    main->resize(1280, 800);
-    main->show();
-    Windows::setMdiArea(area);
-    QApplication::setActiveWindow(main.get());
-    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+    main = std::make_unique<MainStandIn>();
+    QVERIFY(QTest::qWaitForWindowExposed(&main->main));
     successWithRightRows = true;
 }
 
 void TestWrongBlockWindows::cleanup()
 {
     cleanupProgramState();
-    Windows::setMdiArea(nullptr);
     main.reset();
     tearDownBench();
 }
@@ -137,7 +124,7 @@ EditorWindow *TestWrongBlockWindows::openWindow(const QString &name)
     if (!w)
         return nullptr;
     if (QWidget *sub = w->parentWidget())
-        area->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(sub));
+        main->area->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(sub));
     QCoreApplication::processEvents();
     return w;
 }
@@ -174,14 +161,22 @@ EditorWindow *TestWrongBlockWindows::windowAnsweredWrongly(int times)
     successBox = success;
     stretches = rows;
     fillRadio(*radio, factory);
-    if (radio->bytes(requested, 64) == radio->bytes(answered, 64))
-        return nullptr;  // the two blocks must differ for the test to see which was taken
+    // The two blocks must differ for the test to see which was taken.
+    if (radio->bytes(requested, 64) == radio->bytes(answered, 64)) {
+        qWarning("the radio holds the same bytes at 0x%04X and 0x%04X", requested, answered);
+        return nullptr;
+    }
     if (factory)
         eraseRows(rows);  // so that only a read brings the radio's bytes
-    if (rowsFromRadio(*radio, rows))
+    if (rowsFromRadio(*radio, rows)) {
+        qWarning("the image holds the radio's rows before any read");
         return nullptr;
+    }
     radio->answerAs(requested, answered, times);
-    return openWindow(window);
+    EditorWindow *w = openWindow(window);
+    if (!w)
+        qWarning("%s does not open as an editor window", qPrintable(window));
+    return w;
 }
 
 void TestWrongBlockWindows::answeredOnceWithAnotherBlock()
@@ -221,7 +216,7 @@ void TestWrongBlockWindows::alwaysAnsweredWithAnotherBlock()
     QCOMPARE(boxTexts(), QStringList{"Fail connect with transceiver."});
     QVERIFY(!w->session()->exchangeRunning());
     // The keyboard stays on the Read button: Space tries again.
-    QCOMPARE(QApplication::focusWidget(), w->Command_read);
+    QTRY_COMPARE(QApplication::focusWidget(), w->Command_read);
     const int handshakes = countFrames(radio->frameBytes(), Handshake);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     TestClock::advance(20);

@@ -1,12 +1,12 @@
 #pragma once
 // The option editor in a test: program start, frm_option and stand-ins for
 // the dialogs it opens defined, a main window stand-in (an MDI area of
-// 1280 x 800) shown and active, message boxes recorded.
+// 1280 x 800) shown and active, message boxes recorded; its editing area
+// alone on a host window; helpers that pick as a user does.
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTest>
 #include <QtTest>
 #include <memory>
 
@@ -14,6 +14,7 @@
 #include "options/OptionPanel.h"
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
+#include "support/BoxTexts.h"
 #include "support/MdiStage.h"
 #include "support/ProgramState.h"
 
@@ -44,21 +45,43 @@ template <class T> T *control(QWidget *w, const char *name)
     return w->findChild<T *>(QLatin1String(name));
 }
 
-inline QStringList boxTexts()
+// The editing area alone, built as the window builds it, in the language
+// set now, on a host window (not shown yet) that lies within the test
+// screen (1280 x 800), where a click finds what it hits.
+struct PanelHost {
+    QWidget *host = nullptr;
+    OptionPanel *panel = nullptr;
+};
+
+inline PanelHost loadPanel()
 {
-    QStringList out;
-    for (const MsgRecord &m : MsgBoxRecorder::boxes())
-        out << m.text;
-    return out;
+    PanelHost l;
+    l.host = new QWidget;
+    l.host->setGeometry(0, 0, 790, 760);
+    l.panel = new OptionPanel(l.host);
+    l.panel->resize(l.host->size());
+    l.panel->setCaptions();
+    l.panel->FillOptionLists();
+    l.panel->ShowOptions();
+    return l;
 }
 
 // A user's pick with the keyboard: the list takes the focus, then Home, End
 // or the cursor keys to the position; every step is a pick. A list already
 // on the position is first moved off it, so that the pick is a change.
-inline void pickByKeys(PickList *list, int position)
+// False, with a warning, when the list takes no focus or does not reach the
+// position.
+[[nodiscard]] inline bool pickByKeys(PickList *list, int position)
 {
+    if (!list) {
+        qWarning("no list to pick in");
+        return false;
+    }
     list->setFocus();
-    QTRY_VERIFY(list->hasFocus());
+    if (!QTest::qWaitFor([list] { return list->hasFocus(); })) {
+        qWarning("%s takes no focus", qPrintable(list->objectName()));
+        return false;
+    }
     if (list->listIndex() == position)
         QTest::keyClick(list, position > 0 ? Qt::Key_Up : Qt::Key_Down);
     if (position == list->listCount() - 1)
@@ -67,7 +90,11 @@ inline void pickByKeys(PickList *list, int position)
         QTest::keyClick(list, Qt::Key_Home);
     for (int guard = 0; list->listIndex() != position && guard < 3000; ++guard)
         QTest::keyClick(list, list->listIndex() < position ? Qt::Key_Down : Qt::Key_Up);
-    QCOMPARE(list->listIndex(), position);
+    if (list->listIndex() != position) {
+        qWarning("%s stands at %d, not %d", qPrintable(list->objectName()), list->listIndex(), position);
+        return false;
+    }
+    return true;
 }
 
 // The cells of MemoryImage that differ from `before`, as "row:col".

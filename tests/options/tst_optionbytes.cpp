@@ -20,10 +20,10 @@ using namespace OptionWindowFixture;
 using Bytes = QList<int>;
 using Image = CellGrid<ImageRows, ImageCols>;
 
-// A pick at a list position and the record bytes it leaves from `at` on.
+// A pick at a list position and the record bytes it leaves from the list's
+// first byte on.
 struct FramePick {
     int position;
-    int at;
     Bytes bytes;
 };
 using FramePicks = QList<FramePick>;
@@ -115,15 +115,10 @@ class TstOptionBytes : public QObject
 {
     Q_OBJECT
     // One editing area per language, loaded as the window loads it.
-    struct Loaded {
-        QWidget *host = nullptr;
-        OptionPanel *panel = nullptr;
-    };
-    Loaded english, chinese;
+    PanelHost english, chinese;
 
-    Loaded loadPanel(int language);
-    void showOnly(const Loaded &l);
-    PickList *list(const Loaded &l, const QString &name)
+    void showOnly(const PanelHost &l);
+    PickList *list(const PanelHost &l, const QString &name)
     {
         return l.panel->findChild<PickList *>(name);
     }
@@ -138,37 +133,21 @@ private slots:
     void frequencyModeLists();
 };
 
-TstOptionBytes::Loaded TstOptionBytes::loadPanel(int language)
-{
-    LanguageFlag = qint16(language);
-    Loaded l;
-    l.host = new QWidget;
-    // Within the test screen (800 x 800), where a click finds what it hits.
-    l.host->setGeometry(0, 0, 790, 760);
-    l.panel = new OptionPanel(l.host);
-    l.panel->resize(l.host->size());
-    l.panel->setCaptions();
-    l.panel->FillOptionLists();
-    l.panel->ShowOptions();
-    LanguageFlag = 0;
-    return l;
-}
-
 void TstOptionBytes::initTestCase()
 {
-    resetMemoryState();
-    BuildSharedTables();
-    BuildFactoryImage();
-    english = loadPanel(0);
-    chinese = loadPanel(-1);
+    resetProgramState();
+    english = loadPanel();
+    LanguageFlag = -1;
+    chinese = loadPanel();
+    LanguageFlag = 0;
     // The option block's table below has a row for each of these lists.
     QCOMPARE(int(OptionBoxes().size()), 43);
 }
 
-void TstOptionBytes::showOnly(const Loaded &l)
+void TstOptionBytes::showOnly(const PanelHost &l)
 {
     // One window at a time, so that a click at a point reaches its window.
-    for (const Loaded *other : {&english, &chinese})
+    for (const PanelHost *other : {&english, &chinese})
         if (other->host != l.host)
             other->host->hide();
     l.host->show();
@@ -180,14 +159,13 @@ void TstOptionBytes::cleanupTestCase()
 {
     delete english.host;
     delete chinese.host;
+    cleanupProgramState();
 }
 
 void TstOptionBytes::init()
 {
     // The factory image, shown by both.
-    resetMemoryState();
-    BuildSharedTables();
-    BuildFactoryImage();
+    resetProgramState();
     english.panel->ShowOptions();
     chinese.panel->ShowOptions();
 }
@@ -262,7 +240,7 @@ void TstOptionBytes::optionBlock()
     QFETCH(int, factory);
     QFETCH(QStringList, english);
     QFETCH(QStringList, chinese);
-    for (const Loaded *l : {&this->english, &this->chinese}) {
+    for (const PanelHost *l : {&this->english, &this->chinese}) {
         showOnly(*l);
         PickList *list = this->list(*l, name);
         QVERIFY(list);
@@ -285,7 +263,7 @@ void TstOptionBytes::optionBlock()
         QVERIFY(list->isEnabled());
         QCOMPARE(int(MemoryImage[224 + byte / 16][byte % 16]), factory);
         for (int position : {int(english.size()) - 1, 0}) {
-            pickByKeys(list, position);
+            QVERIFY(pickByKeys(list, position));
             QCOMPARE(int(MemoryImage[224 + byte / 16][byte % 16]), position);
             QCOMPARE(int(OptionValues[byte]), position);
         }
@@ -301,19 +279,15 @@ void TstOptionBytes::frequencyModeLists_data()
     QTest::addColumn<int>("firstRow");  // the record the frame shows: A 240, B 242
     QTest::addColumn<QStringList>("english");
     QTest::addColumn<QStringList>("chinese");
+    QTest::addColumn<int>("at");  // the record byte the list's bytes start at
     QTest::addColumn<FramePicks>("picks");
-    const FramePicks tonePicks{{50, 0, {0xED, 0x09}}, {260, 0, {0xD2, 0x00}}, {51, 0, {0x01, 0x00}},
-                               {1, 0, {0x9E, 0x02}},  {13, 0, {0xE8, 0x03}},  {0, 0, {0x00, 0x00}}};
-    auto at = [](FramePicks picks, int byte) {
-        for (FramePick &p : picks)
-            p.at = byte;
-        return picks;
-    };
+    const FramePicks tonePicks{{50, {0xED, 0x09}}, {260, {0xD2, 0x00}}, {51, {0x01, 0x00}},
+                               {1, {0x9E, 0x02}},  {13, {0xE8, 0x03}},  {0, {0x00, 0x00}}};
     // The offset: byte 8 is always written 0, bytes 9-13 the digits.
-    const FramePicks offsetPicks{{25, 8, {0, 0, 1, 2, 5, 0}},
-                                 {1999, 8, {0, 9, 9, 9, 5, 0}},
-                                 {1, 8, {0, 0, 0, 0, 5, 0}},
-                                 {0, 8, {0, 0, 0, 0, 0, 0}}};
+    const FramePicks offsetPicks{{25, {0, 0, 1, 2, 5, 0}},
+                                 {1999, {0, 9, 9, 9, 5, 0}},
+                                 {1, {0, 0, 0, 0, 5, 0}},
+                                 {0, {0, 0, 0, 0, 0, 0}}};
     struct Frame {
         const char *suffix;
         int firstRow;
@@ -321,29 +295,28 @@ void TstOptionBytes::frequencyModeLists_data()
     for (const Frame &f : {Frame{"_a", 240}, Frame{"_b", 242}}) {
         const bool left = f.firstRow == 240;
         auto row = [&](const char *leftName, const char *rightName, const QStringList &en,
-                       const QStringList &zh, const FramePicks &picks) {
+                       const QStringList &zh, int at, const FramePicks &picks) {
             const char *name = left ? leftName : rightName;
-            QTest::newRow(name) << QString::fromLatin1(name) << f.firstRow << en << zh << picks;
+            QTest::newRow(name) << QString::fromLatin1(name) << f.firstRow << en << zh << at << picks;
         };
-        auto settingPicks = [](int byte, int last) {
-            return FramePicks{{last, byte, {last}}, {0, byte, {0}}};
-        };
-        row("Combo_txp_a", "Combo_txp_b", {"HIGH", "LOW"}, utf8({"高功率", "低功率"}), settingPicks(25, 1));
-        row("Combo_r_ctdcs_a", "Combo_r_ctdcs_b", toneItems("OFF"), toneItems("关"), at(tonePicks, 16));
-        row("Combo_t_ctdcs_a", "Combo_t_ctdcs_b", toneItems("OFF"), toneItems("关"), at(tonePicks, 18));
-        row("Combo_wn_a", "Combo_wn_b", {"WIDE", "NARROR"}, utf8({"宽带", "窄带"}), settingPicks(24, 1));
-        row("Combo_sft_d_a", "Combo_sft_d_b", {"OFF", "+", "-"}, utf8({"关", "加频", "减频"}),
-            settingPicks(26, 2));
-        row("Combo_Offset_A", "Combo_offset_b", offsetItems(), offsetItems(), offsetPicks);
+        // A setting's one byte: its last item, then its first.
+        auto settingPicks = [](int last) { return FramePicks{{last, {last}}, {0, {0}}}; };
+        row("Combo_txp_a", "Combo_txp_b", {"HIGH", "LOW"}, utf8({"高功率", "低功率"}), 25, settingPicks(1));
+        row("Combo_r_ctdcs_a", "Combo_r_ctdcs_b", toneItems("OFF"), toneItems("关"), 16, tonePicks);
+        row("Combo_t_ctdcs_a", "Combo_t_ctdcs_b", toneItems("OFF"), toneItems("关"), 18, tonePicks);
+        row("Combo_wn_a", "Combo_wn_b", {"WIDE", "NARROR"}, utf8({"宽带", "窄带"}), 24, settingPicks(1));
+        row("Combo_sft_d_a", "Combo_sft_d_b", {"OFF", "+", "-"}, utf8({"关", "加频", "减频"}), 26,
+            settingPicks(2));
+        row("Combo_Offset_A", "Combo_offset_b", offsetItems(), offsetItems(), 8, offsetPicks);
         const QStringList steps{"2.50 KHZ", "5.00 KHZ", "6.25 KHZ", "10.00 KHZ", "12.50 KHZ", "25.00 KHZ"};
-        row("Combo_step_a", "Combo_step_b", steps, steps, settingPicks(27, 5));
+        row("Combo_step_a", "Combo_step_b", steps, steps, 27, settingPicks(5));
         row("Combo_Optsig_a", "Combo_OptSig_b", {"OFF", "DTMF", "2TONE", "5TONE"},
-            utf8({"关", "DTMF", "2TONE", "5TONE"}), settingPicks(22, 3));
+            utf8({"关", "DTMF", "2TONE", "5TONE"}), 22, settingPicks(3));
         row("Combo_Spmute_a", "Combo_Spmute_b", {"QT/DQT", "QT/DQT AND OPTSIG", "QT/DQT OR OPTSIG"},
-            utf8({"哑音", "哑音与可选信令", "哑音或可选信令"}), settingPicks(21, 2));
-        row("Combo_S_info_a", "Combo_S_info_b", numbers(1, 15), numbers(1, 15), settingPicks(20, 14));
+            utf8({"哑音", "哑音与可选信令", "哑音或可选信令"}), 21, settingPicks(2));
+        row("Combo_S_info_a", "Combo_S_info_b", numbers(1, 15), numbers(1, 15), 20, settingPicks(14));
         row("Combo_Scr_a", "Combo_Scr_b", QStringList{"OFF"} + numbers(1, 8), utf8({"关闭"}) + numbers(1, 8),
-            settingPicks(23, 8));
+            23, settingPicks(8));
     }
 }
 
@@ -353,8 +326,9 @@ void TstOptionBytes::frequencyModeLists()
     QFETCH(int, firstRow);
     QFETCH(QStringList, english);
     QFETCH(QStringList, chinese);
+    QFETCH(int, at);
     QFETCH(FramePicks, picks);
-    for (const Loaded *l : {&this->english, &this->chinese}) {
+    for (const PanelHost *l : {&this->english, &this->chinese}) {
         showOnly(*l);
         PickList *list = this->list(*l, name);
         QVERIFY(list);
@@ -362,18 +336,18 @@ void TstOptionBytes::frequencyModeLists()
         for (const FramePick &p : picks) {
             // The bytes the pick writes hold something else before it.
             auto cell = [&](int k) -> qint16 & {
-                return MemoryImage[firstRow + (p.at + k) / 16][(p.at + k) % 16];
+                return MemoryImage[firstRow + (at + k) / 16][(at + k) % 16];
             };
             for (int k = 0; k < p.bytes.size(); ++k)
                 cell(k) = 0x77;
             const Image before = MemoryImage;
-            pickByKeys(list, p.position);
+            QVERIFY(pickByKeys(list, p.position));
             Bytes stored;
             for (int k = 0; k < p.bytes.size(); ++k)
                 stored << cell(k);
             QCOMPARE(stored, p.bytes);
             for (int k = 0; k < p.bytes.size(); ++k)
-                cell(k) = before[firstRow + (p.at + k) / 16][(p.at + k) % 16];
+                cell(k) = before[firstRow + (at + k) / 16][(at + k) % 16];
             QCOMPARE(changedCells(before), QStringList());
         }
     }

@@ -3,6 +3,7 @@
 // shown at once, 32 write frames, the progress and status texts in both
 // languages, a radio that does not answer.
 #include "options/OptionWindowFixture.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
 
@@ -242,21 +243,23 @@ void TstOptionLink::erasedRadioIsWrittenBackAsShown()
     // A radio whose option area is erased, read twice (the lists already
     // show their last entries at the second read), then written.
     const QByteArray erased(0x200, char(0xFF));
-    radio->setBytes(0x0E00, erased);
-    OptionEditorWindow *w = loadWatched();
+    OptionEditorWindow *w = load();
+    QVERIFY(w);
     PickList *sql = control<PickList>(w, "Combo_Sql");
     for (int read = 0; read < 2; ++read) {
         radio->setBytes(0x0E00, erased);
-        QTest::mouseClick(w->Command_read, Qt::LeftButton);
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(60000);
         QCOMPARE(sql->text(), QStringLiteral("9"));
         QCOMPARE(int(MemoryImage[224][2]), 9);
         QCOMPARE(control<PickList>(w, "Combo_Tdr")->text(), QStringLiteral("M+ABC"));
         QCOMPARE(control<PickList>(w, "Combo_Offset_A")->text(), QStringLiteral("99.950MHZ"));
     }
-    QTest::mouseClick(w->Command_Write, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(w->Command_Write));
     TestClock::advance(60000);
-    QCOMPARE(boxTexts().last(), QStringLiteral("Complete writing optional parameters to the transceiver."));
+    QCOMPARE(boxTexts(), (QStringList{QStringLiteral("Complete reading the data from transceiver."),
+                                      QStringLiteral("Complete reading the data from transceiver."),
+                                      QStringLiteral("Complete writing optional parameters to the transceiver.")}));
     // The radio gets what the window showed, not the erased bytes.
     const QByteArray sent = radio->bytes(0x0E00, 0x200);
     QCOMPARE(int(quint8(sent[0])), 7);     // watch mode: M+ABC

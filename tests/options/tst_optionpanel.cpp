@@ -22,6 +22,7 @@
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
 
+using namespace OptionWindowFixture;
 using Bytes = QList<int>;
 using Image = CellGrid<ImageRows, ImageCols>;
 
@@ -39,31 +40,6 @@ Bytes padded(Bytes head, int fill)
     while (head.size() < 16)
         head << fill;
     return head;
-}
-
-// The cells that differ from `before`, as "row:col".
-QStringList changedCells(const Image &before)
-{
-    QStringList out;
-    for (int r = 0; r < ImageRows; ++r)
-        for (int c = 0; c < 16; ++c)
-            if (MemoryImage[r][c] != before[r][c])
-                out << QStringLiteral("%1:%2").arg(r).arg(c);
-    return out;
-}
-
-QStringList boxTexts()
-{
-    QStringList out;
-    for (const MsgRecord &m : MsgBoxRecorder::boxes())
-        out << m.text;
-    return out;
-}
-
-// A user's pick with the keyboard, every step a pick.
-void pick(PickList *list, int index)
-{
-    OptionWindowFixture::pickByKeys(list, index);
 }
 } // namespace
 
@@ -110,25 +86,15 @@ private slots:
 
 void TstOptionPanel::init()
 {
-    resetMemoryState();
-    BuildSharedTables();
-    SetStartupBandLimits();
-    BuildFactoryImage();
-    LanguageFlag = 0;
-    MsgBoxRecorder::install();
-    MsgBoxRecorder::clear();
+    resetProgramState();
 }
 
 void TstOptionPanel::load()
 {
-    host = new QWidget;
-    // Within the test screen (800 x 800), where a click finds what it hits.
-    host->setGeometry(0, 0, 790, 760);
-    panel = new OptionPanel(host);
-    panel->resize(host->size());
-    panel->setCaptions();
-    panel->FillOptionLists();
-    panel->ShowOptions();
+    // The area as the window builds it, within the test screen (1280 x 800).
+    const PanelHost loaded = loadPanel();
+    host = loaded.host;
+    panel = loaded.panel;
     host->show();
     QApplication::setActiveWindow(host);
     QVERIFY(QTest::qWaitForWindowActive(host));
@@ -139,8 +105,7 @@ void TstOptionPanel::cleanup()
     delete host;
     host = nullptr;
     panel = nullptr;
-    MsgBoxRecorder::uninstall();
-    LanguageFlag = 0;
+    cleanupProgramState();
 }
 
 void TstOptionPanel::typeAndLeave(TextBox *b, const QString &keys)
@@ -182,7 +147,7 @@ void TstOptionPanel::listPickStoresItsByteOnly()
     QFETCH(int, col);
     load();
     const Image before = MemoryImage;
-    pick(list(name.toLatin1()), item);
+    QVERIFY(pickByKeys(list(name.toLatin1()), item));
     QCOMPARE(int(MemoryImage[row][col]), item);
     MemoryImage[row][col] = before[row][col];
     QCOMPARE(changedCells(before), QStringList());
@@ -517,13 +482,13 @@ void TstOptionPanel::offsetAndTonePicks()
 {
     load();
     const Image before = MemoryImage;
-    pick(list("Combo_Offset_A"), 1);
+    QVERIFY(pickByKeys(list("Combo_Offset_A"), 1));
     QCOMPARE(row(240).mid(8, 6), (Bytes{0, 0, 0, 0, 5, 0}));
-    pick(list("Combo_offset_b"), 1999);
+    QVERIFY(pickByKeys(list("Combo_offset_b"), 1999));
     QCOMPARE(row(242).mid(8, 6), (Bytes{0, 9, 9, 9, 5, 0}));
-    pick(list("Combo_r_ctdcs_a"), 50);   // 254.1
+    QVERIFY(pickByKeys(list("Combo_r_ctdcs_a"), 50));   // 254.1
     QCOMPARE(row(241).mid(0, 2), (Bytes{0xED, 0x09}));
-    pick(list("Combo_t_ctdcs_b"), 260);  // D754I
+    QVERIFY(pickByKeys(list("Combo_t_ctdcs_b"), 260));  // D754I
     QCOMPARE(row(243).mid(2, 2), (Bytes{0xD2, 0x00}));
     panel->ShowOptions();
     QCOMPARE(list("Combo_Offset_A")->listIndex(), 1);
@@ -559,7 +524,7 @@ void TstOptionPanel::codeBoxes()
     for (int c = 0; c < 16; ++c)
         QCOMPARE(int(OptionValues[(row - 224) * 16 + c]), stored[c]);
     // The next pick in any list keeps the code.
-    pick(list("Combo_Beep"), 0);
+    QVERIFY(pickByKeys(list("Combo_Beep"), 0));
     QCOMPARE(::row(row), stored);
     MemoryImage[224][9] = before[224][9];
     for (int c = 0; c < 16; ++c)
