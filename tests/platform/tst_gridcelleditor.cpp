@@ -10,6 +10,9 @@
 #include "platform/MessageBox.h"
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
+#include "support/BoxTexts.h"
+#include "support/ClickWhereSeen.h"
+#include "support/OnScreenMessageBox.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -86,32 +89,22 @@ struct Stage {
         return grid->visualRect(grid->model()->index(r - 1, c - 1));
     }
     // A person's click on a cell where it is seen.
-    bool click(int r, int c)
+    [[nodiscard]] bool click(int r, int c) { return clickWhereSeen(grid->viewport(), cellAt(r, c).center()); }
+    // The mouse wheel turned down over the cells, where they are seen.
+    [[nodiscard]] bool wheelDown(int notches)
     {
-        const QPoint at = cellAt(r, c).center();
-        if (QApplication::widgetAt(grid->viewport()->mapToGlobal(at)) != grid->viewport())
+        const QPoint at = grid->viewport()->rect().center();
+        if (QApplication::widgetAt(grid->viewport()->mapToGlobal(at)) != grid->viewport()) {
+            qWarning("the cells are covered");
             return false;
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-        return true;
-    }
-    // The mouse wheel turned down over the cells.
-    void wheelDown(int notches)
-    {
-        const QPointF at = grid->viewport()->rect().center();
+        }
         QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), {}, QPoint(0, -120 * notches), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(grid->viewport(), &wheel);
+        return true;
     }
     QList<int> current() const { return {grid->row(), grid->col()}; }
 };
-
-QStringList warnings()
-{
-    QStringList l;
-    for (const MsgRecord &m : MsgBoxRecorder::boxes())
-        l << m.text;
-    return l;
-}
 } // namespace
 
 class TstGridCellEditor : public QObject
@@ -124,11 +117,8 @@ private slots:
     {
         s = std::make_unique<Stage>();
         QVERIFY(QTest::qWaitForWindowActive(&s->window));
-        // A box takes the focus while it is open, as a shown box does.
-        MsgBoxRecorder::install([this](const MsgRecord &) {
-            s->elsewhere->setFocus();
-            return MsgResult::Ok;
-        });
+        // Each box is shown and takes the focus while it is open.
+        MsgBoxRecorder::install(answerOnScreen);
     }
     void cleanup()
     {
@@ -167,7 +157,7 @@ private slots:
         } else if (how == "commit") {
             QVERIFY(!s->editor.commitOpenEdit());
         } else {
-            s->wheelDown(6);
+            QVERIFY(s->wheelDown(6));
             QVERIFY(!s->text->isVisible());
             QCOMPARE(QApplication::focusWidget(), s->grid);
             if (how == "scroll, click") {
@@ -179,20 +169,20 @@ private slots:
                 QCoreApplication::processEvents();  // the move back comes after the grid's own
             }
         }
-        QCOMPARE(warnings(), QStringList{"three"});
+        QCOMPARE(boxTexts(), QStringList{"three"});
         QCOMPARE(s->current(), (QList<int>{2, 1}));
         QVERIFY(s->editor.isOpen());
         QCOMPARE(s->editor.editRow(), 2);
         QVERIFY(s->text->isVisible());
         QVERIFY(!s->list->isVisible());
         QCOMPARE(s->text->geometry(), s->grid->cellRect(2, 1).translated(s->grid->pos()));
-        QCOMPARE(QApplication::focusWidget(), s->text);
+        QTRY_COMPARE(QApplication::focusWidget(), s->text);
         QCOMPARE(s->text->text(), "ab");
         QCOMPARE(s->grid->textMatrix(2, 1), "");
         QVERIFY(s->rules.commits.isEmpty());
         // Nothing left over: no further warning comes by itself.
         QCoreApplication::processEvents();
-        QCOMPARE(warnings().size(), 1);
+        QCOMPARE(boxTexts().size(), 1);
         QCOMPARE(s->current(), (QList<int>{2, 1}));
     }
 
@@ -216,7 +206,7 @@ private slots:
         QVERIFY(s->click(5, 1));
         QTest::keyClick(s->text, Qt::Key_Tab);
         QVERIFY(s->click(6, 1));
-        QCOMPARE(warnings(), QStringList(3, "three"));
+        QCOMPARE(boxTexts(), QStringList(3, "three"));
         if (then.isEmpty()) {
             s->text->selectAll();
             QTest::keyClick(s->text, Qt::Key_Delete);
@@ -224,12 +214,12 @@ private slots:
             QTest::keyClicks(s->text, then);
         }
         QVERIFY(s->click(6, 1));
-        QCOMPARE(warnings().size(), 3);
+        QCOMPARE(boxTexts().size(), 3);
         QCOMPARE(s->rules.commits, commits);
         QCOMPARE(s->grid->textMatrix(2, 1), cell);
         QCOMPARE(s->current(), (QList<int>{6, 1}));
         QCOMPARE(s->editor.editRow(), 6);
-        QCOMPARE(QApplication::focusWidget(), s->text);
+        QTRY_COMPARE(QApplication::focusWidget(), s->text);
         QCOMPARE(s->text->text(), "");
     }
 
@@ -239,7 +229,7 @@ private slots:
         QVERIFY(s->click(2, 1));
         QTest::keyClicks(s->text, "xyz");
         QVERIFY(s->click(3, 2));
-        QVERIFY(warnings().isEmpty());
+        QVERIFY(boxTexts().isEmpty());
         QCOMPARE(s->rules.commits, QStringList{"2,1=xyz"});
         QCOMPARE(s->current(), (QList<int>{3, 2}));
         QVERIFY(!s->text->isVisible());

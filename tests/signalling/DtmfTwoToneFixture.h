@@ -2,9 +2,9 @@
 // The DTMF and 2-tone editors in a test: program start, the editor's
 // window defined (with stand-ins for the image file dialogs), helpers for
 // image rows and recorded message boxes, an MDI area to show windows in,
-// and the captions a window cuts.
+// clicks on grid cells and row numbers where they are seen, and (through
+// TextFits.h) the check of the captions a window cuts.
 #include <QApplication>
-#include <QHeaderView>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -16,6 +16,7 @@
 #include "platform/MessageBox.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
+#include "support/BoxTexts.h"
 #include "support/GridClick.h"
 #include "support/ProgramState.h"
 #include "support/TextFits.h"
@@ -91,21 +92,18 @@ inline bool bringOnScreen(QWidget *w)
     return screen.contains(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
 }
 
-// A user's click on cell (r, c) of a grid (scrolled into view first).
-inline void clickCell(FlexGrid *g, int r, int c)
+// A user's click on cell (r, c) of a grid (scrolled into view first),
+// where it is seen; false when something else lies there.
+[[nodiscard]] inline bool clickCell(FlexGrid *g, int r, int c)
 {
-    clickGridCell(g, r, c);
+    return clickGridCellWhereSeen(g, r, c);
 }
 
-// A click on the number of row r (the grid's fixed column).
-inline void clickRowNumber(FlexGrid *g, int r, bool twice = false)
+// A click (twice: then a double click) on the number of row r (the grid's
+// fixed column), where it is seen.
+[[nodiscard]] inline bool clickRowNumber(FlexGrid *g, int r, bool twice = false)
 {
-    QHeaderView *h = g->verticalHeader();
-    const QPoint at(h->width() / 2, h->sectionViewportPosition(r - g->fixedRows())
-                                        + h->sectionSize(r - g->fixedRows()) / 2);
-    QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
-    if (twice)
-        QTest::mouseDClick(h->viewport(), Qt::LeftButton, {}, at);
+    return clickGridCellWhereSeen(g, r, 0, twice);
 }
 
 inline QList<int> row(int r)
@@ -123,13 +121,5 @@ inline QList<QList<int>> rows(int first, int count)
     for (int r = first; r < first + count; ++r)
         all << row(r);
     return all;
-}
-
-inline QStringList boxTexts()
-{
-    QStringList l;
-    for (const MsgRecord &m : MsgBoxRecorder::boxes())
-        l << m.text;
-    return l;
 }
 } // namespace DtmfTwoToneFixture

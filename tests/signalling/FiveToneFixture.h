@@ -8,24 +8,18 @@
 #include <QTabBar>
 #include <QTest>
 
-#include <memory>
-
-#include "link/LinkControls.h"
-#include "link/LinkState.h"
 #include "memory/MemoryImage.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/PickList.h"
 #include "platform/TextBox.h"
-#include "platform/VbTimer.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "signalling/FiveToneWindow.h"
+#include "support/BoxTexts.h"
 #include "support/ClickWhereSeen.h"
 #include "support/GridClick.h"
-#include "support/FakeCommControl.h"
 #include "support/ProgramState.h"
-#include "support/SimRadio.h"
 #include "support/TabClick.h"
 
 namespace FiveToneFixture {
@@ -45,28 +39,6 @@ inline void reset()
 }
 
 inline void cleanup() { cleanupProgramState(); }
-
-// The test clock, the program state reset and a simulated radio on COM1.
-inline std::unique_ptr<SimRadio> startWithRadio()
-{
-    TestClock::install();
-    reset();
-    auto radio = std::make_unique<SimRadio>();
-    setCommControlFactory([](QObject *parent) { return new FakeCommControl(parent); });
-    FakeCommControl::plug(1, radio.get());
-    CommPortNumber = 1;
-    return radio;
-}
-
-// Undoes startWithRadio.
-inline void endWithRadio(std::unique_ptr<SimRadio> &radio)
-{
-    cleanup();
-    setCommControlFactory({});
-    FakeCommControl::unplugAll();
-    radio.reset();
-    TestClock::uninstall();
-}
 
 // Loads the window and makes it the active one, as a user's window is.
 inline FiveToneWindow *load()
@@ -93,12 +65,4 @@ inline QList<int> row(int r)
         b << int(MemoryImage[r][c]);
     return b;
 }
-
-inline QStringList boxTexts()
-{
-    QStringList l;
-    for (const MsgRecord &m : MsgBoxRecorder::boxes())
-        l << m.text;
-    return l;
-}
-}
+} // namespace FiveToneFixture

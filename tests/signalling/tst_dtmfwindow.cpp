@@ -4,6 +4,7 @@
 // its exchange runs, and what a redraw stores: times past their lists as
 // the last entry, codes packed, nothing else.
 #include "signalling/DtmfTwoToneFixture.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkTestBench.h"
 
 #include <QAbstractItemView>
@@ -80,21 +81,32 @@ int rightsShown(DtmfEditorWindow *w, const char *array)
 }
 // A user's pick of item i: a click where the list is seen opens it (the
 // window moved first when the test screen is too small to show it), a
-// click on the item picks it.
-void pickWithTheMouse(PickList *l, int i)
+// click on the item picks it. False, with a warning, when the list cannot
+// be reached or its popup does not open or close.
+[[nodiscard]] bool pickWithTheMouse(PickList *l, int i)
 {
-    QVERIFY(bringOnScreen(l));
-    const QPoint centre = l->rect().center();
-    QCOMPARE(QApplication::widgetAt(l->mapToGlobal(centre)), static_cast<QWidget *>(l));
-    QTest::mouseClick(l, Qt::LeftButton, {}, centre);
+    if (!bringOnScreen(l)) {
+        qWarning("the list cannot be brought on screen");
+        return false;
+    }
+    if (!clickWhereSeen(l))
+        return false;
     QAbstractItemView *view = l->view();
-    QTRY_VERIFY(view->isVisible());
+    if (!QTest::qWaitFor([view] { return view->isVisible(); })) {
+        qWarning("the list did not open");
+        return false;
+    }
     const QModelIndex item = l->model()->index(i, 0);
     view->scrollTo(item);
     const QPoint at = view->visualRect(item).center();
     QTest::mouseMove(view->viewport(), at);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-    QTRY_VERIFY(!view->isVisible());
+    if (!clickWhereSeen(view->viewport(), at))
+        return false;
+    if (!QTest::qWaitFor([view] { return !view->isVisible(); })) {
+        qWarning("the list did not close");
+        return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -273,7 +285,7 @@ private slots:
         QCOMPARE(l->placeholderText(), shown);
         QCOMPARE(area(), before);
 
-        pickWithTheMouse(l, pick);
+        QVERIFY(pickWithTheMouse(l, pick));
         QCOMPARE(int(MemoryImage[Decode][byteNo]), picked);
         QCOMPARE(l->listIndex(), pick);
         QCOMPARE(l->text(), DtmfCodeToChar(picked));
@@ -302,7 +314,8 @@ private slots:
         QCOMPARE(row(0x2A3), stun);
         // Typed into, the box stores what it shows.
         TextBox *yb = box(w, "Text_YB");
-        QTest::mouseClick(yb, Qt::LeftButton);
+        QVERIFY(clickWhereSeen(yb));
+        QTRY_COMPARE(QApplication::focusWidget(), yb);
         QTest::keyClick(yb, Qt::Key_End);
         QTest::keyClicks(yb, QStringLiteral("a"));
         QCOMPARE(row(0x2A4), Bytes({3, 0, 12, 13}) + Bytes(12, 0xFF));

@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(w->Combo_Enc_ys[3]->text(), "50");
         QCOMPARE(w->Combo_Decode_Std->text(), "CCITT");
         QCOMPARE(w->Combo_Dec_Res_Time->text(), "600");
-        QCOMPARE(FiveToneFixture::boxTexts(), QStringList{"Complete reading the data from transceiver."});
+        QCOMPARE(boxTexts(), QStringList{"Complete reading the data from transceiver."});
     }
 
     // The write sends rows 512 to 607 as the image holds them; the tables
@@ -100,7 +100,7 @@ private slots:
             QCOMPARE(radio->bytes(0x2000 + 16 * r, 16), imageRow(512 + r));
         QCOMPARE(quint8(radio->byteAt(0x20F3)), quint8(0x21));
         QCOMPARE(radio->bytes(0x2530, 5), QByteArray::fromHex("0A0B0C0D0E"));
-        QCOMPARE(FiveToneFixture::boxTexts(), QStringList{"Complete Written Signal parameters to the transceiver."});
+        QCOMPARE(boxTexts(), QStringList{"Complete Written Signal parameters to the transceiver."});
     }
 
     void silentRadio()
@@ -114,7 +114,7 @@ private slots:
         for (const QByteArray &f : radio->frameBytes())
             handshakes += f == Handshake;
         QCOMPARE(handshakes, 4);
-        QCOMPARE(FiveToneFixture::boxTexts(), QStringList{"Fail connect with transceiver."});
+        QCOMPARE(boxTexts(), QStringList{"Fail connect with transceiver."});
         QCOMPARE(w->Label_tr_count->text(), "Communication fault.");
         QCOMPARE(w->ProgressBar1->value(), 0);
         QVERIFY(MemoryImage == before);

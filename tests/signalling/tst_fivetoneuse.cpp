@@ -5,13 +5,12 @@
 // frame code of the wrong length, which keeps its editor open whichever way
 // the user tries to leave it.
 #include "FiveToneFixture.h"
-#include "support/FakeCommControl.h"
-#include "support/SimRadio.h"
+#include "support/LinkTestBench.h"
+#include "support/OnScreenMessageBox.h"
 #include "support/TextFits.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
-#include <memory>
 
 #include "link/LinkSession.h"
 #include "memory/FiveToneTables.h"
@@ -23,14 +22,23 @@ using namespace FiveToneFixture;
 using namespace FiveToneArea;
 using Bytes = QList<int>;
 
-class TstFiveToneUse : public QObject
+class TstFiveToneUse : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
 
 private slots:
-    void init() { radio = startWithRadio(); }
-    void cleanup() { endWithRadio(radio); }
+    void init()
+    {
+        setUpBench();
+        FiveToneFixture::reset();
+        useFakePorts();
+        plugRadio(1);
+    }
+    void cleanup()
+    {
+        FiveToneFixture::cleanup();
+        tearDownBench();
+    }
 
     void tabsClickedWhereSeen_data()
     {
@@ -187,14 +195,12 @@ private slots:
         QFETCH(int, warnings);
         LanguageFlag = qint16(language);
         FiveToneWindow *w = load();
-        // The box takes the focus while it is open, as a shown box does.
-        MsgBoxRecorder::install([w](const MsgRecord &) {
-            w->Command_close->setFocus();
-            return MsgResult::Ok;
-        });
+        // Each box is shown and takes the focus while it is open.
+        MsgBoxRecorder::install(answerOnScreen);
         const auto before = MemoryImage;
         QVERIFY(clickTab(w, 1));
         QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 2));  // code 1, frame 2: "34567"
+        QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
         w->Text_Encode->selectAll();
         QTest::keyClicks(w->Text_Encode, typed);
         if (how == "click cell")
@@ -220,7 +226,7 @@ private slots:
             QCOMPARE(MsgBoxRecorder::boxes().first().title, language ? QString("操作提示") : QString("Operate Prompt\""));
         QVERIFY(w->Frame_Encode->isVisible());
         QVERIFY(w->Text_Encode->isVisible());
-        QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Encode);
         QCOMPARE(w->Text_Encode->text(), typed);
         QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{1, 2}));
         QCOMPARE(w->Text_Encode->geometry(), w->MSF_Encode->cellRect(1, 2).translated(w->MSF_Encode->pos()));
@@ -249,6 +255,7 @@ private slots:
         FiveToneWindow *w = load();
         QVERIFY(clickTab(w, 1));
         QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 2));
+        QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
         w->Text_Encode->selectAll();
         QTest::keyClicks(w->Text_Encode, "12");
         QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 4, 1));
@@ -283,10 +290,12 @@ private slots:
         QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 1));
         w->Combo_Decode->setListIndex(10);  // EIA
         QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 2));
+        QCOMPARE(QApplication::focusWidget(), w->Text_Decode);
         QTest::keyClicks(w->Text_Decode, "12345");
         QTest::keyClick(w->Text_Decode, Qt::Key_Tab);
         QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12345");
         QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 8));
+        QCOMPARE(QApplication::focusWidget(), w->Text_Decode);
         QTest::keyClicks(w->Text_Decode, "AB");
         QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 6, 1));
         QTest::keyClick(w->Text_Decode, Qt::Key_Tab);
@@ -302,6 +311,7 @@ private slots:
         QVERIFY(!w->Text_Decode->isVisible());
         // Emptied: the cell keeps its code.
         QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 2));
+        QCOMPARE(QApplication::focusWidget(), w->Text_Decode);
         w->Text_Decode->selectAll();
         QTest::keyClick(w->Text_Decode, Qt::Key_Delete);
         QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 8));
@@ -325,14 +335,11 @@ private slots:
         QVERIFY(clickTab(w, 1));
         if (!open.isEmpty()) {
             QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 15, 2));
+            QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
             w->Text_Encode->selectAll();
             QTest::keyClicks(w->Text_Encode, open);
         }
-        QHeaderView *numbers = w->MSF_Encode->verticalHeader();
-        const QPoint at(numbers->viewport()->width() / 2,
-                        numbers->sectionViewportPosition(0) + numbers->sectionSize(0) / 2);  // code 1
-        QCOMPARE(QApplication::widgetAt(numbers->viewport()->mapToGlobal(at)), numbers->viewport());
-        QTest::mouseDClick(numbers->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 0, true));  // code 1's number
         QVERIFY(MemoryImage == before);
         if (open.isEmpty()) {
             QVERIFY(MsgBoxRecorder::boxes().isEmpty());

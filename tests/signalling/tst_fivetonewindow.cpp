@@ -3,8 +3,7 @@
 // hidden decode page, Default, the refusals while its exchange runs, the
 // redraw on activation and the ".sig" requests that Timer4 serves.
 #include "FiveToneFixture.h"
-#include "support/FakeCommControl.h"
-#include "support/SimRadio.h"
+#include "support/LinkTestBench.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <memory>
 
 #include "link/LinkSession.h"
 #include "memory/FiveToneDefaults.h"
@@ -30,20 +28,23 @@ using namespace FiveToneFixture;
 using namespace FiveToneArea;
 using Bytes = QList<int>;
 
-class TstFiveToneWindow : public QObject
+class TstFiveToneWindow : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<SimRadio> radio;
 
 private slots:
     void init()
     {
-        radio = startWithRadio();
+        setUpBench();
+        FiveToneFixture::reset();
+        useFakePorts();
+        plugRadio(1);
         resetFiveToneState();
     }
     void cleanup()
     {
-        endWithRadio(radio);
+        FiveToneFixture::cleanup();
+        tearDownBench();
         Windows::setMdiArea(nullptr);
     }
 

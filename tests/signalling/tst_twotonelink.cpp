@@ -95,7 +95,7 @@ private slots:
     void writeSendsAnOpenEditWithTheRows()
     {
         TwoToneEditorWindow *w = load();
-        clickCell(w->controls.MSF_Encode, 4, 1);
+        QVERIFY(clickCell(w->controls.MSF_Encode, 4, 1));
         TextBox *e = w->controls.Text_Encode;
         e->selectAll();
         QTest::keyClick(e, Qt::Key_Delete);

@@ -48,12 +48,12 @@ FlexGrid *encodeGrid(TwoToneEditorWindow *w) { return w->controls.MSF_Encode; }
 FlexGrid *decodeGrid(TwoToneEditorWindow *w) { return w->controls.MSF_Decode; }
 TextBox *tone(TwoToneEditorWindow *w, int k) { return w->controls.toneBoxes[k]; }
 
-void clickTab(TwoToneEditorWindow *w, int i)
+[[nodiscard]] bool clickTab(TwoToneEditorWindow *w, int i)
 {
-    QVERIFY(clickTabWhereSeen(w->controls.TabStrip1, i));
+    return clickTabWhereSeen(w->controls.TabStrip1, i);
 }
 
-void decodeTab(TwoToneEditorWindow *w) { clickTab(w, 1); }
+[[nodiscard]] bool decodeTab(TwoToneEditorWindow *w) { return clickTab(w, 1); }
 
 // Replaces the open encode editor's text as a user does.
 void typeTone(TwoToneEditorWindow *w, const QString &text)
@@ -153,7 +153,7 @@ private slots:
         LanguageFlag = qint16(language);
         TwoToneEditorWindow *w = loadShown();
         QVERIFY(QTest::qWaitForWindowExposed(w->window()));
-        clickTab(w, tab);
+        QVERIFY(clickTab(w, tab));
         QVERIFY((tab == 0 ? w->controls.Frame_Encode : w->controls.Frame_Decode)->isVisible());
         const QStringList cuts = textfits::cutCaptions(w);
         QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
@@ -281,12 +281,12 @@ private slots:
         QFETCH(bool, warned);
         TwoToneEditorWindow *w = loadShown();
         const Bytes second = bytes(First + 2, 8, 2);
-        clickCell(encodeGrid(w), 3, 1);
+        QVERIFY(clickCell(encodeGrid(w), 3, 1));
         QCOMPARE(QApplication::focusWidget(), w->controls.Text_Encode);
         QCOMPARE(w->controls.Text_Encode->text(), QStringLiteral("1540.0"));
         typeTone(w, typed);
         QTest::keyClick(w->controls.Text_Encode, Qt::Key_Backspace);  // does nothing
-        clickCell(encodeGrid(w), 9, 2);
+        QVERIFY(clickCell(encodeGrid(w), 9, 2));
         QCOMPARE(bytes(First + 2, 0, 2), stored);
         QCOMPARE(bytes(First + 2, 8, 2), second);
         QCOMPARE(encodeGrid(w)->textMatrix(3, 1), shown);
@@ -309,16 +309,16 @@ private slots:
         TwoToneEditorWindow *w = loadShown();
         for (int r : {1, 6, 15})
             for (int c : {1, 2})
-                clickCell(encodeGrid(w), r, c);
+                QVERIFY(clickCell(encodeGrid(w), r, c));
         QTest::keyClick(w->controls.Text_Encode, Qt::Key_Return);
-        clickCell(encodeGrid(w), 2, 2);
-        decodeTab(w);
+        QVERIFY(clickCell(encodeGrid(w), 2, 2));
+        QVERIFY(decodeTab(w));
         for (int c = 1; c <= 12; ++c)
-            clickCell(decodeGrid(w), 1, c);
-        clickRowNumber(decodeGrid(w), 2);
+            QVERIFY(clickCell(decodeGrid(w), 1, c));
+        QVERIFY(clickRowNumber(decodeGrid(w), 2));
         for (TextBox *b : w->controls.toneBoxes)
             QTest::mouseClick(b, Qt::LeftButton);
-        clickCell(decodeGrid(w), 3, 3);
+        QVERIFY(clickCell(decodeGrid(w), 3, 3));
         QCOMPARE(area(), before);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
@@ -345,9 +345,9 @@ private slots:
         QFETCH(int, byte);
         QFETCH(QString, shown);
         TwoToneEditorWindow *w = loadShown();
-        decodeTab(w);
+        QVERIFY(decodeTab(w));
         const auto before = area();
-        clickCell(decodeGrid(w), 2, col);
+        QVERIFY(clickCell(decodeGrid(w), 2, col));
         PickList *list = w->controls.Combo_Decode;
         QVERIFY(list->isVisible());
         QCOMPARE(list->text(), opened);
@@ -357,7 +357,7 @@ private slots:
         QCOMPARE(area(), before);
         list->setListIndex(pick);  // the user's pick
         QCOMPARE(int(MemoryImage[First + 17][col - 1]), byte);
-        clickCell(decodeGrid(w), 5, 5);
+        QVERIFY(clickCell(decodeGrid(w), 5, 5));
         QVERIFY(!list->isVisible() || w->decodeEditor()->editRow() == 5);
         QCOMPARE(decodeGrid(w)->textMatrix(2, col), shown);
         auto after = area();
@@ -371,12 +371,12 @@ private slots:
         MemoryImage[First + 19][4] = 1;
         MemoryImage[First + 19][5] = 7;
         TwoToneEditorWindow *w = loadShown();
-        decodeTab(w);
+        QVERIFY(decodeTab(w));
         QCOMPARE(decodeGrid(w)->textMatrix(4, 5), QStringLiteral("1.Alert"));
-        clickCell(decodeGrid(w), 4, 5);
-        clickCell(decodeGrid(w), 4, 6);
+        QVERIFY(clickCell(decodeGrid(w), 4, 5));
+        QVERIFY(clickCell(decodeGrid(w), 4, 6));
         QCOMPARE(w->controls.Combo_Decode->text(), QStringLiteral("7"));  // opened on the byte
-        clickCell(decodeGrid(w), 8, 8);
+        QVERIFY(clickCell(decodeGrid(w), 8, 8));
         QCOMPARE(decodeGrid(w)->textMatrix(4, 5), QString());
         QCOMPARE(decodeGrid(w)->textMatrix(4, 6), QString());
         QCOMPARE(bytes(First + 19, 3, 3), Bytes({0xFF, 1, 7}));
@@ -385,9 +385,9 @@ private slots:
     void doubleClickOnACodeEmptiesItsRowOnScreen()
     {
         TwoToneEditorWindow *w = loadShown();
-        decodeTab(w);
+        QVERIFY(decodeTab(w));
         const auto before = area();
-        clickRowNumber(decodeGrid(w), 2, true);
+        QVERIFY(clickRowNumber(decodeGrid(w), 2, true));
         for (int c = 1; c <= 12; ++c)
             QCOMPARE(decodeGrid(w)->textMatrix(2, c), QString());
         QCOMPARE(w->CurrentDecodeCode, 1);
@@ -426,8 +426,8 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(bool, warned);
         TwoToneEditorWindow *w = loadShown();
-        decodeTab(w);
-        clickRowNumber(decodeGrid(w), 2);  // decode code 2
+        QVERIFY(decodeTab(w));
+        QVERIFY(clickRowNumber(decodeGrid(w), 2));  // decode code 2
         QCOMPARE(w->controls.Frame_Dec_xx->title(), QStringLiteral("2 Decode 2 Tone Frequency"));
         typeInto(tone(w, 1), typed);
         // Leaving the box for the grid stores the tone for code 2, before the
@@ -435,7 +435,7 @@ private slots:
         if (warned)
             QTest::keyClick(tone(w, 1), Qt::Key_Tab);
         else
-            clickCell(decodeGrid(w), 5, 1);
+            QVERIFY(clickCell(decodeGrid(w), 5, 1));
         const int row = TwoToneLayout::decodeTonesRow(1);
         QCOMPARE(Bytes({MemoryImage[row][2], MemoryImage[row][3], MemoryImage[row][10],
                         MemoryImage[row][11]}),
@@ -455,7 +455,7 @@ private slots:
     void toneBoxTakesSevenCharacters()
     {
         TwoToneEditorWindow *w = loadShown();
-        decodeTab(w);
+        QVERIFY(decodeTab(w));
         typeInto(tone(w, 0), QStringLiteral("1234.56789"));
         QCOMPARE(tone(w, 0)->text(), QStringLiteral("1234.56"));
         QTest::keyClick(tone(w, 0), Qt::Key_Backspace);
@@ -465,12 +465,12 @@ private slots:
     void decodeTabChoosesCodeOne()
     {
         TwoToneEditorWindow *w = loadShown();
-        decodeTab(w);
-        clickRowNumber(decodeGrid(w), 14);
+        QVERIFY(decodeTab(w));
+        QVERIFY(clickRowNumber(decodeGrid(w), 14));
         QCOMPARE(tone(w, 0)->text(), QStringLiteral("2200.0"));
-        clickTab(w, 0);
+        QVERIFY(clickTab(w, 0));
         QVERIFY(w->controls.Frame_Encode->isVisible());
-        decodeTab(w);
+        QVERIFY(decodeTab(w));
         QCOMPARE(w->CurrentDecodeCode, 0);
         QCOMPARE(w->controls.Frame_Dec_xx->title(), QStringLiteral("1 Decode 2 Tone Frequency"));
         QCOMPARE(tone(w, 0)->text(), QStringLiteral("1981.0"));
@@ -479,12 +479,12 @@ private slots:
     void encodeEditSurvivesATabSwitch()
     {
         TwoToneEditorWindow *w = loadShown();
-        clickCell(encodeGrid(w), 5, 2);
+        QVERIFY(clickCell(encodeGrid(w), 5, 2));
         typeTone(w, QStringLiteral("1750"));
-        decodeTab(w);
+        QVERIFY(decodeTab(w));
         QVERIFY(!w->controls.Text_Encode->isVisible());
-        clickTab(w, 0);
-        clickCell(encodeGrid(w), 6, 1);
+        QVERIFY(clickTab(w, 0));
+        QVERIFY(clickCell(encodeGrid(w), 6, 1));
         QCOMPARE(bytes(First + 4, 8, 2), Bytes({0xD6, 0x06}));
     }
 
@@ -504,13 +504,13 @@ private slots:
     void clickIntoAnInactiveWindowShowsTheNewImageFirst()
     {
         TwoToneEditorWindow *w = loadShown();
-        decodeTab(w);
+        QVERIFY(decodeTab(w));
         Windows::show(QStringLiteral("other"));
         QVERIFY(!host->active(w));
         // Meanwhile a file brought other entries for code 3.
         MemoryImage[First + 18][0] = 11;
         MemoryImage[First + 18][1] = 3;
-        clickCell(decodeGrid(w), 3, 2);
+        QVERIFY(clickCell(decodeGrid(w), 3, 2));
         QVERIFY(host->active(w));
         QCOMPARE(decodeGrid(w)->textMatrix(3, 1), QStringLiteral("D-C"));
         QCOMPARE(w->controls.Combo_Decode->text(), QStringLiteral("3.Alert+Transpond"));
@@ -522,7 +522,7 @@ private slots:
     {
         fillArea(0x33);
         TwoToneEditorWindow *w = loadShown();
-        clickCell(encodeGrid(w), 2, 1);
+        QVERIFY(clickCell(encodeGrid(w), 2, 1));
         typeTone(w, QStringLiteral("999"));
         w->ProgressBar1->show();
         w->Label_tr_count->setText(QStringLiteral("earlier"));
@@ -536,7 +536,7 @@ private slots:
         QVERIFY(w->ProgressBar1->isHidden());
         QCOMPARE(w->Label_tr_count->text(), QString());
         // The edit begun before Default is gone: leaving its cell stores nothing.
-        clickCell(encodeGrid(w), 7, 1);
+        QVERIFY(clickCell(encodeGrid(w), 7, 1));
         QCOMPARE(area(), shown);
     }
 
