@@ -1,22 +1,46 @@
 // How long loading a ".dat" file takes, and how much memory it needs, for a
 // sound file, one followed by 50 MB of numbers (refused at its first
 // character) and one followed by 50 MB of blank lines (read to its end, a
-// piece at a time). Run by hand: prints milliseconds and the peak memory.
+// piece at a time). Run by hand: prints milliseconds and the peak memory
+// of each load above the memory in use before it.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
+#include <cstdlib>
+#include <cstring>
 
 #include "shell/ImageFile.h"
 
 namespace {
-long peakKilobytes()
+// A field of /proc/self/status in kB ("VmRSS", "VmHWM"); -1 when unknown.
+long statusKilobytes(const char *field)
 {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    std::FILE *f = std::fopen("/proc/self/status", "r");
+    if (!f)
+        return -1;
+    const size_t n = std::strlen(field);
+    long kb = -1;
+    char line[256];
+    while (std::fgets(line, sizeof line, f))
+        if (std::strncmp(line, field, n) == 0 && line[n] == ':') {
+            kb = std::strtol(line + n + 1, nullptr, 10);
+            break;
+        }
+    std::fclose(f);
+    return kb;
+}
+
+// Lowers the process's recorded peak (VmHWM) to what it uses now, so that
+// the next reading is the peak of what runs in between.
+bool resetPeak()
+{
+    std::FILE *f = std::fopen("/proc/self/clear_refs", "w");
+    if (!f)
+        return false;
+    const bool written = std::fputs("5", f) >= 0;
+    return std::fclose(f) == 0 && written;
 }
 
 bool writeFile(const QString &path, const QByteArray &content, const QByteArray &tailPiece, qint64 tailBytes)
@@ -53,13 +77,22 @@ int main(int argc, char *argv[])
             std::printf("cannot write %s\n", qPrintable(path));
             return 1;
         }
-        const long before = peakKilobytes();
+        if (!resetPeak()) {
+            std::printf("cannot reset the peak memory through /proc/self/clear_refs\n");
+            return 1;
+        }
+        const long before = statusKilobytes("VmRSS");
         QElapsedTimer t;
         t.start();
         const ImageFileStatus status = LoadImageFile(path, image);
         const double ms = t.nsecsElapsed() / 1e6;
+        const long peak = statusKilobytes("VmHWM");
+        if (before < 0 || peak < 0) {
+            std::printf("cannot read VmRSS and VmHWM from /proc/self/status\n");
+            return 1;
+        }
         std::printf("%-28s %s in %.1f ms, peak memory +%ld kB\n", file.name,
-                    status.ok() ? "loaded" : "refused", ms, peakKilobytes() - before);
+                    status.ok() ? "loaded" : "refused", ms, peak - before);
     }
     return 0;
 }

@@ -203,20 +203,38 @@ private slots:
         QCOMPARE(cells(31, 0, 6), (QList<int>{32, 32, 65, 66, 32, 32}));
     }
 
-    // Each tab, clicked where a person sees it, shows its own page: its
-    // caption, its frame alone, and that frame's controls under the mouse.
+    // Each tab, clicked where a person sees it from every other tab, shows
+    // its own page: its caption, its frame alone, and that frame's controls
+    // under the mouse.
+    void everyTabClickedWhereSeen_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("high power") << int(TabHighPower) << QStringLiteral("发射功率调整（高功率）") << "Frame_Frame";
+        QTest::newRow("middle power") << int(TabMiddlePower) << QStringLiteral("发射功率调整（中功率）") << "Frame_Frame";
+        QTest::newRow("squelch") << int(TabSquelch) << QStringLiteral("静噪等级调整") << "Frame_Sql";
+        QTest::newRow("deviation") << int(TabDeviation) << QStringLiteral("调制度、输出音量调整") << "Frame_Dev";
+        QTest::newRow("range") << int(TabRange) << QStringLiteral("频率范围") << "Frame_Other";
+    }
     void everyTabClickedWhereSeen()
     {
+        QFETCH(int, tab);
+        QFETCH(QString, title);
+        QFETCH(QString, frame);
         AdjustEditorWindow *w = openShown();
         QVERIFY(w);
         const QList<int> before = block();
         const QList<QGroupBox *> frames{w->Frame_Frame, w->Frame_Sql, w->Frame_Dev, w->Frame_Other};
-        for (int tab : {1, 2, 3, 4, 0, 4, 2, 0}) {
+        for (int from = 0; from < w->TabStrip1->count(); ++from) {
+            if (from == tab)
+                continue;
+            QVERIFY(clickTabWhereSeen(w->TabStrip1, from));
+            QCOMPARE(w->CurrentAdjustTab, from);
             QVERIFY(clickTabWhereSeen(w->TabStrip1, tab));
             QCOMPARE(w->TabStrip1->currentIndex(), tab);
             QCOMPARE(w->CurrentAdjustTab, tab);
-            QCOMPARE(w->windowTitle(), QString::fromUtf8(AdjustTabs[tab].caption));
-            const QString frame = QString::fromLatin1(AdjustTabs[tab].frame);
+            QCOMPARE(w->windowTitle(), title);
             for (QGroupBox *f : frames) {
                 QCOMPARE(f->isVisible(), f->objectName() == frame);
                 if (f->objectName() != frame)
@@ -279,18 +297,19 @@ private slots:
         QTest::addColumn<int>("to");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("warnings");
+        QTest::addColumn<int>("bound");  // the limit box shows it after its warning
         QTest::newRow("limit 180 left for the squelch page")
-            << int(TabRange) << "Text_Freq_H(0)" << "180" << int(TabSquelch) << "Text_SQ_VHF(0)" << 1;
+            << int(TabRange) << "Text_Freq_H(0)" << "180" << int(TabSquelch) << "Text_SQ_VHF(0)" << 1 << 179;
         QTest::newRow("limit 399 left for the power page")
-            << int(TabRange) << "Text_Freq_L(2)" << "399" << int(TabHighPower) << "Text_TXP_VHF(0)" << 1;
+            << int(TabRange) << "Text_Freq_L(2)" << "399" << int(TabHighPower) << "Text_TXP_VHF(0)" << 1 << 400;
         QTest::newRow("good limit left for the deviation page")
-            << int(TabRange) << "Text_Freq_H(0)" << "170" << int(TabDeviation) << "Combo_Voice_Dev" << 0;
+            << int(TabRange) << "Text_Freq_H(0)" << "170" << int(TabDeviation) << "Combo_Voice_Dev" << 0 << 0;
         QTest::newRow("power box left for the range page")
-            << int(TabHighPower) << "Text_TXP_UHF0(2)" << "" << int(TabRange) << "Text_Freq_L(0)" << 0;
+            << int(TabHighPower) << "Text_TXP_UHF0(2)" << "" << int(TabRange) << "Text_Freq_L(0)" << 0 << 0;
         QTest::newRow("power box stays between the power pages")
-            << int(TabHighPower) << "Text_TXP_UHF0(2)" << "" << int(TabMiddlePower) << "Text_TXP_UHF0(2)" << 0;
+            << int(TabHighPower) << "Text_TXP_UHF0(2)" << "" << int(TabMiddlePower) << "Text_TXP_UHF0(2)" << 0 << 0;
         QTest::newRow("a button keeps the focus")
-            << int(TabSquelch) << "Command_def" << "" << int(TabRange) << "Command_def" << 0;
+            << int(TabSquelch) << "Command_def" << "" << int(TabRange) << "Command_def" << 0 << 0;
     }
     void pageSwitchFromUnderTheFocus()
     {
@@ -300,6 +319,7 @@ private slots:
         QFETCH(int, to);
         QFETCH(QString, focus);
         QFETCH(int, warnings);
+        QFETCH(int, bound);
         AdjustEditorWindow *w = openShown();
         QVERIFY(w);
         QVERIFY(clickTabWhereSeen(w->TabStrip1, from));
@@ -325,7 +345,8 @@ private slots:
         if (warnings) {
             QCOMPARE(block(), before);
             auto *box = qobject_cast<TextBox *>(start);
-            QCOMPARE(box->text(), QString::number(control.startsWith("Text_Freq_H") ? 179 : 400));
+            QVERIFY(box);
+            QCOMPARE(box->text(), QString::number(bound));
         }
     }
 

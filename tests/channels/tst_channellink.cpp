@@ -1,6 +1,7 @@
 // The channel editor's own exchange against the simulated radio on the test
 // clock: channels and names alternating, 102 read requests, 400 write
 // frames, the identification panels and a radio that does not answer.
+#include "support/BoxTexts.h"
 #include "support/ChannelEditorFixture.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
@@ -120,7 +121,7 @@ void TstChannelLink::readAlternatesRegions()
     QCOMPARE(BandLimits[3].lower, 400.0);  // band 4 left alone
     QCOMPARE(BandLimits[3].upper, 480.0);
 
-    QCOMPARE(ChannelEditorFixture::boxTexts(),
+    QCOMPARE(boxTexts(),
              QStringList{QStringLiteral("Complete reading data from the transceiver.")});
     QCOMPARE(w->Label_tr_count->text(), QStringLiteral("Read Channel Data is Ok ！"));
     QCOMPARE(w->ProgressBar1->value(), 100);
@@ -179,7 +180,7 @@ void TstChannelLink::writeSendsFourHundredFrames()
     }
     QCOMPARE(radio->bytes(0x0C80, 16), QByteArray(16, char(0xFF)));
     QCOMPARE(radio->bytes(0x1C80, 16), QByteArray(16, char(0xFF)));
-    QCOMPARE(ChannelEditorFixture::boxTexts(),
+    QCOMPARE(boxTexts(),
              QStringList{QStringLiteral("Complete writing the data to transceiver.")});
     QCOMPARE(w->Label_tr_count->text(), QStringLiteral("Channel Data Writed ！"));
     QCOMPARE(w->ProgressBar1->value(), 99);
@@ -198,7 +199,7 @@ void TstChannelLink::failureAfterFourReadAttempts()
     for (const QByteArray &f : radio->frameBytes())
         handshakes += f == Handshake;
     QCOMPARE(handshakes, 4);
-    QCOMPARE(ChannelEditorFixture::boxTexts(), QStringList{QStringLiteral("与对讲机联络失败 ！")});
+    QCOMPARE(boxTexts(), QStringList{QStringLiteral("与对讲机联络失败 ！")});
     QCOMPARE(MainPanel(2), QStringLiteral("联机故障 ！"));
     // The bar and the label keep what they showed.
     QCOMPARE(w->Label_tr_count->text(), QStringLiteral("正在与对讲机联络 ！"));
@@ -215,7 +216,7 @@ void TstChannelLink::writeIsTriedTwice()
     for (const QByteArray &f : radio->frameBytes())
         handshakes += f == Handshake;
     QCOMPARE(handshakes, 2);
-    QCOMPARE(ChannelEditorFixture::boxTexts(), QStringList{QStringLiteral("Fail connect with transceiver.")});
+    QCOMPARE(boxTexts(), QStringList{QStringLiteral("Fail connect with transceiver.")});
     QCOMPARE(MainPanel(2), QStringLiteral("Communication fault."));
 }
 
@@ -227,7 +228,7 @@ void TstChannelLink::busyButtonsRefuse()
     TestClock::advance(200);  // the read is under way
     QCOMPARE(w->session()->ReadBusy, qint16(-1));
     w->Command_Write->click();
-    QCOMPARE(ChannelEditorFixture::boxTexts(),
+    QCOMPARE(boxTexts(),
              QStringList{QStringLiteral("Read-write operating with transceiver .")});
     TestClock::advance(120000);
     QCOMPARE(w->session()->ReadBusy, qint16(0));
@@ -238,7 +239,7 @@ void TstChannelLink::portThatDoesNotOpen()
     FakeCommControl::unplugAll();  // COM1 does not exist
     ChannelEditorWindow *w = ChannelEditorFixture::load();
     w->Command_read->click();
-    QCOMPARE(ChannelEditorFixture::boxTexts(),
+    QCOMPARE(boxTexts(),
              QStringList{QStringLiteral("Communication port is error, please setting right communication port . ！")});
     QCOMPARE(MsgBoxRecorder::boxes().first().title, QStringLiteral("Operate prompt"));
     QCOMPARE(PortErrorFlag, qint16(-1));

@@ -319,9 +319,10 @@ private slots:
     void typingAFrequencyAndReturnLeavesTheFocusInTheGrid()
     {
         FmEditorWindow *w = loadShown();
-        clickCell(w, 3, ColFrequency);
+        QVERIFY(clickCell(w, 3, ColFrequency));
         QVERIFY(w->Text_Edit->isVisible());
         QCOMPARE(w->focusWidget(), w->Text_Edit);
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("99.5"));
         QTest::keyClick(w->Text_Edit, Qt::Key_Return);
         QCOMPARE(w->focusWidget(), w->MSF_Chann);
@@ -331,7 +332,7 @@ private slots:
         QVERIFY(!w->transferBusy());
         QVERIFY(radio->frames().isEmpty());
         // Leaving the cell commits it.
-        clickCell(w, 5, ColNumber);
+        QVERIFY(clickCell(w, 5, ColNumber));
         QCOMPARE(record(2), (Bytes{0, 9, 9, 5, 0, 0, 0, 0, F, F, F, F, F, F, F, F}));
         QCOMPARE(w->MSF_Chann->textMatrix(3, ColFrequency), QStringLiteral("99.50000"));
         QCOMPARE(w->focusWidget(), w->MSF_Chann);
@@ -340,7 +341,8 @@ private slots:
     void tabCommitsAndStaysInTheGrid()
     {
         FmEditorWindow *w = loadShown();
-        clickCell(w, 1, ColName);
+        QVERIFY(clickCell(w, 1, ColName));
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClick(w->Text_Edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("jazz"));
         QTest::keyClick(w->Text_Edit, Qt::Key_Tab);
@@ -353,7 +355,8 @@ private slots:
     void scrollHidesTheEditorAndKeepsTheEdit()
     {
         FmEditorWindow *w = loadShown();
-        clickCell(w, 1, ColFrequency);
+        QVERIFY(clickCell(w, 1, ColFrequency));
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClick(w->Text_Edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("104"));
         QScrollBar *bar = w->MSF_Chann->verticalScrollBar();
@@ -364,7 +367,7 @@ private slots:
         bar->setValue(0);
         QVERIFY(w->Text_Edit->isVisible());
         QCOMPARE(w->Text_Edit->text(), QStringLiteral("104"));
-        clickCell(w, 2, ColNumber);
+        QVERIFY(clickCell(w, 2, ColNumber));
         QCOMPARE(record(0).mid(0, 8), (Bytes{1, 0, 4, 0, 0, 0, 0, 0}));
     }
 
@@ -376,15 +379,16 @@ private slots:
         QVERIFY(area->activeSubWindow() != Windows::frameOf(w));
         // Meanwhile the image changed (a file was opened, say).
         putRecord(1, Bytes{1, 0, 1, 1, 0, 0, 0, 0, F, F, 'A', 'B', 'C', F, F, F});
-        clickCell(w, 2, ColName);
+        QVERIFY(clickCell(w, 2, ColName));
         QCOMPARE(area->activeSubWindow(), Windows::frameOf(w));
         QCOMPARE(w->MSF_Chann->textMatrix(2, ColFrequency), QStringLiteral("101.10000"));
         QVERIFY(w->Text_Edit->isVisible());
         QCOMPARE(w->Text_Edit->text(), QStringLiteral("ABC"));
         QCOMPARE(w->focusWidget(), w->Text_Edit);
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClick(w->Text_Edit, Qt::Key_End);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("de"));
-        clickCell(w, 6, ColNumber);
+        QVERIFY(clickCell(w, 6, ColNumber));
         QCOMPARE(record(1).mid(8), (Bytes{F, 'A', 'B', 'C', 'D', 'E', F, F}));
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
@@ -400,14 +404,14 @@ private slots:
         const Bytes before = wholeImage();
         for (int r = 1; r <= 17; ++r)
             for (int c = 0; c < 3; ++c)
-                clickCell(w, r, c);
-        clickCell(w, 1, ColFrequency);
+                QVERIFY(clickCell(w, r, c));
+        QVERIFY(clickCell(w, 1, ColFrequency));
         for (int k = 0; k < 20; ++k)
             QTest::keyClick(w->MSF_Chann, Qt::Key_Down);
         QTest::keyClick(w->MSF_Chann, Qt::Key_Right);
         for (int k = 0; k < 20; ++k)
             QTest::keyClick(w->MSF_Chann, Qt::Key_Up);
-        clickCell(w, 9, ColNumber);
+        QVERIFY(clickCell(w, 9, ColNumber));
         QCOMPARE(wholeImage(), before);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
         QCOMPARE(w->MSF_Chann->textMatrix(1, ColFrequency), QStringLiteral("88.90000"));
@@ -416,12 +420,12 @@ private slots:
     void cellsWithoutAnEditor()
     {
         FmEditorWindow *w = loadShown();
-        clickCell(w, 17, ColFrequency);
+        QVERIFY(clickCell(w, 17, ColFrequency));
         QVERIFY(!w->Text_Edit->isVisible());
         QVERIFY(!w->editor()->isOpen());
-        clickCell(w, 4, ColNumber);
+        QVERIFY(clickCell(w, 4, ColNumber));
         QVERIFY(!w->Text_Edit->isVisible());
-        clickCell(w, 16, ColName);
+        QVERIFY(clickCell(w, 16, ColName));
         QVERIFY(w->Text_Edit->isVisible());
         // The editor lies over its cell.
         const QRect cell = w->MSF_Chann->cellRect(16, ColName);
@@ -431,10 +435,11 @@ private slots:
     void outOfRangeFrequencyWarnsAndStoresTheLowEnd()
     {
         FmEditorWindow *w = loadShown();
-        clickCell(w, 1, ColFrequency);
+        QVERIFY(clickCell(w, 1, ColFrequency));
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClick(w->Text_Edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("108.01"));
-        clickCell(w, 1, ColNumber);
+        QVERIFY(clickCell(w, 1, ColNumber));
         QCOMPARE(boxTexts(), QStringList{QStringLiteral("Over the range of receive frequency .")});
         QCOMPARE(w->MSF_Chann->textMatrix(1, ColFrequency), QStringLiteral("87.00000"));
         QCOMPARE(record(0).mid(0, 8), (Bytes{0, 8, 7, 0, 0, 0, 0, 0}));
@@ -461,7 +466,8 @@ private slots:
         QFETCH(QString, title);
         LanguageFlag = qint16(language);
         FmEditorWindow *w = loadShown();
-        clickCell(w, 1, ColName);
+        QVERIFY(clickCell(w, 1, ColName));
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClick(w->Text_Edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("classics"));
         QTest::keyClick(w->Text_Edit, Qt::Key_Tab);
@@ -482,17 +488,18 @@ private slots:
         putRecord(4, eight);
         FmEditorWindow *w = loadShown();
         QCOMPARE(w->MSF_Chann->textMatrix(5, ColName), QStringLiteral("SPORTSFM"));
-        clickCell(w, 5, ColName);
+        QVERIFY(clickCell(w, 5, ColName));
         QCOMPARE(w->Text_Edit->text(), QStringLiteral("SPORTSFM"));
-        clickCell(w, 5, ColFrequency);
-        clickCell(w, 6, ColNumber);
+        QVERIFY(clickCell(w, 5, ColFrequency));
+        QVERIFY(clickCell(w, 6, ColNumber));
         QCOMPARE(record(4), eight);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
 
-        clickCell(w, 5, ColFrequency);
+        QVERIFY(clickCell(w, 5, ColFrequency));
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClick(w->Text_Edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("96"));
-        clickCell(w, 6, ColNumber);
+        QVERIFY(clickCell(w, 6, ColNumber));
         QCOMPARE(boxTexts(), QStringList{"The letter of channel name max 6 bit . "});
         QCOMPARE(record(4), (Bytes{0, 9, 6, 0, 0, 0, 0, 0, 'S', 'P', 'O', 'R', 'T', 'S', F, F}));
         QCOMPARE(w->MSF_Chann->textMatrix(5, ColFrequency), QStringLiteral("96.00000"));
@@ -502,7 +509,8 @@ private slots:
     void openEditGoesIntoTheSavedImage()
     {
         FmEditorWindow *w = loadShown();
-        clickCell(w, 3, ColFrequency);
+        QVERIFY(clickCell(w, 3, ColFrequency));
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("100"));
         w->Command_save->click();
         QCOMPARE(record(2).mid(0, 8), (Bytes{1, 0, 0, 0, 0, 0, 0, 0}));
@@ -513,7 +521,8 @@ private slots:
     void openEditGoesIntoTheWrite()
     {
         FmEditorWindow *w = loadShown();
-        clickCell(w, 5, ColFrequency);
+        QVERIFY(clickCell(w, 5, ColFrequency));
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("101"));
         w->Command_Write->click();
         TestClock::advance(20000);
@@ -539,13 +548,14 @@ private slots:
             fm[k] = char(0xFF);
         radio->setBytes(0x3000, fm);
         FmEditorWindow *w = loadShown();
-        clickCell(w, 3, ColName);
+        QVERIFY(clickCell(w, 3, ColName));
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("lost"));
         w->findChild<QPushButton *>(button)->click();
         TestClock::advance(20000);
         QVERIFY(!w->Text_Edit->isVisible());
         QVERIFY(!w->editor()->isOpen());
-        clickCell(w, 8, ColNumber);  // leaving the cell now stores nothing
+        QVERIFY(clickCell(w, 8, ColNumber));  // leaving the cell now stores nothing
         QVERIFY(!FmNameText(2).contains(QStringLiteral("LOST")));
         QCOMPARE(w->MSF_Chann->textMatrix(3, ColName), FmNameText(2));
         if (button == QLatin1String("Command_read"))

@@ -109,10 +109,10 @@ private slots:
         QCOMPARE(w->ProgressBar1->value(), 100);
         QVERIFY(!w->transferBusy());
         // A click-through of the freshly read grid changes none of its bytes.
-        clickCell(w, 1, ColFrequency);
-        clickCell(w, 2, ColName);
-        clickCell(w, 3, ColFrequency);
-        clickCell(w, 5, ColNumber);
+        QVERIFY(clickCell(w, 1, ColFrequency));
+        QVERIFY(clickCell(w, 2, ColName));
+        QVERIFY(clickCell(w, 3, ColFrequency));
+        QVERIFY(clickCell(w, 5, ColNumber));
         QCOMPARE(imageBytes(768, 16), radioBlock());
     }
 

@@ -142,7 +142,8 @@ private slots:
         QTest::newRow("write frame behind an Ack") << hex("06582D0010") + QByteArray(16, 0) << -1 << 0;
         QTest::newRow("handshake") << hex("5520210123FFDC02") << -1 << 0;
         QTest::newRow("cut short") << hex("530E80") << -1 << 0;
-        QTest::newRow("two Acks in front") << hex("06065300") << -1 << 0;
+        QTest::newRow("request size, 'X' for 'S'") << hex("582D0010") << -1 << 0;
+        QTest::newRow("two Acks in front") << hex("0606530E8040") << -1 << 0;
         QTest::newRow("Ack alone") << hex("06") << -1 << 0;
     }
     void readRequestOf()

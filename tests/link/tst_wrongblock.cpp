@@ -14,6 +14,7 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
+#include "support/BoxTexts.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
 #include "support/LinkTestHost.h"
@@ -67,22 +68,6 @@ void fillImage(int seed)
 
 QByteArray wholeImage() { return imageBytes(0, ImageRows); }
 
-QStringList boxTexts()
-{
-    QStringList out;
-    for (const MsgRecord &m : MsgBoxRecorder::boxes())
-        out << m.text;
-    return out;
-}
-
-// The program's frames of a 2-tone read from the handshake on.
-QList<QByteArray> twoToneRead()
-{
-    QList<QByteArray> f{Handshake, Ack, request(0x3DF0, 0x10), Ack};
-    for (int i = 0; i < 12; ++i)
-        f << request(0x2D00 + 64 * i) << Ack;
-    return f;
-}
 } // namespace
 
 class TestWrongBlock : public QObject, LinkTestBench
@@ -129,8 +114,7 @@ LinkSettings TestWrongBlock::answeredWrongly(int times, int fill)
     QFETCH(int, requested);
     QFETCH(int, answered);
     const LinkSettings s = exchange(name);
-    const int stretch = s.firstReadBlock == 1 ? WholeReadImageRows * 16 : s.readBlocks * 64;
-    radio->setBytes(s.readBase, pattern(s.readBase, stretch));
+    radio->setBytes(s.readBase, pattern(s.readBase, 16 * rowCount(s)));
     radio->answerAs(requested, answered, times);
     fillImage(fill);
     return s;
@@ -244,12 +228,7 @@ void TestWrongBlock::repliesThatAreNotTheBlock()
         o.pieceGapMs = 1;
         radio->answerAs(0x2D40, 0x2D80);
         break;
-    case 5: {
-        o.ackBeforeBlock = false;
-        radio->replaceReply(block1, radio->dataFrame(0x2D80, 0x40) + QByteArray(1, char(0x06)));
-        o.ackBeforeBlock = true;
-        break;
-    }
+    case 5: radio->replaceReply(block1, radio->dataFrame(0x2D80, 0x40).mid(1) + Ack); break;
     case 6: {
         QByteArray r = radio->dataFrame(0x2D40, 0x40);
         r[4] = 0x10;
@@ -270,7 +249,7 @@ void TestWrongBlock::repliesThatAreNotTheBlock()
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(PasswordBlockCopy.data()), 16),
              radio->bytes(0x3DF0, 16));
     // One attempt that ended on the reply, then a clean read.
-    QCOMPARE(radio->frameBytes(), firstAttempt + twoToneRead());
+    QCOMPARE(radio->frameBytes(), firstAttempt + readFrames(0x2D00, 12));
     QCOMPARE(boxTexts(), QStringList{"Complete reading the data from transceiver."});
 }
 

@@ -35,38 +35,43 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("line");            // of the refusal; 0 when accepted
+        QTest::addColumn<QList<qint64>>("taken");  // the numbers handed to the sink, in turn
         const int none = int(NumberFileFault::None);
         const int trailing = int(NumberFileFault::TrailingContent);
-        QTest::newRow("exactly the numbers") << QByteArray(" 1  2  3 ") << none << 1;
-        QTest::newRow("blank lines after") << QByteArray(" 1  2  3 \r\n\r\n  \r\n") << none << 4;
-        QTest::newRow("LF and tabs after") << QByteArray("1\n2\n3\n\t\n") << none << 5;
-        QTest::newRow("a fourth number") << QByteArray(" 1  2  3 \r\n 4 \r\n") << trailing << 2;
-        QTest::newRow("garbage line") << QByteArray(" 1  2  3 \r\ngarbage 999 x\r\n") << trailing << 2;
-        QTest::newRow("too few") << QByteArray(" 1  2 \r\n") << int(NumberFileFault::TooShort) << 2;
+        const QList<qint64> all{1, 2, 3};
+        QTest::newRow("exactly the numbers") << QByteArray(" 1  2  3 ") << none << 0 << all;
+        QTest::newRow("blank lines after") << QByteArray(" 1  2  3 \r\n\r\n  \r\n") << none << 0 << all;
+        QTest::newRow("LF and tabs after") << QByteArray("1\n2\n3\n\t\n") << none << 0 << all;
+        QTest::newRow("a fourth number") << QByteArray(" 1  2  3 \r\n 4 \r\n") << trailing << 2 << all;
+        QTest::newRow("garbage line") << QByteArray(" 1  2  3 \r\ngarbage 999 x\r\n") << trailing << 2 << all;
+        QTest::newRow("too few") << QByteArray(" 1  2 \r\n") << int(NumberFileFault::TooShort) << 2
+                                 << QList<qint64>{1, 2};
         QTest::newRow("a number refused") << QByteArray(" 1 \r\n 300  3 ") << int(NumberFileFault::ValueOutOfRange)
-                                          << 2;
+                                          << 2 << QList<qint64>{1, 300};
     }
     void whatFollowsTheNumbers()
     {
         QFETCH(QByteArray, contents);
         QFETCH(int, fault);
         QFETCH(int, line);
+        QFETCH(QList<qint64>, taken);
         QTemporaryDir dir;
         const QString path = dir.filePath("n.txt");
         QVERIFY(writeAll(path, contents));
-        QList<qint64> taken;
+        QList<qint64> given;
         const auto sink = [&](int, qint64 value) {
-            taken << value;
+            given << value;
             return value <= 255;
         };
         const NumberFileStatus fromBytes = ParseNumberFile(contents, 3, sink);
-        taken.clear();
+        QCOMPARE(given, taken);
+        given.clear();
         const NumberFileStatus fromFile = LoadNumberFile(path, 3, sink);
+        QCOMPARE(given, taken);
         for (const NumberFileStatus &status : {fromBytes, fromFile}) {
             QCOMPARE(int(status.fault), fault);
-            if (!status.ok())
-                QCOMPARE(status.line, line);
+            QCOMPARE(status.line, line);
         }
         QCOMPARE(fromFile.path, path);
         if (fault == int(NumberFileFault::TrailingContent)) {

@@ -10,6 +10,7 @@
 #include "memory/MemoryImage.h"
 #include "platform/MessageBox.h"
 #include "platform/Windows.h"
+#include "support/BoxTexts.h"
 #include "support/ProgramState.h"
 
 namespace AdjustEditorFixture {
@@ -54,14 +55,6 @@ inline QList<int> cells(int row, int from, int count)
     for (int c = from; c < from + count; ++c)
         out << AdjustImage[row][c];
     return out;
-}
-
-inline QStringList boxTexts()
-{
-    QStringList t;
-    for (const MsgRecord &r : MsgBoxRecorder::boxes())
-        t << r.text;
-    return t;
 }
 
 }

@@ -21,6 +21,7 @@
 #include "platform/TextBox.h"
 #include "platform/Windows.h"
 #include "support/GridClick.h"
+#include "support/BoxTexts.h"
 #include "support/ProgramState.h"
 
 namespace ChannelEditorFixture {
@@ -78,13 +79,5 @@ inline QList<int> row(int r)
     for (int c = 0; c < 16; ++c)
         b << int(MemoryImage[r][c]);
     return b;
-}
-
-inline QStringList boxTexts()
-{
-    QStringList l;
-    for (const MsgRecord &m : MsgBoxRecorder::boxes())
-        l << m.text;
-    return l;
 }
 }

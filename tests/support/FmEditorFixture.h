@@ -13,6 +13,7 @@
 #include "platform/TextBox.h"
 #include "platform/Windows.h"
 #include "support/GridClick.h"
+#include "support/BoxTexts.h"
 #include "support/ProgramState.h"
 
 namespace FmEditorFixture {
@@ -31,10 +32,11 @@ inline FmEditorWindow *load()
     return qobject_cast<FmEditorWindow *>(Windows::load(QStringLiteral("frm_FM")));
 }
 
-// A user's click on cell (r, c) of the grid (scrolled into view first).
-inline void clickCell(FmEditorWindow *w, int r, int c)
+// A user's click on cell (r, c) of the grid (scrolled into view first),
+// where a person sees it; false when something else is there.
+[[nodiscard]] inline bool clickCell(FmEditorWindow *w, int r, int c)
 {
-    clickGridCell(w->MSF_Chann, r, c);
+    return clickGridCellWhereSeen(w->MSF_Chann, r, c);
 }
 
 // Bytes 0-15 of FM record n (image row 768 + n).
@@ -54,13 +56,5 @@ inline QList<int> wholeImage()
         for (int c = 0; c < 16; ++c)
             b << int(MemoryImage[r][c]);
     return b;
-}
-
-inline QStringList boxTexts()
-{
-    QStringList l;
-    for (const MsgRecord &m : MsgBoxRecorder::boxes())
-        l << m.text;
-    return l;
 }
 }

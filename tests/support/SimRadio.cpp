@@ -199,9 +199,9 @@ void SimRadio::replaceReply(int request, const QByteArray &reply)
     m_replacements.insert(request, reply);
 }
 
-void SimRadio::answerAs(int requested, int answered, int times, int length)
+void SimRadio::answerAs(int requested, int answered, int times)
 {
-    m_misdirects.insert(requested, Misdirect{answered, times, length});
+    m_misdirects.insert(requested, Misdirect{answered, times});
 }
 
 QByteArray SimRadio::dataFrame(int address, int length) const
@@ -302,14 +302,12 @@ void SimRadio::parse()
             if (silenced(n))
                 continue;
             int address = quint8(frame[1]) * 256 + quint8(frame[2]);
-            int length = quint8(frame[3]);
+            const int length = quint8(frame[3]);
             auto wrong = m_misdirects.find(address);
             if (wrong != m_misdirects.end() && wrong->timesLeft != 0) {
                 if (wrong->timesLeft > 0)
                     --wrong->timesLeft;
                 address = wrong->answered;
-                if (wrong->length >= 0)
-                    length = wrong->length;
             }
             answer(n, dataFrame(address, length), lastMs, true);
             continue;

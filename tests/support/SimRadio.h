@@ -142,10 +142,9 @@ public:
     void replaceReply(int request, const QByteArray &reply);
     // The next `times` read requests for `requested` (times < 0: every one)
     // are answered as if they had asked for `answered`: that block's echo
-    // and bytes, as long as asked or, with length >= 0, that long (the echo
-    // and the byte count both). Leading Ack and trailing bytes as usual; a
+    // and bytes, as long as asked. Leading Ack and trailing bytes as usual; a
     // replacement by request number still comes first.
-    void answerAs(int requested, int answered, int times = 1, int length = -1);
+    void answerAs(int requested, int answered, int times = 1);
     // The data frame the radio sends for a request of `length` bytes at
     // `address`: [06] 'X' hi lo len and the bytes (the Ack as the options say).
     QByteArray dataFrame(int address, int length) const;
@@ -199,7 +198,6 @@ private:
     struct Misdirect {
         int answered;
         int timesLeft;  // < 0: for good
-        int length;     // < 0: as asked
     };
     QMap<int, Misdirect> m_misdirects;  // by requested address
 
