@@ -50,13 +50,6 @@ QStringList FiveToneStandardList()
     return list;
 }
 
-int FiveToneListPosition(int byte, int count)
-{
-    if (byte < 0)
-        return 0;
-    return byte < count ? byte : count - 1;
-}
-
 QString FiveTonePeriodText(int byte)
 {
     return QString::number(20 + 10 * byte);

@@ -51,10 +51,6 @@ QStringList FiveToneDelayList();      // "0" .. "1000", 101 entries (10 i ms)
 QStringList FiveToneResetList();      // "100" .. "8000", 80 entries (100 + 100 i ms)
 QStringList FiveToneStandardList();   // the 15 standard names in index order
 
-// The position a list shows for a stored byte: the byte itself, or the last
-// position for a byte beyond the list (count entries).
-int FiveToneListPosition(int byte, int count);
-
 // The texts the editor shows for the area.
 // Period cell of a standard record: 20 + 10 * byte, any byte ("2570" for 0xFF).
 QString FiveTonePeriodText(int byte);

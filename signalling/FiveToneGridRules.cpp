@@ -1,6 +1,7 @@
 #include "signalling/FiveToneGridRules.h"
 
 #include "memory/CharacterCodec.h"
+#include "memory/ListByte.h"
 #include "memory/MemoryImage.h"
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
@@ -38,14 +39,16 @@ void refuseCodeLength(GridCellEditor &editor)
     editor.stayOnCell();
 }
 
-// Return in a typed code takes it at once (or warns and stays); in a list it
+// Return in a typed code takes it at once, or warns and stays; in a list it
 // only hides the list, which commits when its cell is left.
 void enterCode(GridCellEditor &editor, bool changed)
 {
-    if (editor.openKind() == CellEditorChoice::Text && changed)
-        editor.commitOpenEdit();
-    else
+    if (editor.openKind() != CellEditorChoice::Text || !changed) {
         editor.hideEditor();
+        return;
+    }
+    if (!editor.commitOpenEdit())
+        return;  // kept open on its cell, with the focus, for the user to complete
 }
 
 QStringList callFunctions()
@@ -94,9 +97,11 @@ CellEditorChoice FiveToneEncodeRules::editorFor(int row, int col)
     if (col != 4)
         return textEditor();
     CellEditorChoice choice = listOf(FiveToneStandardList());
+    // A standard beyond the list opens on the last one, "MODAT", picked as
+    // the list opens and so stored.
     const int standard = MemoryImage[encodeRow(row)][EncodeStandardByte];
-    if (standard < 0 || standard >= int(choice.items.size()))
-        choice.select = int(choice.items.size()) - 1;  // "MODAT", stored as the list opens
+    if (const int shown = ListIndexOfByte(standard, int(choice.items.size())); shown != standard)
+        choice.select = shown;
     return choice;
 }
 

@@ -12,6 +12,7 @@
 #include "link/LinkSession.h"
 #include "memory/FiveToneDefaults.h"
 #include "memory/FiveToneTables.h"
+#include "memory/ListByte.h"
 #include "memory/MemoryImage.h"
 #include "memory/MemoryMap.h"
 #include "platform/FileState.h"
@@ -186,8 +187,9 @@ void FiveToneWindow::buildEncodePage()
     m_encRules = std::make_unique<FiveToneEncodeRules>(MSF_Encode, Text_Encode);
     m_encEditor = new GridCellEditor(MSF_Encode, Text_Encode, Combo_Encode, m_encRules.get(), this);
     connect(m_encEditor, &GridCellEditor::imageWritten, this, &FiveToneWindow::rememberShown);
-    connect(MSF_Encode, &FlexGrid::gridClick, this, &FiveToneWindow::MSF_Encode_Click);
     // The code numbers stand in the fixed column, the grid's row heading.
+    // A click on one closes the standards table's list.
+    connect(MSF_Encode, &FlexGrid::fixedCellClicked, this, &FiveToneWindow::hideStandardEditor);
     // A code kept open (a frame of the wrong length) is not left for it.
     connect(MSF_Encode, &FlexGrid::fixedCellDoubleClicked, this, [this](int r) {
         if (!m_encEditor->commitOpenEdit())
@@ -242,6 +244,12 @@ void FiveToneWindow::buildDecodePage()
     m_decRules = std::make_unique<FiveToneDecodeRules>(MSF_Decode);
     m_decEditor = new GridCellEditor(MSF_Decode, Text_Decode, Combo_Decode, m_decRules.get(), this);
     connect(MSF_Decode, &FlexGrid::gridClick, this, &FiveToneWindow::MSF_Decode_Click);
+    // A code's number (the fixed column) shows its function boxes and, as
+    // on the encode list, closes the standards table's list.
+    connect(MSF_Decode, &FlexGrid::fixedCellClicked, this, [this](int r) {
+        showDecodeCode(r);
+        hideStandardEditor();
+    });
     connect(MSF_Decode, &FlexGrid::fixedCellDoubleClicked, this, [this](int r) {
         if (!m_decEditor->commitOpenEdit())
             return;
@@ -412,11 +420,11 @@ void FiveToneWindow::ShowFiveTone()
         {Combo_Enc_ys[2], DelayByte1 + 2},     {Combo_Enc_ys[3], DelayByte1 + 3},
         {Combo_Decode_Std, DecodeStandardByte}, {Combo_Dec_Res_Time, ResetTimeByte}};
     for (const auto &[list, byte] : lists) {
-        if (list->listCount() == 0)
-            continue;
-        const int position = FiveToneListPosition(settings[byte], list->listCount());
-        if (position != settings[byte])
-            MemoryImage[SettingsRow][byte] = qint16(position);
+        qint16 cell = settings[byte];
+        const int position = StoreListByteInRange(cell, list->listCount());
+        if (position < 0)
+            continue;  // an empty list stores nothing
+        MemoryImage[SettingsRow][byte] = cell;
         list->showIndex(position);
     }
     for (int k = 0; k < 3; ++k) {
@@ -434,14 +442,19 @@ bool FiveToneWindow::editing() const
 
 bool FiveToneWindow::commitOpenEdit()
 {
-    m_stdEditor->commitOpenEdit();
-    if (!m_encEditor->commitOpenEdit()) {
-        // Kept open after its warning: shown on its page, with the focus.
-        TabStrip1->setCurrentIndex(1);
-        m_encEditor->open();
+    // An edit kept open after its warning is shown on its page, with the
+    // focus, and stops the rest (the decode page has no tab to show it on).
+    const std::pair<GridCellEditor *, int> editors[] = {{m_stdEditor, 0}, {m_encEditor, 1}, {m_decEditor, -1}};
+    for (const auto &[editor, tab] : editors) {
+        if (editor->commitOpenEdit())
+            continue;
+        if (tab >= 0) {
+            TabStrip1->setCurrentIndex(tab);
+            editor->open();
+        }
         return false;
     }
-    return m_decEditor->commitOpenEdit();
+    return true;
 }
 
 void FiveToneWindow::discardOpenEdit()
@@ -499,13 +512,6 @@ void FiveToneWindow::hideStandardEditor()
     showStandardsTable();
 }
 
-void FiveToneWindow::MSF_Encode_Click()
-{
-    // A click on a code number closes the standards table's editor.
-    if (MSF_Encode->col() == 0)
-        hideStandardEditor();
-}
-
 void FiveToneWindow::MSF_Encode_DblClick()
 {
     const int r = MSF_Encode->row();
@@ -513,16 +519,15 @@ void FiveToneWindow::MSF_Encode_DblClick()
         ClearGridRow(*MSF_Encode, r, 4);  // the entry stays in the image
 }
 
-void FiveToneWindow::MSF_Decode_Click()
+void FiveToneWindow::MSF_Decode_Click() { showDecodeCode(MSF_Decode->row()); }
+
+void FiveToneWindow::showDecodeCode(int r)
 {
-    const int r = MSF_Decode->row();
-    if (r >= 1 && r <= 15) {
-        Frame_Dec_xx->setTitle(DecodeActionsCaption(r));
-        CurrentDecodeRow = r - 1;
-        ShowDecodeFunctions(CurrentDecodeRow);
-    }
-    if (MSF_Decode->col() == 0)
-        m_stdEditor->discardOpenEdit();
+    if (r < 1 || r > 15)
+        return;
+    Frame_Dec_xx->setTitle(DecodeActionsCaption(r));
+    CurrentDecodeRow = r - 1;
+    ShowDecodeFunctions(CurrentDecodeRow);
 }
 
 void FiveToneWindow::MSF_Decode_DblClick()

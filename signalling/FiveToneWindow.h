@@ -124,6 +124,8 @@ private:
     // A click on a standard's name (grid row r): that standard's
     // frequencies; the table's editor hidden, nothing stored.
     void standardNameClicked(int r);
+    // Closes the standards table's list (a click on a standard's name or a
+    // code's number): its pick is already stored, the table shows the image.
     void hideStandardEditor();
     void buildStandardPage();
     void buildEncodePage();
@@ -133,9 +135,10 @@ private:
     void settingPicked(int byte, int index);
     void frameBoxClicked(int byte, int bit, bool on);
     void MSF_Chann_Click();
-    void MSF_Encode_Click();
     void MSF_Encode_DblClick();
     void MSF_Decode_Click();
+    // Code r of the decode list (1..15): its caption and function boxes.
+    void showDecodeCode(int r);
     void MSF_Decode_DblClick();
     void Text_Decode_Change(const QString &text);
     void Check_Dec_back_Click();

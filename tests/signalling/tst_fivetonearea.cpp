@@ -2,6 +2,7 @@
 // the fixed lists and the positions shown for stored bytes, the texts of the
 // standards and encode entries, and the edits written into the image.
 #include "memory/FiveToneDefaults.h"
+#include "memory/ListByte.h"
 #include "memory/MemoryImage.h"
 #include "platform/TextBox.h"
 #include "signalling/FiveToneArea.h"
@@ -93,24 +94,27 @@ private slots:
         QCOMPARE(FiveToneStandardList().at(14), "MODAT");
     }
 
-    // A byte beyond its list shows (and so stores) the last entry.
+    // A byte beyond its list shows (and so stores) the list's last entry.
     void listPosition_data()
     {
+        QTest::addColumn<QStringList>("list");
         QTest::addColumn<int>("byte");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("position");
-        QTest::newRow("delay in range") << 20 << 101 << 20;
-        QTest::newRow("delay last") << 100 << 101 << 100;
-        QTest::newRow("delay 0xFF") << 255 << 101 << 100;
-        QTest::newRow("standard 0xFF is MODAT") << 255 << 15 << 14;
-        QTest::newRow("reset 80") << 80 << 80 << 79;
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("delay in range") << FiveToneDelayList() << 20 << "200";
+        QTest::newRow("delay last") << FiveToneDelayList() << 100 << "1000";
+        QTest::newRow("delay 0xFF") << FiveToneDelayList() << 255 << "1000";
+        QTest::newRow("standard 0xFF is MODAT") << FiveToneStandardList() << 255 << "MODAT";
+        QTest::newRow("reset 80") << FiveToneResetList() << 80 << "8000";
     }
     void listPosition()
     {
+        QFETCH(QStringList, list);
         QFETCH(int, byte);
-        QFETCH(int, count);
-        QFETCH(int, position);
-        QCOMPARE(FiveToneListPosition(byte, count), position);
+        QFETCH(QString, shown);
+        qint16 cell = qint16(byte);
+        const int position = StoreListByteInRange(cell, int(list.size()));
+        QCOMPARE(list.value(position), shown);
+        QCOMPARE(int(cell), position);
     }
 
     void periodText()

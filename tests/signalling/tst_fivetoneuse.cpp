@@ -132,6 +132,43 @@ private slots:
         QCOMPARE(w->Combo_edit->text(), "80");
     }
 
+    // The standards table's list, left open on the first page, is closed by
+    // a click on a code number of the encode list: its pick is kept, nothing
+    // else is stored, the table shows the image and the focus stays on the
+    // encode list, where the person clicked.
+    void codeNumberClosesStandardsEditor_data()
+    {
+        QTest::addColumn<int>("downs");   // cursor-down picks made in the open list
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("after a pick") << 2 << "90";
+        QTest::newRow("without a pick") << 0 << "70";
+    }
+    void codeNumberClosesStandardsEditor()
+    {
+        QFETCH(int, downs);
+        QFETCH(QString, shown);
+        FiveToneWindow *w = load();
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 3, 1));  // PCCIR's period, 70 ms
+        QCOMPARE(QApplication::focusWidget(), w->Combo_edit);
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(w->Combo_edit, Qt::Key_Down);
+        auto expected = MemoryImage;
+        QCOMPARE(int(expected[standardRow(2)][PeriodByte]), 5 + downs);
+        QVERIFY(clickTab(w, 1));
+        QVERIFY(w->standardEditor()->isOpen());  // hidden with its page, still open
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 3, 0));  // code 3's number
+        QVERIFY(!w->standardEditor()->isOpen());
+        QCOMPARE(QApplication::focusWidget(), w->MSF_Encode);
+        QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{1, 1}));
+        QVERIFY(!w->Text_Encode->isVisible());
+        QVERIFY(MemoryImage == expected);
+        QVERIFY(clickTab(w, 0));
+        QVERIFY(!w->Combo_edit->isVisible());
+        QCOMPARE(w->MSF_Chann->textMatrix(3, 1), shown);
+        QVERIFY(MemoryImage == expected);
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
     // The standard list of a code opens on the code's standard; a standard
     // beyond the list opens on "MODAT", which is stored as a pick is.
     void encodeStandardList_data()

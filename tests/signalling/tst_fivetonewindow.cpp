@@ -450,10 +450,14 @@ private slots:
         QCOMPARE(file[131][5], 8);
         QCOMPARE(file[131][9], 16);
         QCOMPARE(file[131][10], 2);
-        // Another code's boxes show that code's bits.
+        // Another code's boxes show that code's bits, by a click on one of
+        // its cells or on its number.
         QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 5, 1));
         QVERIFY(!w->Check_Led[1]->isChecked());
         QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 5 Decode Succeeded ");
+        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 0));
+        QVERIFY(w->Check_Led[1]->isChecked());
+        QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 4 Decode Succeeded ");
     }
 
     // Timer4 serves both requests in one tick, the load first; a save and a
