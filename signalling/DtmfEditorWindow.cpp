@@ -139,10 +139,14 @@ void DtmfEditorWindow::loadForm()
 
 void DtmfEditorWindow::ShowDtmf()
 {
-    const DtmfView view = ReadDtmfView();
+    DtmfShown before;
+    for (int k = 0; k < DtmfCodeBoxCount; ++k)
+        before.codes[k] = controls.codeBoxes[k]->text();
+    before.idControlTicked = controls.checks[0]->isChecked();
+    const DtmfView view = ReadDtmfView(before);
     m_showing = true;
     for (int k = 0; k < DtmfCodeBoxCount; ++k)
-        if (controls.codeBoxes[k]->text() != view.codes[k])
+        if (view.repack[k])
             controls.codeBoxes[k]->setText(view.codes[k]);
     for (int k = 0; k < DtmfListCount; ++k)
         showList(controls.lists[k], view.lists[k], view.listTexts[k]);
@@ -158,8 +162,11 @@ void DtmfEditorWindow::showList(PickList *list, int index, const QString &text)
 {
     // A group or separator code that is a digit has no item: the closed list
     // shows the digit as its text, in the colour of a chosen item, with no
-    // item selected, so the byte stays until the user picks one.
-    list->setPlaceholderText(index < 0 ? text : QString());
+    // item selected, so the byte stays until the user picks one. A screen
+    // reader names the list by what it shows, as it does for a chosen item.
+    const QString unlisted = index < 0 ? text : QString();
+    list->setPlaceholderText(unlisted);
+    list->setAccessibleName(unlisted);
     list->showIndex(index);
 }
 
@@ -179,6 +186,9 @@ void DtmfEditorWindow::codeChanged(int box)
 
 void DtmfEditorWindow::listPicked(int list, int index)
 {
+    // The item picked is what the list shows now.
+    controls.lists[list]->setPlaceholderText(QString());
+    controls.lists[list]->setAccessibleName(QString());
     if (m_showing)
         return;
     StoreDtmfListPick(DtmfLists()[list], index);

@@ -1,6 +1,7 @@
 #include "signalling/DtmfSettings.h"
 
 #include "memory/CharacterCodec.h"
+#include "memory/ListByte.h"
 #include "memory/MemoryImage.h"
 #include "platform/NumberText.h"
 #include "signalling/DtmfLayout.h"
@@ -42,9 +43,7 @@ int DtmfListShownIndex(const DtmfList &list, int byte)
         const QString ch = DtmfCodeToChar(byte);
         return ch.isEmpty() ? -1 : int(list.items.indexOf(ch));
     }
-    if (byte < 0)
-        return -1;
-    return byte < list.items.size() ? byte : int(list.items.size()) - 1;
+    return ListIndexOfByte(byte, int(list.items.size()));
 }
 
 QString DtmfListShownText(const DtmfList &list, int byte)
@@ -53,13 +52,6 @@ QString DtmfListShownText(const DtmfList &list, int byte)
     if (i >= 0)
         return list.items.at(i);
     return list.store == DtmfListStore::CharacterCode ? DtmfCodeToChar(byte) : QString();
-}
-
-int DtmfListDisplayStore(const DtmfList &list, int byte)
-{
-    if (list.store != DtmfListStore::Index || byte < list.items.size())
-        return -1;
-    return int(list.items.size()) - 1;
 }
 
 int DtmfListPickByte(const DtmfList &list, int i)

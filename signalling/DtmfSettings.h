@@ -27,16 +27,14 @@ inline constexpr int DtmfListCount = 6;
 // Combo_Dec_Res_Time (reset time).
 const std::array<DtmfList, DtmfListCount> &DtmfLists();
 
-// The item a stored byte shows: for an index list the byte itself, or the
-// last item for a byte past the list; for a character list the item of the
-// byte's character, -1 (no selection) for a byte that names no item.
+// The item a stored byte shows: for an index list ListIndexOfByte (the last
+// item for a byte beyond the list, which a display stores back with
+// StoreListByteInRange); for a character list the item of the byte's
+// character, -1 (no selection) for a byte that names no item.
 int DtmfListShownIndex(const DtmfList &list, int byte);
 // The text a stored byte shows: its item's text; for a character list
 // without an item for the byte, the byte's digit ("1"-"9", "0") or nothing.
 QString DtmfListShownText(const DtmfList &list, int byte);
-// The byte a display stores back for a stored byte: the last index for an
-// index byte past its list; -1 (nothing stored) for every other byte.
-int DtmfListDisplayStore(const DtmfList &list, int byte);
 // The byte a pick of item i stores; -1 when i is no item.
 int DtmfListPickByte(const DtmfList &list, int i);
 // Stores a pick of item i into the list's byte; nothing for i outside the list.

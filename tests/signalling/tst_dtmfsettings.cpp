@@ -56,6 +56,17 @@ const DtmfList &list(const char *name)
     qFatal("no list %s", name);
 }
 
+// What a window that already shows the area shows: every box its row's
+// text, the ID control as its byte reads.
+DtmfShown shownAsStored()
+{
+    const DtmfView now = ReadDtmfView();
+    DtmfShown shown;
+    shown.codes = now.codes;
+    shown.idControlTicked = now.checks[0];
+    return shown;
+}
+
 const DtmfCheck &check(const QString &name)
 {
     for (const DtmfCheck &c : DtmfChecks())
@@ -208,7 +219,7 @@ private slots:
     }
 
     // What a stored byte that names no item shows and what showing it stores
-    // back: a time past its list shows the last entry and is stored as that
+    // back: a time beyond its list shows the last entry and is stored as that
     // index; a digit as group or separator code shows the digit, any other
     // character byte nothing, and neither is stored.
     void listBytesWithoutAnItem_data()
@@ -222,15 +233,16 @@ private slots:
         QTest::newRow("off time 255") << "Combo_Enc_ys2" << 255 << 195 << "2000" << 195;
         QTest::newRow("delay past the list") << "Combo_Dec_Proc_Ys" << 40 << 39 << "4000" << 39;
         QTest::newRow("reset 255") << "Combo_Dec_Res_Time" << 255 << 199 << "20000" << 199;
-        QTest::newRow("reset: last entry kept") << "Combo_Dec_Res_Time" << 199 << 199 << "20000" << -1;
-        QTest::newRow("negative") << "Combo_Dec_Res_Time" << -1 << -1 << "" << -1;
-        QTest::newRow("group: digit 5") << "Combo_Dec_qh" << 5 << -1 << "5" << -1;
-        QTest::newRow("group: 1 is \"1\"") << "Combo_Dec_qh" << 1 << -1 << "1" << -1;
-        QTest::newRow("group: 10 is \"0\"") << "Combo_Dec_qh" << 10 << -1 << "0" << -1;
-        QTest::newRow("separator: digit 9") << "Combo_Dec_Space_Code" << 9 << -1 << "9" << -1;
-        QTest::newRow("separator: no character") << "Combo_Dec_Space_Code" << 16 << -1 << "" << -1;
-        QTest::newRow("separator: 255") << "Combo_Dec_Space_Code" << 255 << -1 << "" << -1;
-        QTest::newRow("separator: D is 0") << "Combo_Dec_Space_Code" << 0 << 5 << "D" << -1;
+        QTest::newRow("reset: last entry kept") << "Combo_Dec_Res_Time" << 199 << 199 << "20000" << 199;
+        QTest::newRow("reset: first entry kept") << "Combo_Dec_Res_Time" << 0 << 0 << "100" << 0;
+        QTest::newRow("negative") << "Combo_Dec_Res_Time" << -1 << 199 << "20000" << 199;
+        QTest::newRow("group: digit 5") << "Combo_Dec_qh" << 5 << -1 << "5" << 5;
+        QTest::newRow("group: 1 is \"1\"") << "Combo_Dec_qh" << 1 << -1 << "1" << 1;
+        QTest::newRow("group: 10 is \"0\"") << "Combo_Dec_qh" << 10 << -1 << "0" << 10;
+        QTest::newRow("separator: digit 9") << "Combo_Dec_Space_Code" << 9 << -1 << "9" << 9;
+        QTest::newRow("separator: no character") << "Combo_Dec_Space_Code" << 16 << -1 << "" << 16;
+        QTest::newRow("separator: 255") << "Combo_Dec_Space_Code" << 255 << -1 << "" << 255;
+        QTest::newRow("separator: D is 0") << "Combo_Dec_Space_Code" << 0 << 5 << "D" << 0;
     }
     void listBytesWithoutAnItem()
     {
@@ -242,7 +254,10 @@ private slots:
         const DtmfList &l = list(qPrintable(name));
         QCOMPARE(DtmfListShownIndex(l, byte), index);
         QCOMPARE(DtmfListShownText(l, byte), text);
-        QCOMPARE(DtmfListDisplayStore(l, byte), stored);
+        BuildDtmfDefaults();
+        MemoryImage[l.row][l.byte] = qint16(byte);
+        StoreDtmfViewBack(ReadDtmfView(shownAsStored()));
+        QCOMPARE(int(MemoryImage[l.row][l.byte]), stored);
     }
 
     void pickOutsideTheListStoresNothing()
@@ -328,9 +343,10 @@ private slots:
         QVERIFY(v.idControlsEnabled);
     }
 
-    // An erased area: empty codes, the four times at their last entries,
-    // empty group and separator, everything ticked. Showing it stores the
-    // four last indexes and leaves every other byte at 0xFF.
+    // An erased area shown by a window just opened: empty codes, the four
+    // times at their last entries, empty group and separator, everything
+    // ticked. Showing it stores the four last indexes and 1 for the ID
+    // control it ticks, and leaves every other byte at 0xFF.
     void emptyAreaView()
     {
         markImage();
@@ -347,14 +363,57 @@ private slots:
         StoreDtmfViewBack(v);
         QCOMPARE(rowBytes(DtmfLayout::EncodeSettingsRow), Bytes({195, 195}) + Bytes(14, 0xFF));
         QCOMPARE(rowBytes(DtmfLayout::DecodeSettingsRow),
-                 Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 39, 199}) + Bytes(8, 0xFF));
+                 Bytes({1, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 39, 199}) + Bytes(8, 0xFF));
         for (int r = DtmfLayout::FirstRow; r < DtmfLayout::EncodeSettingsRow; ++r)
             QCOMPARE(rowBytes(r), Bytes(16, 0xFF));
         QCOMPARE(int(MemoryImage[DtmfLayout::FirstRow - 1][0]), int(Marker));
         // Shown again, it stores nothing more.
-        const DtmfView again = ReadDtmfView();
-        QCOMPARE(again.listStores, (std::array<int, 6>{-1, -1, -1, -1, -1, -1}));
+        QList<Bytes> area;
+        for (int r = DtmfLayout::FirstRow; r < DtmfLayout::FirstRow + DtmfLayout::RowCount; ++r)
+            area << rowBytes(r);
+        const DtmfView again = ReadDtmfView(shownAsStored());
         QVERIFY(std::none_of(again.repack.begin(), again.repack.end(), [](bool r) { return r; }));
+        QVERIFY(!again.idControlStored);
+        StoreDtmfViewBack(again);
+        for (int r = DtmfLayout::FirstRow; r < DtmfLayout::FirstRow + DtmfLayout::RowCount; ++r)
+            QCOMPARE(rowBytes(r), area.at(r - DtmfLayout::FirstRow));
+    }
+
+    // The ID control's byte is stored as 1 only when the display turns the
+    // box from cleared to ticked; a box already ticked keeps its byte, and a
+    // byte of 0 is never written by a display.
+    void idControlStoredWhenTurnedTicked_data()
+    {
+        QTest::addColumn<bool>("tickedBefore");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("cleared, 255 becomes 1") << false << 0xFF << 1;
+        QTest::newRow("cleared, 7 becomes 1") << false << 7 << 1;
+        QTest::newRow("cleared, 1 stays") << false << 1 << 1;
+        QTest::newRow("cleared, 0 stays") << false << 0 << 0;
+        QTest::newRow("ticked, 7 stays") << true << 7 << 7;
+        QTest::newRow("ticked, 255 stays") << true << 0xFF << 0xFF;
+        QTest::newRow("ticked, 0 stays") << true << 0 << 0;
+    }
+    void idControlStoredWhenTurnedTicked()
+    {
+        QFETCH(bool, tickedBefore);
+        QFETCH(int, byte);
+        QFETCH(int, stored);
+        BuildDtmfDefaults();
+        const int row = DtmfLayout::DecodeSettingsRow;
+        MemoryImage[row][DtmfLayout::IdControlByte] = qint16(byte);
+        QList<Bytes> before;
+        for (int r = DtmfLayout::FirstRow; r < DtmfLayout::FirstRow + DtmfLayout::RowCount; ++r)
+            before << rowBytes(r);
+        DtmfShown shown = shownAsStored();
+        shown.idControlTicked = tickedBefore;
+        const DtmfView v = ReadDtmfView(shown);
+        QCOMPARE(v.checks[0], byte != 0);
+        StoreDtmfViewBack(v);
+        before[row - DtmfLayout::FirstRow][DtmfLayout::IdControlByte] = stored;
+        for (int r = DtmfLayout::FirstRow; r < DtmfLayout::FirstRow + DtmfLayout::RowCount; ++r)
+            QCOMPARE(rowBytes(r), before.at(r - DtmfLayout::FirstRow));
     }
 
     void codesReadBackPacked()
@@ -370,8 +429,9 @@ private slots:
         QCOMPARE(v.codes[21], QString("A"));
         MemoryImage[DtmfLayout::DecodeSettingsRow][0] = 0;
         QVERIFY(!ReadDtmfView().idControlsEnabled);
-        // Showing them packs the rows as the boxes read: codes from byte 0 on,
-        // 0xFF after the last. Packed rows are left alone.
+        // Shown by a window whose boxes read otherwise, the rows are packed
+        // as the boxes now read: codes from byte 0 on, 0xFF after the last.
+        // A row whose box's text stays is left alone.
         QCOMPARE(v.repack[0], true);
         QCOMPARE(v.repack[21], true);
         QCOMPARE(v.repack[1], false);
@@ -379,6 +439,49 @@ private slots:
         QCOMPARE(rowBytes(0x290), Bytes({1, 2}) + Bytes(14, 0xFF));
         QCOMPARE(rowBytes(0x2AD), Bytes({13}) + Bytes(15, 0xFF));
         QCOMPARE(rowBytes(0x291), Bytes(16, 0xFF));
+    }
+
+    // A row is rewritten only when its box's text changes: blanks (0x20)
+    // show nothing and stay blanks under an empty box, gaps stay under a box
+    // that already reads the codes; a changed text is stored packed.
+    void codeRowsStoredOnlyWhenTheTextChanges_data()
+    {
+        QTest::addColumn<Bytes>("bytes");
+        QTest::addColumn<QString>("boxBefore");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<Bytes>("stored");
+        const Bytes gaps = Bytes({0xFF, 3, 0x20, 0, 0xFF, 12}) + Bytes(10, 0xFF);
+        QTest::newRow("sixteen blanks, empty box") << Bytes(16, 0x20) << "" << "" << Bytes(16, 0x20);
+        QTest::newRow("sixteen blanks, box held a code")
+            << Bytes(16, 0x20) << "123" << "" << Bytes(16, 0xFF);
+        QTest::newRow("gaps, box reads the codes") << gaps << "3D#" << "3D#" << gaps;
+        QTest::newRow("gaps, box read otherwise")
+            << gaps << "" << "3D#" << Bytes({3, 0, 12}) + Bytes(13, 0xFF);
+        QTest::newRow("lower case typed is stored again as shown")
+            << Bytes({13}) + Bytes(15, 0xFF) << "a" << "A" << Bytes({13}) + Bytes(15, 0xFF);
+    }
+    void codeRowsStoredOnlyWhenTheTextChanges()
+    {
+        QFETCH(Bytes, bytes);
+        QFETCH(QString, boxBefore);
+        QFETCH(QString, shown);
+        QFETCH(Bytes, stored);
+        markImage();
+        BuildDtmfDefaults();
+        const int row = DtmfLayout::functionCodeRow(4);  // Text_YB
+        for (int c = 0; c < 16; ++c)
+            MemoryImage[row][c] = qint16(bytes.at(c));
+        DtmfShown before = shownAsStored();
+        before.codes[19] = boxBefore;
+        QList<Bytes> others;
+        for (int r = DtmfLayout::FirstRow; r < DtmfLayout::FirstRow + DtmfLayout::RowCount; ++r)
+            others << (r == row ? stored : rowBytes(r));
+        const DtmfView v = ReadDtmfView(before);
+        QCOMPARE(v.codes[19], shown);
+        StoreDtmfViewBack(v);
+        for (int r = DtmfLayout::FirstRow; r < DtmfLayout::FirstRow + DtmfLayout::RowCount; ++r)
+            QCOMPARE(rowBytes(r), others.at(r - DtmfLayout::FirstRow));
+        QCOMPARE(int(MemoryImage[DtmfLayout::FirstRow - 1][0]), int(Marker));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "support/LinkTestBench.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -79,6 +80,22 @@ int rightsShown(DtmfEditorWindow *w, const char *array)
             bits |= 1 << i;
     return bits;
 }
+// What a screen reader says of a list: its accessible value and, when that
+// differs, its name.
+QStringList spoken(QWidget *w)
+{
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+    if (!a)
+        return {QStringLiteral("(no accessible interface)")};
+    QStringList said;
+    for (QAccessible::Text t : {QAccessible::Value, QAccessible::Name}) {
+        const QString text = a->text(t);
+        if (!text.isEmpty() && !said.contains(text))
+            said << text;
+    }
+    return said;
+}
+
 // A user's pick of item i: a click where the list is seen opens it (the
 // window moved first when the test screen is too small to show it), a
 // click on the item picks it. False, with a warning, when the list cannot
@@ -215,17 +232,18 @@ private slots:
     }
 
     // A redisplay reads the whole area before it sets a control. An erased
-    // area shows empty codes, the four times at their last entries, empty
-    // group and separator and every box ticked; it stores the four last
-    // indexes, and nothing else however often the window redraws: the ID
-    // control's 7 and the rights' 0xFF stay.
-    void redisplayStoresOnlyTimesPastTheirLists()
+    // area shown by the window as it opens shows empty codes, the four times
+    // at their last entries, empty group and separator and every box ticked;
+    // it stores the four last indexes and 1 for the ID control it ticks, and
+    // nothing else however often the window redraws: an ID-control byte of 7
+    // that comes while the box is ticked stays, as do the rights' 0xFF.
+    void redisplayStoresWhatItShows()
     {
         fillArea(0xFF);
-        MemoryImage[Decode][DtmfLayout::IdControlByte] = 7;
         auto expected = area();
         expected[DtmfLayout::EncodeSettingsRow - First][0] = 195;
         expected[DtmfLayout::EncodeSettingsRow - First][1] = 195;
+        expected[Decode - First][DtmfLayout::IdControlByte] = 1;
         expected[Decode - First][DtmfLayout::ProcessDelayByte] = 39;
         expected[Decode - First][DtmfLayout::ResetTimeByte] = 199;
         MdiHost host;
@@ -239,11 +257,67 @@ private slots:
         for (QCheckBox *c : w->controls.checks)
             QVERIFY(c->isChecked());
         QCOMPARE(area(), expected);
-        w->ShowDtmf();
         Windows::show(QStringLiteral("other"));
+        // Meanwhile a file brought an ID-control byte of 7: the box stays ticked.
+        MemoryImage[Decode][DtmfLayout::IdControlByte] = 7;
+        expected[Decode - First][DtmfLayout::IdControlByte] = 7;
         host.area->setActiveSubWindow(Windows::frameOf(w));
         QVERIFY(host.active(w));
         QCOMPARE(area(), expected);
+        w->ShowDtmf();
+        QCOMPARE(area(), expected);
+    }
+
+    // The ID control turned from cleared to ticked by a redraw stores 1, as
+    // the box's own click does; a byte of 0 that comes is shown cleared and
+    // stays 0.
+    void idControlTickedByARedrawStoresOne()
+    {
+        MemoryImage[Decode][DtmfLayout::IdControlByte] = 0;
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        QCheckBox *id = check(w, "Check_Ctrl_En");
+        QVERIFY(!id->isChecked());
+        QCOMPARE(int(MemoryImage[Decode][0]), 0);
+        Windows::show(QStringLiteral("other"));
+        MemoryImage[Decode][DtmfLayout::IdControlByte] = 0x80;  // a file brought another byte
+        const auto before = area();
+        host.area->setActiveSubWindow(Windows::frameOf(w));
+        QVERIFY(id->isChecked());
+        QVERIFY(box(w, "Text_MID")->isEnabled());
+        auto expected = before;
+        expected[Decode - First][DtmfLayout::IdControlByte] = 1;
+        QCOMPARE(area(), expected);
+    }
+
+    // A code row rewritten only when its box's text changes: sixteen blanks
+    // show an empty box and stay blanks through every redraw; the box
+    // clicked and left as it is changes nothing either.
+    void blankCodeRowStaysAsItIs()
+    {
+        for (int c = 0; c < 16; ++c) {
+            MemoryImage[First + 4][c] = 0x20;     // encode code 5
+            MemoryImage[DtmfLayout::functionCodeRow(2)][c] = 0x20;  // alarm
+        }
+        const Bytes blanks(16, 0x20);
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        QCOMPARE(box(w, "Text_tx_Encode(4)")->text(), QString());
+        QCOMPARE(box(w, "Text_BJ")->text(), QString());
+        QCOMPARE(row(First + 4), blanks);
+        QVERIFY(clickWhereSeen(box(w, "Text_tx_Encode(4)")));
+        QVERIFY(clickWhereSeen(box(w, "Text_BJ")));  // the encode box left
+        QVERIFY(clickWhereSeen(box(w, "Text_XC")));  // the alarm box left
+        Windows::show(QStringLiteral("other"));
+        host.area->setActiveSubWindow(Windows::frameOf(w));
+        QCOMPARE(row(First + 4), blanks);
+        QCOMPARE(row(DtmfLayout::functionCodeRow(2)), blanks);
+        // Typed into, the row holds what the box shows.
+        TextBox *b = box(w, "Text_BJ");
+        QVERIFY(clickWhereSeen(b));
+        QTRY_COMPARE(QApplication::focusWidget(), b);
+        QTest::keyClicks(b, QStringLiteral("7"));
+        QCOMPARE(row(DtmfLayout::functionCodeRow(2)), Bytes({7}) + Bytes(15, 0xFF));
     }
 
     // A digit stored as group or separator code shows as that digit and
@@ -284,11 +358,17 @@ private slots:
         host.area->setActiveSubWindow(Windows::frameOf(w));
         QCOMPARE(l->placeholderText(), shown);
         QCOMPARE(area(), before);
+        // A screen reader hears what the list shows: the digit, or for a
+        // list showing nothing the caption of its label.
+        const QString label = w->findChild<QLabel *>(
+            name == QLatin1String("Combo_Dec_qh") ? "Label_Group_code" : "Label_Dec_Space_Code")->text();
+        QCOMPARE(spoken(l), shown.isEmpty() ? QStringList{label} : QStringList{shown});
 
         QVERIFY(pickWithTheMouse(l, pick));
         QCOMPARE(int(MemoryImage[Decode][byteNo]), picked);
         QCOMPARE(l->listIndex(), pick);
         QCOMPARE(l->text(), DtmfCodeToChar(picked));
+        QCOMPARE(spoken(l), QStringList{DtmfCodeToChar(picked)});
         w->ShowDtmf();
         QCOMPARE(l->listIndex(), pick);
     }
