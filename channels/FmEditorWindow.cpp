@@ -192,7 +192,7 @@ void FmEditorWindow::Command_save_Click()
 {
     if (refuseWhileBusy(FmTexts::Busy))
         return;
-    if (!m_editor->commitOpenEdit())
+    if (!commitOwnOpenEdit())
         return;
     Windows::unload(WindowName::Form_save_chann);
     Windows::show(WindowName::Form_save_chann);

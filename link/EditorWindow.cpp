@@ -106,7 +106,7 @@ void EditorWindow::bindLink(LinkSession *session)
     // a write. A finished read replaces the image: an open edit is dropped
     // before the new data are unpacked.
     s.beforeStart = [this, prior = s.beforeStart](bool write) {
-        if (write && !commitOpenEdit())
+        if (write && !commitOwnOpenEdit())
             return false;
         return prior ? prior(write) : true;
     };
@@ -167,7 +167,7 @@ void EditorWindow::saveFileDialog(QLatin1String window, const BiText &busyText)
 {
     if (refuseWhileBusy(busyText))
         return;
-    if (!commitOpenEdit())
+    if (!commitOwnOpenEdit())
         return;
     Windows::show(window);
 }
@@ -274,18 +274,23 @@ void EditorWindow::beforeInput()
         refresh();
 }
 
-bool EditorWindow::commitAllOpenEdits()
+bool EditorWindow::commitOpenEditsOf(const QList<EditorWindow *> &windows)
 {
     // Every window commits what it can; one kept open stops the caller and
     // comes forward, its box with the focus, for the user to finish it.
     bool all = true;
-    for (EditorWindow *w : QList<EditorWindow *>(editors()))
+    for (EditorWindow *w : windows)
         if (!w->commitOpenEdit()) {
             all = false;
             Windows::show(w->objectName());
             w->window()->activateWindow();
         }
     return all;
+}
+
+bool EditorWindow::commitAllOpenEdits()
+{
+    return commitOpenEditsOf(QList<EditorWindow *>(editors()));
 }
 
 void EditorWindow::discardAllOpenEdits()

@@ -58,11 +58,18 @@ public:
     // or sent): false when the edit may be neither stored nor dropped (a
     // code of the wrong length stays open with its warning), and the save
     // or write must not go on. Drops one (the image was replaced).
-    virtual bool commitOpenEdit() { return true; }
+    [[nodiscard]] virtual bool commitOpenEdit() { return true; }
     virtual void discardOpenEdit() {}
-    // The same for every open editor window: before a save of the image or
-    // a whole-radio write, and after the image was replaced.
-    static bool commitAllOpenEdits();
+    // The one stop for an edit kept open, before a save or a write: commits
+    // the open edits of `windows`; where one is kept open, its window comes
+    // forward with the edit and its warning, and the result is false: the
+    // caller must not go on.
+    [[nodiscard]] static bool commitOpenEditsOf(const QList<EditorWindow *> &windows);
+    // This window's own (its Save and Write buttons).
+    [[nodiscard]] bool commitOwnOpenEdit() { return commitOpenEditsOf({this}); }
+    // Every open editor window's: before a save of the image or a
+    // whole-radio write. And every one dropped, after the image was replaced.
+    [[nodiscard]] static bool commitAllOpenEdits();
     static void discardAllOpenEdits();
 
     QProgressBar *ProgressBar1 = nullptr;

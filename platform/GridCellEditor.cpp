@@ -268,7 +268,8 @@ bool GridCellEditor::eventFilter(QObject *watched, QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
             m_grid->setFocus(Qt::TabFocusReason);
-            commitOpenEdit();
+            // An edit the rules keep open has taken the focus back.
+            (void)commitOpenEdit();
             return true;
         }
     }

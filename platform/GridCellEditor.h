@@ -46,7 +46,7 @@ public:
 
     // Commits an open edit as if its cell were left now; the cell stays
     // current. False when the rules kept the edit open (stayOnCell).
-    bool commitOpenEdit();
+    [[nodiscard]] bool commitOpenEdit();
     // Closes the open editor without committing it.
     void discardOpenEdit();
     // Hides the open editor, keeping its edit for the commit when the cell
