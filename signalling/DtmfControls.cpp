@@ -56,8 +56,12 @@ QWidget *DtmfControls::build(QWidget *window)
     Frame_Encode = frame(frames, "Frame_Encode");
     auto *enc = new QGridLayout(Frame_Encode);
     enc->setVerticalSpacing(2);
-    enc->addWidget(label(Frame_Encode, QStringLiteral("Label_encode_xh")), 0, 0, Qt::AlignCenter);
-    enc->addWidget(label(Frame_Encode, QStringLiteral("Label_tx_encode")), 0, 1, Qt::AlignCenter);
+    // The headings sit on the first code row; the room a taller window
+    // gives goes below the fifteen rows, never between them and their headings.
+    enc->addWidget(label(Frame_Encode, QStringLiteral("Label_encode_xh")), 0, 0,
+                   Qt::AlignHCenter | Qt::AlignBottom);
+    enc->addWidget(label(Frame_Encode, QStringLiteral("Label_tx_encode")), 0, 1,
+                   Qt::AlignHCenter | Qt::AlignBottom);
     for (int i = 0; i < 15; ++i) {
         Label_xh[i] = label(Frame_Encode, QStringLiteral("Label_xh(%1)").arg(i));
         Label_xh[i]->setAlignment(Qt::AlignCenter);
@@ -79,7 +83,8 @@ QWidget *DtmfControls::build(QWidget *window)
     state->addWidget(checks[12]);  // Check_Tx
     side->addWidget(Frame_State);
     side->addStretch(1);
-    enc->addLayout(side, 1, 2, 15, 1);
+    enc->setRowStretch(16, 1);
+    enc->addLayout(side, 1, 2, 16, 1);
     enc->setColumnStretch(1, 2);
     enc->setColumnStretch(2, 1);
     row->addWidget(Frame_Encode, 1);

@@ -13,7 +13,9 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStyle>
 
 #include "link/LinkSession.h"
 #include "memory/CharacterCodec.h"
@@ -80,6 +82,19 @@ int rightsShown(DtmfEditorWindow *w, const char *array)
             bits |= 1 << i;
     return bits;
 }
+QRect inWindow(QWidget *w, QWidget *c)
+{
+    return QRect(c->mapTo(w, QPoint(0, 0)), c->size());
+}
+
+// Where a label draws its text, in window w.
+QRect textRect(QWidget *w, QLabel *l)
+{
+    const QRect drawn = l->style()->itemTextRect(l->fontMetrics(), l->contentsRect(), l->alignment(),
+                                                 true, l->text());
+    return drawn.translated(l->mapTo(w, QPoint(0, 0)));
+}
+
 // What a screen reader says of a list: its accessible value and, when that
 // differs, its name.
 QStringList spoken(QWidget *w)
@@ -204,6 +219,50 @@ private slots:
         QVERIFY(w->isVisible());
         const QStringList cuts = textfits::cutCaptions(w);
         QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
+    }
+
+    // The column headings "Number" and " Code " stand just above the
+    // fifteen code rows, each over its column, in both languages, in the
+    // window as it opens and made taller (a larger main window, or the user
+    // dragging its edge): no wider gap between a heading's text and the first
+    // row than between two rows.
+    void codeHeadingsStandOverTheRows_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("taller");
+        QTest::newRow("English") << 0 << 0;
+        QTest::newRow("Chinese") << -1 << 0;
+        QTest::newRow("English, 200 px taller") << 0 << 200;
+        QTest::newRow("Chinese, 200 px taller") << -1 << 200;
+    }
+    void codeHeadingsStandOverTheRows()
+    {
+        QFETCH(int, language);
+        QFETCH(int, taller);
+        LanguageFlag = qint16(language);
+        MdiHost host;
+        DtmfEditorWindow *w = load();
+        QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+        if (taller) {
+            QMdiSubWindow *frame = Windows::frameOf(w);
+            frame->move(frame->x(), 0);
+            frame->resize(frame->width(), frame->height() + taller);
+            QTRY_VERIFY(w->height() >= frame->height() - 40);
+        }
+        const QRect first = inWindow(w, box(w, "Text_tx_Encode(0)"));
+        const QRect second = inWindow(w, box(w, "Text_tx_Encode(1)"));
+        const QRect number = inWindow(w, w->controls.Label_xh[0]);
+        const int rowGap = second.top() - first.bottom() - 1;
+        for (const char *name : {"Label_encode_xh", "Label_tx_encode"}) {
+            auto *heading = w->findChild<QLabel *>(QLatin1String(name));
+            const QRect text = textRect(w, heading);
+            const QRect column = QLatin1String(name) == QLatin1String("Label_tx_encode") ? first : number;
+            const int gap = first.top() - text.bottom() - 1;
+            QVERIFY2(gap >= 0 && gap <= rowGap + 6,
+                     qPrintable(QStringLiteral("%1: %2 px above the first row, rows %3 px apart")
+                                    .arg(QLatin1String(name)).arg(gap).arg(rowGap)));
+            QVERIFY2(text.center().x() >= column.left() && text.center().x() <= column.right(), name);
+        }
     }
 
     void factoryDisplay()
