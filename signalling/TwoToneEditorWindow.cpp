@@ -162,18 +162,10 @@ void TwoToneEditorWindow::ShowTwoTone()
         for (int c = 1; c <= 12; ++c)
             controls.MSF_Decode->setTextMatrix(n, c, DecodeCellText(n, c, texts));
     Edata_Load(CurrentDecodeCode);
-    std::array<int, TwoToneTimingCount> storeBack{};
-    for (int k = 0; k < TwoToneTimingCount; ++k) {
-        const TwoToneTiming &t = TwoToneTimings()[k];
-        const int byte = MemoryImage[t.row][t.byte];
-        controls.timings[k]->showIndex(TwoToneTimingShownIndex(t, byte));
-        storeBack[k] = TwoToneTimingDisplayStore(t, byte);
-    }
-    // A timing byte past its list is written as the last item it shows;
+    // A timing byte beyond its list is written as the last item it shows;
     // nothing else of the area is touched by a redisplay.
     for (int k = 0; k < TwoToneTimingCount; ++k)
-        if (storeBack[k] >= 0)
-            StoreTwoToneTiming(TwoToneTimings()[k], storeBack[k]);
+        controls.timings[k]->showIndex(StoreTwoToneTimingInRange(TwoToneTimings()[k]));
     m_showing = false;
     rememberShown();
 }

@@ -1,5 +1,6 @@
 #include "signalling/TwoToneTimings.h"
 
+#include "memory/ListByte.h"
 #include "memory/MemoryImage.h"
 #include "platform/NumberText.h"
 #include "signalling/TwoToneLayout.h"
@@ -21,16 +22,9 @@ const std::array<TwoToneTiming, TwoToneTimingCount> &TwoToneTimings()
     return lists;
 }
 
-int TwoToneTimingShownIndex(const TwoToneTiming &list, int byte)
+int StoreTwoToneTimingInRange(const TwoToneTiming &list)
 {
-    if (byte < 0)
-        return -1;
-    return byte < list.items.size() ? byte : int(list.items.size()) - 1;
-}
-
-int TwoToneTimingDisplayStore(const TwoToneTiming &list, int byte)
-{
-    return byte >= list.items.size() ? int(list.items.size()) - 1 : -1;
+    return StoreListByteInRange(MemoryImage[list.row][list.byte], int(list.items.size()));
 }
 
 void StoreTwoToneTiming(const TwoToneTiming &list, int i)

@@ -17,11 +17,9 @@ inline constexpr int TwoToneTimingCount = 4;
 // Combo_Enc_ys1, Combo_Enc_ys2, Combo_enc_ys3, Combo_Dec_Res_Time.
 const std::array<TwoToneTiming, TwoToneTimingCount> &TwoToneTimings();
 
-// The item a stored byte shows: the byte, or the last item for a byte past
-// the list (an erased 0xFF, say); -1 (no selection) only for a negative byte.
-int TwoToneTimingShownIndex(const TwoToneTiming &list, int byte);
-// The byte a display stores back: the last index for a byte past the list,
-// so what is shown is what is written; -1 (nothing stored) for any other.
-int TwoToneTimingDisplayStore(const TwoToneTiming &list, int byte);
+// The item the list shows for its byte, the byte put right first: a byte
+// beyond the list (an erased 0xFF, say) is stored as the last index
+// (StoreListByteInRange), so what is shown is what is written.
+int StoreTwoToneTimingInRange(const TwoToneTiming &list);
 // Stores a pick of item i; nothing for i outside the list.
 void StoreTwoToneTiming(const TwoToneTiming &list, int i);

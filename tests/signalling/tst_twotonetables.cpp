@@ -385,17 +385,17 @@ private slots:
         QCOMPARE(t.byte, byte);
         QCOMPARE(t.items.size(), count);
         QCOMPARE(t.items.last(), last);
-        // A byte past the list (an erased or corrupt byte) shows the last
+        // A byte beyond the list (an erased or corrupt byte) shows the last
         // item and is stored back as its index; a byte in the list is shown
-        // as it is and stored by nobody.
-        QCOMPARE(TwoToneTimingShownIndex(t, 255), count - 1);
-        QCOMPARE(TwoToneTimingShownIndex(t, count), count - 1);
-        QCOMPARE(TwoToneTimingShownIndex(t, count - 1), count - 1);
-        QCOMPARE(TwoToneTimingShownIndex(t, 0), 0);
-        QCOMPARE(TwoToneTimingDisplayStore(t, 255), count - 1);
-        QCOMPARE(TwoToneTimingDisplayStore(t, count), count - 1);
-        QCOMPARE(TwoToneTimingDisplayStore(t, count - 1), -1);
-        QCOMPARE(TwoToneTimingDisplayStore(t, 0), -1);
+        // as it is and left alone. Nothing but the list's byte changes.
+        for (const auto &[stored, shown] : {std::pair{255, count - 1}, std::pair{count, count - 1},
+                                            std::pair{count - 1, count - 1}, std::pair{0, 0}}) {
+            markImage();
+            MemoryImage[row][byte] = qint16(stored);
+            QCOMPARE(StoreTwoToneTimingInRange(t), shown);
+            QCOMPARE(int(MemoryImage[row][byte]), shown);
+            QVERIFY(onlyChanged(row, {byte}));
+        }
         markImage();
         StoreTwoToneTiming(t, count - 1);
         StoreTwoToneTiming(t, count);
@@ -409,7 +409,7 @@ private slots:
         BuildTwoToneDefaults();
         QStringList shown;
         for (const TwoToneTiming &t : TwoToneTimings())
-            shown << t.items[TwoToneTimingShownIndex(t, MemoryImage[t.row][t.byte])];
+            shown << t.items[StoreTwoToneTimingInRange(t)];
         QCOMPARE(shown, (QStringList{"600", "600", "300", "6000"}));
     }
 };
