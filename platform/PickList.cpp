@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QWheelEvent>
 
 PickList::PickList(QWidget *parent) : QComboBox(parent)
@@ -19,6 +20,13 @@ PickList::PickList(QWidget *parent) : QComboBox(parent)
         if (!m_silent)
             emit textChanged(t);
     });
+    // An item shown ends a value shown without one.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0 && !placeholderText().isEmpty()) {
+            setPlaceholderText(QString());
+            setAccessibleName(QString());
+        }
+    });
 }
 
 void PickList::keepSelection(int before)
@@ -33,6 +41,10 @@ void PickList::clearList()
     m_silent = true;
     clear();
     setCurrentIndex(-1);
+    if (!placeholderText().isEmpty()) {
+        setPlaceholderText(QString());
+        setAccessibleName(QString());
+    }
     if (m_edit)
         m_edit->setText(QString());
     m_silent = false;
@@ -73,6 +85,13 @@ void PickList::showIndex(int i)
     m_silent = false;
     if (text() != old)
         emit textChanged(text());
+}
+
+void PickList::showUnlisted(const QString &text)
+{
+    showIndex(-1);
+    setPlaceholderText(text);
+    setAccessibleName(text);
 }
 
 void PickList::setListIndex(int i)
@@ -158,6 +177,24 @@ void PickList::keyPressEvent(QKeyEvent *event)
 void PickList::wheelEvent(QWheelEvent *event)
 {
     event->ignore();  // a closed list keeps its value while the form scrolls
+}
+
+void PickList::paintEvent(QPaintEvent *event)
+{
+    // The combo box draws a text without an item in the grey of a hint;
+    // here it is a value, drawn as the text of a chosen item is.
+    const QString unlisted = unlistedText();
+    if (unlisted.isEmpty() || isEditable()) {
+        QComboBox::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    opt.currentText = unlisted;
+    painter.drawComplexControl(QStyle::CC_ComboBox, opt);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, opt);
 }
 
 void PickList::focusInEvent(QFocusEvent *event)

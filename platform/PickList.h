@@ -8,6 +8,8 @@
 //   never changes the selection: an empty list filled stays unselected.
 // - An index outside the list (a corrupt byte, say) shows no selection and
 //   raises nothing, so nothing is stored for it; the list never stores -1.
+// - A value without an item (showUnlisted) is shown as the list's text, drawn
+//   as a chosen item is, with no item selected, until an item is shown.
 // - Typing is refused by default: letters typed on the closed list pick
 //   nothing and the wheel does not turn a closed list. setTypingAllowed(true)
 //   gives the list an edit field (a TextBox) whose keys and pastes pass the
@@ -38,6 +40,13 @@ public:
     void setListIndex(int i);
     // Shows item i without raising picked (outside the list: no selection).
     void showIndex(int i);
+    // Shows `text` as the list's value with no item selected (a value the
+    // list has no item for), drawn in the colour of a chosen item and given
+    // to a screen reader as the list's name; raises nothing. Showing or
+    // picking an item ends it.
+    void showUnlisted(const QString &text);
+    // The text shown without an item; empty while an item (or nothing) is shown.
+    QString unlistedText() const { return currentIndex() < 0 ? placeholderText() : QString(); }
 
     // The list's text: the selected item's text, or what was typed.
     QString text() const { return currentText(); }
@@ -65,6 +74,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 

@@ -1,11 +1,13 @@
 // The pick list: its value is the selected index; filling never stores; an
-// index outside the list stores nothing; typing is refused unless allowed.
+// index outside the list stores nothing; typing is refused unless allowed;
+// a value without an item is drawn as a chosen item is.
 #include "platform/PickList.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 class TstPickList : public QObject
 {
@@ -20,6 +22,8 @@ private slots:
     void closedListRefusesLetters();
     void cursorKeysPick();
     void typingAllowedGoesThroughFilter();
+    void unlistedValueLooksChosen();
+    void unlistedValueEndsWithAnItem();
 };
 
 static QStringList power() { return {QStringLiteral("HIGH"), QStringLiteral("LOW")}; }
@@ -154,6 +158,59 @@ void TstPickList::typingAllowedGoesThroughFilter()
     QCOMPARE(enter.count(), 1);
     QCOMPARE(list.listCount(), 3);  // Enter adds no item
     QCOMPARE(picks.count(), 0);
+}
+
+void TstPickList::unlistedValueLooksChosen()
+{
+    // Two lists side by side in an active window: one shows "100.5" without
+    // an item, the other has it as its chosen item. Drawn, they are the same:
+    // the value is not greyed as a hint is.
+    QWidget host;
+    auto *layout = new QVBoxLayout(&host);
+    auto *unlisted = new PickList;
+    auto *chosen = new PickList;
+    for (PickList *l : {unlisted, chosen}) {
+        l->setFocusPolicy(Qt::NoFocus);
+        l->setFixedSize(120, 26);
+        layout->addWidget(l);
+    }
+    unlisted->addItems({QStringLiteral("67.0"), QStringLiteral("100.0")});
+    chosen->addItems({QStringLiteral("67.0"), QStringLiteral("100.5")});
+    QSignalSpy picks(unlisted, &PickList::picked);
+    unlisted->showUnlisted(QStringLiteral("100.5"));
+    chosen->showIndex(1);
+    host.show();
+    QApplication::setActiveWindow(&host);
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+    QCOMPARE(unlisted->listIndex(), -1);
+    QCOMPARE(unlisted->unlistedText(), QStringLiteral("100.5"));
+    QCOMPARE(unlisted->accessibleName(), QStringLiteral("100.5"));
+    QCOMPARE(picks.count(), 0);
+    QCOMPARE(unlisted->grab().toImage(), chosen->grab().toImage());
+    // Disabled, both are greyed alike.
+    unlisted->setEnabled(false);
+    chosen->setEnabled(false);
+    QCOMPARE(unlisted->grab().toImage(), chosen->grab().toImage());
+}
+
+void TstPickList::unlistedValueEndsWithAnItem()
+{
+    PickList list;
+    list.addItems(power());
+    list.showUnlisted(QStringLiteral("MID"));
+    QCOMPARE(list.text(), QString());  // no item is chosen
+    list.setListIndex(1);
+    QCOMPARE(list.unlistedText(), QString());
+    QCOMPARE(list.accessibleName(), QString());
+    list.showUnlisted(QStringLiteral("MID"));
+    list.showIndex(0);
+    QCOMPARE(list.unlistedText(), QString());
+    // Back to no item: the value shown before is not shown again.
+    list.showIndex(-1);
+    QCOMPARE(list.unlistedText(), QString());
+    list.showUnlisted(QStringLiteral("MID"));
+    list.clearList();
+    QCOMPARE(list.unlistedText(), QString());
 }
 
 QTEST_MAIN(TstPickList)
