@@ -1,6 +1,7 @@
 #include "signalling/FiveToneWindow.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -206,29 +207,48 @@ void FiveToneWindow::buildDecodePage()
     Combo_Decode = cellEditor<PickList>(Frame_Decode, "Combo_Decode", "MSF_Decode");
     Text_Decode = cellEditor<TextBox>(Frame_Decode, "Text_Decode", "MSF_Decode");
     Frame_Dec_xx = named(new QGroupBox(Frame_Decode), QStringLiteral("Frame_Dec_xx"));
-    for (int k = 0; k < 3; ++k)
-        label(Frame_Dec_xx, QStringLiteral("Label_F%1").arg(k + 1));
-    label(Frame_Dec_xx, QStringLiteral("Label_Disp"));
-    label(Frame_Dec_xx, QStringLiteral("Label_led"));
-    label(Frame_Dec_xx, QStringLiteral("Label_ctrl"));
-    label(Frame_Dec_xx, QStringLiteral("Label_Tishi"));
-    label(Frame_Dec_xx, QStringLiteral("Label9"))->setText(QString::fromUtf8(T::GroupCallLabel));
-    for (int i = 0; i < 5; ++i)
-        label(Frame_Dec_xx, QStringLiteral("Label%1").arg(16 + i))->setText(QString::number(i + 1));
-    auto box = [this](const char *name, int k, const QString &caption) {
-        auto *b = named(new QCheckBox(Frame_Dec_xx), indexed(name, k));
-        b->setText(caption);  // the box says what its column says
+    // A table of boxes: a row per frame, a column per function and per
+    // group-call position, under their headings.
+    auto *table = new QGridLayout(Frame_Dec_xx);
+    table->setContentsMargins(px(60), 0, px(60), px(30));
+    table->setVerticalSpacing(0);
+    const struct {
+        const char *label;
+        const char *box;
+        BiText caption;
+        std::array<QCheckBox *, 3> *boxes;
+    } functions[] = {{"Label_Disp", "Check_Disp", T::Disp, &Check_Disp},
+                     {"Label_led", "Check_Led", T::Led, &Check_Led},
+                     {"Label_ctrl", "Check_Kz", T::Ctrl, &Check_Kz},
+                     {"Label_Tishi", "Check_Ts", T::Alert, &Check_Ts}};
+    QLabel *groupCall = label(Frame_Dec_xx, QStringLiteral("Label9"));
+    groupCall->setText(QString::fromUtf8(T::GroupCallLabel));
+    table->addWidget(groupCall, 0, 5, 1, 5, Qt::AlignCenter);
+    // A box has no caption of its own: a screen reader hears its column's
+    // heading and its frame.
+    auto box = [this, table](const QString &name, int k, int col, const QString &heading) {
+        auto *b = named(new QCheckBox(Frame_Dec_xx), name);
+        b->setAccessibleName(heading + QLatin1Char(' ') + T::FrameLabel[k].text());
+        table->addWidget(b, 2 + k, col, Qt::AlignCenter);
         connect(b, &QCheckBox::clicked, this, [this] { StoreDecodeFunctions(CurrentDecodeRow); });
         return b;
     };
-    for (int k = 0; k < 3; ++k) {
-        Check_Disp[k] = box("Check_Disp", k, T::Disp);
-        Check_Led[k] = box("Check_Led", k, T::Led);
-        Check_Kz[k] = box("Check_Kz", k, T::Ctrl);
-        Check_Ts[k] = box("Check_Ts", k, T::Alert);
-        for (int i = 0; i < 5; ++i)
-            Check_zh[i][k] = box(qPrintable(QStringLiteral("Check_zh%1").arg(i)), k, QString::number(i + 1));
+    for (int f = 0; f < 4; ++f) {
+        table->addWidget(label(Frame_Dec_xx, QString::fromLatin1(functions[f].label)), 0, 1 + f, 2, 1,
+                         Qt::AlignHCenter | Qt::AlignBottom);
+        for (int k = 0; k < 3; ++k)
+            (*functions[f].boxes)[k] = box(indexed(functions[f].box, k), k, 1 + f, functions[f].caption.text());
     }
+    for (int i = 0; i < 5; ++i) {
+        QLabel *position = label(Frame_Dec_xx, QStringLiteral("Label%1").arg(16 + i));
+        position->setText(QString::number(i + 1));
+        table->addWidget(position, 1, 5 + i, Qt::AlignCenter);
+        for (int k = 0; k < 3; ++k)
+            Check_zh[i][k] = box(indexed(qPrintable(QStringLiteral("Check_zh%1").arg(i)), k), k, 5 + i,
+                                 groupCall->text() + QLatin1Char(' ') + position->text());
+    }
+    for (int k = 0; k < 3; ++k)
+        table->addWidget(label(Frame_Dec_xx, QStringLiteral("Label_F%1").arg(k + 1)), 2 + k, 0);
     Check_Dec_back = named(new QCheckBox(Frame_Decode), QStringLiteral("Check_Dec_back"));
     Check_Dec_back->setText(QString::fromUtf8(T::ReplyAfterAll));
     Check_Dec_Bcl = named(new QCheckBox(Frame_Decode), QStringLiteral("Check_Dec_Bcl"));
@@ -312,11 +332,16 @@ void FiveToneWindow::layOut()
     }
 
     MSF_Decode->setGeometry(px(120), px(360), int(Frame_Decode->width() / 1.02), px(4000));
-    Frame_Dec_xx->setGeometry(px(120), px(4450), px(7000), px(1550));
-    Check_Dec_back->setGeometry(px(7300), px(4500), px(3000), px(300));
-    Check_Dec_Bcl->setGeometry(px(7300), px(4850), px(3000), px(300));
-    Label8->setGeometry(px(7300), px(5200), px(2000), px(300));
-    Combo_Dec_Back_Time->setGeometry(px(9300), px(5200), px(1000), Combo_Dec_Back_Time->sizeHint().height());
+    // The function table as large as its boxes and headings need; the
+    // reply options to its right.
+    const QSize functions = Frame_Dec_xx->sizeHint().expandedTo(QSize(px(7000), px(1550)));
+    Frame_Dec_xx->setGeometry(px(120), px(4450), functions.width(), functions.height());
+    x = Frame_Dec_xx->geometry().right() + px(180);
+    Check_Dec_back->setGeometry(x, px(4500), textWidth(Check_Dec_back, px(3000)), px(300));
+    Check_Dec_Bcl->setGeometry(x, px(4850), textWidth(Check_Dec_Bcl, px(3000)), px(300));
+    Label8->setGeometry(x, px(5200), textWidth(Label8, px(2000)), px(300));
+    Combo_Dec_Back_Time->setGeometry(Label8->geometry().right() + px(60), px(5200), px(1000),
+                                     Combo_Dec_Back_Time->sizeHint().height());
 
     const int buttonsY = top + frameHeight + px(200);
     ProgressBar1->setGeometry(px(120), buttonsY, px(5000), px(300));

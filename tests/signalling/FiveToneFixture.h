@@ -1,8 +1,9 @@
 #pragma once
-// The 5-tone editor window in a test: program start (factory image), the
-// window defined and loaded, stand-ins for the image dialogs, message boxes
-// recorded, and helpers that click controls, cells and tabs where a user
-// sees them.
+// The 5-tone tests' one set-up. For the window: program start (factory
+// image), the window defined and loaded, stand-ins for the image dialogs,
+// message boxes recorded, the link bench with the simulated radio at COM1
+// (FiveToneBench), and helpers that click controls, cells and tabs where a
+// user sees them. For the area's own logic: resetArea().
 #include <QApplication>
 #include <QHeaderView>
 #include <QTabBar>
@@ -15,10 +16,14 @@
 #include "platform/TextBox.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
+#include "memory/FiveToneDefaults.h"
+#include "platform/Language.h"
+#include "signalling/FiveToneState.h"
 #include "signalling/FiveToneWindow.h"
 #include "support/BoxTexts.h"
 #include "support/ClickWhereSeen.h"
 #include "support/GridClick.h"
+#include "support/LinkTestBench.h"
 #include "support/ProgramState.h"
 #include "support/TabClick.h"
 
@@ -39,6 +44,18 @@ inline void reset()
 }
 
 inline void cleanup() { cleanupProgramState(); }
+
+// The area's logic without a window: an erased image with the 5-tone
+// factory values, the signal file image at program start, English.
+inline void resetArea()
+{
+    resetMemoryState();
+    resetFiveToneState();
+    LanguageFlag = 0;
+    for (auto &row : MemoryImage)
+        row.fill(0xFF);
+    BuildFiveToneDefaults();
+}
 
 // Loads the window and makes it the active one, as a user's window is.
 inline FiveToneWindow *load()
@@ -66,3 +83,25 @@ inline QList<int> row(int r)
     return b;
 }
 } // namespace FiveToneFixture
+
+// A window test derives from it (after QObject) and calls these from its
+// init() and cleanup(): the test clock, the simulated radio plugged in at
+// COM1 behind fake ports, the program and 5-tone state at program start.
+class FiveToneBench : protected LinkTestBench
+{
+protected:
+    void setUpFiveTone()
+    {
+        setUpBench();
+        FiveToneFixture::reset();
+        useFakePorts();
+        plugRadio(1);
+        resetFiveToneState();
+    }
+    void tearDownFiveTone()
+    {
+        FiveToneFixture::cleanup();
+        tearDownBench();
+        Windows::setMdiArea(nullptr);
+    }
+};

@@ -1,6 +1,7 @@
 // The 5-tone area as the editor shows and stores it: the tone-digit codecs,
 // the fixed lists and the positions shown for stored bytes, the texts of the
 // standards and encode entries, and the edits written into the image.
+#include "FiveToneFixture.h"
 #include "memory/FiveToneDefaults.h"
 #include "memory/ListByte.h"
 #include "memory/MemoryImage.h"
@@ -25,13 +26,7 @@ class TestFiveToneArea : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        resetMemoryState();
-        for (auto &row : MemoryImage)
-            row.fill(0xFF);
-        BuildFiveToneDefaults();
-    }
+    void init() { FiveToneFixture::resetArea(); }
 
     void toneCodeToHex_data()
     {

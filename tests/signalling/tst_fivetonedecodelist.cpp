@@ -1,5 +1,6 @@
 // The decode list's own logic: the function boxes against the function
 // table, the check of a typed decode code and the function frame's caption.
+#include "FiveToneFixture.h"
 #include "platform/Language.h"
 #include "signalling/FiveToneDecodeList.h"
 #include "signalling/FiveToneTexts.h"
@@ -10,7 +11,7 @@ class TestFiveToneDecodeList : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { LanguageFlag = 0; }
+    void init() { FiveToneFixture::resetArea(); }
 
     void boxesToTable()
     {

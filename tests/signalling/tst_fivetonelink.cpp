@@ -4,7 +4,6 @@
 // them (an open edit committed first), and a radio that does not answer.
 #include "FiveToneFixture.h"
 #include "support/LinkFrames.h"
-#include "support/LinkTestBench.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -18,23 +17,13 @@
 using namespace FiveToneArea;
 using namespace LinkFrames;
 
-class TstFiveToneLink : public QObject, LinkTestBench
+class TstFiveToneLink : public QObject, FiveToneBench
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        setUpBench();
-        FiveToneFixture::reset();
-        useFakePorts();
-        plugRadio(1);
-    }
-    void cleanup()
-    {
-        FiveToneFixture::cleanup();
-        tearDownBench();
-    }
+    void init() { setUpFiveTone(); }
+    void cleanup() { tearDownFiveTone(); }
 
     void readShowsTheArea()
     {
@@ -53,7 +42,7 @@ private slots:
         MemoryImage[656][0] = 0x66;   // beyond the area
         FiveToneWindow *w = FiveToneFixture::load();
         QSignalSpy done(w->session(), &LinkSession::readCompleted);
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         QCOMPARE(w->Label_tr_count->text(), "Connecting with transceiver. ");
         TestClock::advance(60000);
         QCOMPARE(done.count(), 1);
@@ -87,7 +76,7 @@ private slots:
         QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 4, 1));
         QTest::keyClicks(w->Text_Encode, "ABCDE");
         QSignalSpy done(w->session(), &LinkSession::writeCompleted);
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         QCOMPARE(MemoryImage[encodeRow(4)][0], 10);
         TestClock::advance(60000);
         QCOMPARE(done.count(), 1);
@@ -108,7 +97,7 @@ private slots:
         radio->setSilence(0);
         FiveToneWindow *w = FiveToneFixture::load();
         const auto before = MemoryImage;
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(60000);
         int handshakes = 0;
         for (const QByteArray &f : radio->frameBytes())

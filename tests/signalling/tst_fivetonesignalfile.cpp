@@ -1,6 +1,7 @@
 // The ".sig" signal file: what a save packs into each row, the exact bytes
 // written, the round trip of the 5-tone area through save and load, the rows
 // a save keeps, and the bad files that must change nothing.
+#include "FiveToneFixture.h"
 #include "memory/FiveToneDefaults.h"
 #include "memory/FiveToneTables.h"
 #include "memory/MemoryImage.h"
@@ -59,15 +60,7 @@ class TestFiveToneSignalFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        resetMemoryState();
-        resetFiveToneState();
-        LanguageFlag = 0;
-        for (auto &row : MemoryImage)
-            row.fill(0xFF);
-        BuildFiveToneDefaults();
-    }
+    void init() { FiveToneFixture::resetArea(); }
 
     void tableRows()
     {

@@ -1,16 +1,15 @@
 // The 5-tone editor window in a person's hands, shown, with real mouse and
-// key events: the tabs clicked where they are seen, every caption shown
-// whole in both languages, a standard's name clicked, settings bytes beyond
-// their lists, the standard list opened on a standard beyond it, and a
-// frame code of the wrong length, which keeps its editor open whichever way
-// the user tries to leave it.
+// key events: the tabs clicked where they are seen (their captions shown
+// whole are checked with every window's, in tests/app/tst_controls), a
+// standard's name and a code's number clicked, the standard list opened on
+// a standard beyond it, and a frame code of the wrong length, which keeps
+// its editor open whichever way the user tries to leave it.
 #include "FiveToneFixture.h"
-#include "support/LinkTestBench.h"
 #include "support/OnScreenMessageBox.h"
-#include "support/TextFits.h"
 
-#include <QAbstractButton>
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QPushButton>
 
 #include "link/LinkSession.h"
 #include "memory/FiveToneTables.h"
@@ -22,23 +21,13 @@ using namespace FiveToneFixture;
 using namespace FiveToneArea;
 using Bytes = QList<int>;
 
-class TstFiveToneUse : public QObject, LinkTestBench
+class TstFiveToneUse : public QObject, FiveToneBench
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        setUpBench();
-        FiveToneFixture::reset();
-        useFakePorts();
-        plugRadio(1);
-    }
-    void cleanup()
-    {
-        FiveToneFixture::cleanup();
-        tearDownBench();
-    }
+    void init() { setUpFiveTone(); }
+    void cleanup() { tearDownFiveTone(); }
 
     void tabsClickedWhereSeen_data()
     {
@@ -64,32 +53,6 @@ private slots:
         // What the encode page holds answers the mouse where it is seen.
         QVERIFY(clickWhereSeen(w->Check_Decode_HJ[1]));
         QCOMPARE(int(MemoryImage[SettingsRow][CallFramesByte]), 3);
-    }
-
-    void captionsShownWhole_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<int>("tab");
-        QTest::newRow("English, Standard") << 0 << 0;
-        QTest::newRow("English, Encode") << 0 << 1;
-        QTest::newRow("Chinese, Standard") << -1 << 0;
-        QTest::newRow("Chinese, Encode") << -1 << 1;
-    }
-    void captionsShownWhole()
-    {
-        QFETCH(int, language);
-        QFETCH(int, tab);
-        LanguageFlag = qint16(language);
-        FiveToneWindow *w = load();
-        QVERIFY(clickTab(w, tab));
-        int seen = 0;
-        for (QWidget *c : w->findChildren<QWidget *>())
-            if (c->isVisible()
-                && (qobject_cast<QLabel *>(c) || qobject_cast<QAbstractButton *>(c) || qobject_cast<QGroupBox *>(c)))
-                ++seen;
-        const QStringList cut = textfits::cutCaptions(w);
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
-        QVERIFY(seen >= (tab == 0 ? 40 : 20));
     }
 
     // A click on a standard's name selects it and shows its frequencies; an
