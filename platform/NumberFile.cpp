@@ -87,12 +87,13 @@ int NumberFileReader::peek()
         return static_cast<unsigned char>(m_data[m_pos]);
     if (!m_device || m_error == Error::ReadFailed)
         return -1;
-    m_data = m_device->read(ChunkSize);
+    m_data.resize(ChunkSize);
+    const qint64 got = m_device->read(m_data.data(), ChunkSize);
+    m_data.resize(qMax<qint64>(got, 0));
     m_pos = 0;
-    if (m_data.isEmpty()) {
-        // read() gives nothing both at the end and on a failure; only the
-        // failure leaves the device short of its end.
-        if (!m_device->atEnd() && !m_device->isSequential())
+    if (got <= 0) {
+        // 0 at the end of the data, -1 when the device failed.
+        if (got < 0)
             m_error = Error::ReadFailed;
         return -1;
     }

@@ -29,7 +29,7 @@ struct NumberFileStatus {
     int line = 0;         // 1-based line of the file where reading failed
     qint64 value = 0;     // the offending number (ValueOutOfRange)
     FileFailureReason reason = FileFailureReason::Other;  // why it could not be opened or written
-    QString systemError;  // the system's words for an open or write failure
+    int systemCode = 0;   // the system's error code (errno) of that failure; 0 when none
     QString path;         // the file concerned
     bool ok() const { return fault == NumberFileFault::None; }
 };
@@ -58,7 +58,8 @@ NumberFileSink ByteRowsSink(Grid &grid)
 NumberFileStatus ReadNumbers(NumberFileReader &reader, int count, const NumberFileSink &take);
 NumberFileStatus ParseNumberFile(const QByteArray &contents, int count, const NumberFileSink &take);
 // The same from the file at `path`, read a piece at a time. Only a plain
-// file is opened (a pipe would block for ever, a device never end).
+// file is opened (a pipe would block for ever, a device never end). A failure
+// to open or read keeps the system's error code and its reason.
 NumberFileStatus LoadNumberFile(const QString &path, int count, const NumberFileSink &take);
 
 // The same into a grid, whole or not at all: the numbers go through the sink
@@ -85,7 +86,10 @@ NumberFileStatus LoadNumberFileInto(const QString &path, int count, Grid &grid, 
 
 // Writes `bytes` to `path` through a temporary file beside it that replaces
 // the target only once everything was written: a failed save leaves an
-// existing file as it was and no temporary behind.
+// existing file as it was and no temporary behind, and keeps the error code
+// of the step that failed and its reason. An existing file keeps its
+// permissions; a symbolic link keeps pointing at the file it names, which is
+// the one replaced.
 NumberFileStatus SaveNumberFile(const QString &path, const QByteArray &bytes);
 
 // What went wrong, in the current language; `tooShort` is the kind's own

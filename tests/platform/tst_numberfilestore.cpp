@@ -9,9 +9,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <unistd.h>
 
 namespace {
@@ -95,6 +99,24 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList{"a.txt"});
     }
 
+    // A replaced file keeps its permissions; a symbolic link keeps pointing
+    // at the file it names, which is the one replaced.
+    void saveKeepsPermissionsAndLinks()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.txt");
+        QVERIFY(writeAll(path, OldFile));
+        const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, mode));
+        const QString link = dir.filePath("link.txt");
+        QCOMPARE(::symlink("a.txt", QFile::encodeName(link).constData()), 0);
+        QVERIFY(SaveNumberFile(link, NewFile).ok());
+        QCOMPARE(QFileInfo(link).symLinkTarget(), path);
+        QCOMPARE(readAll(path), NewFile);
+        QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), mode);
+        QCOMPARE(entries(dir.path()), (QStringList{"a.txt", "link.txt"}));
+    }
+
     // The system refuses the save: the reason is named, in both languages,
     // whether a file stood there (kept as it was) or not (none is left).
     void refusedSaveNamesTheReason_data()
@@ -148,6 +170,111 @@ private slots:
         QCOMPARE(entries(dir.path()), existing ? QStringList{"a.txt"} : QStringList{});
         if (existing)
             QCOMPARE(readAll(path), OldFile);
+    }
+
+    // Each error code a load or a save can meet, refused by the system for
+    // real, names its cause in both languages; a code without words of its
+    // own is named by its number. No system word reaches the Chinese text.
+    void everyCodeNamesItsReason_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("english");  // empty: named by its number
+        using R = FileFailureReason;
+        const struct {
+            const char *name;
+            int code;
+            R reason;
+            const char *en;
+        } codes[] = {
+            {"ENOENT", ENOENT, R::NoSuchFile, "no such file or folder"},
+            {"ENOTDIR", ENOTDIR, R::NotAFolder, "a part of the path is not a folder"},
+            {"EISDIR", EISDIR, R::IsAFolder, "it is a folder"},
+            {"EACCES", EACCES, R::PermissionDenied, "permission denied"},
+            {"EPERM", EPERM, R::PermissionDenied, "permission denied"},
+            {"EROFS", EROFS, R::ReadOnlyDisk, "the disk is read-only"},
+            {"ENOSPC", ENOSPC, R::DiskFull, "the disk is full"},
+            {"EDQUOT", EDQUOT, R::QuotaExceeded, "the disk quota is used up"},
+            {"ENAMETOOLONG", ENAMETOOLONG, R::NameTooLong, "the file name is too long"},
+            {"ELOOP", ELOOP, R::TooManyLinks, "too many symbolic links in the path"},
+            {"EBUSY", EBUSY, R::Busy, "the file or device is busy"},
+            {"ETXTBSY", ETXTBSY, R::InUse, "the file is a running program"},
+            {"EIO", EIO, R::InputOutput, "the disk or device could not be read or written"},
+            {"EMFILE", EMFILE, R::TooManyOpenFiles, "too many files are open"},
+            {"ENFILE", ENFILE, R::TooManyOpenFiles, "too many files are open"},
+            {"EEXIST", EEXIST, R::AlreadyExists, "the file already exists"},
+            {"EINVAL", EINVAL, R::InvalidName, "the name or the request is not valid"},
+            {"EFBIG", EFBIG, R::FileTooLarge, "the file is too large"},
+            {"EOVERFLOW", EOVERFLOW, R::FileTooLarge, "the file is too large"},
+            {"EXDEV", EXDEV, R::OtherDisk, "the file would move to another disk"},
+            {"ENXIO", ENXIO, R::NoDevice, "no such device"},
+            {"ENODEV", ENODEV, R::NoDevice, "no such device"},
+            {"ENOMEM", ENOMEM, R::OutOfMemory, "not enough memory"},
+            {"EINTR", EINTR, R::Interrupted, "the operation was interrupted"},
+            {"EAGAIN", EAGAIN, R::TemporarilyUnavailable, "the file is unavailable for now"},
+            {"ENOTSUP", ENOTSUP, R::NotSupported, "the disk does not support the operation"},
+            {"ESTALE", ESTALE, R::StaleFile, "the network file is no longer valid"},
+            {"ETIMEDOUT", ETIMEDOUT, R::TimedOut, "the disk did not answer in time"},
+            {"EREMOTEIO, by number", EREMOTEIO, R::Other, ""},
+            {"EUCLEAN, by number", EUCLEAN, R::Other, ""},
+        };
+        for (const auto &c : codes)
+            QTest::newRow(c.name) << c.code << int(c.reason) << QString::fromUtf8(c.en);
+    }
+    void everyCodeNamesItsReason()
+    {
+        QFETCH(int, code);
+        QFETCH(int, reason);
+        QFETCH(QString, english);
+        const QString englishShown =
+            english.isEmpty() ? QStringLiteral("system error %1: %2").arg(code).arg(qt_error_string(code)) : english;
+        const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+        for (const bool save : {true, false}) {
+            // An interrupted read is simply tried again.
+            if (!save && code == EINTR)
+                continue;
+            QTemporaryDir dir;
+            const QString path = dir.filePath("a.txt");
+            if (!save)
+                QVERIFY(writeAll(path, NewFile));
+            NumberFileStatus status;
+            const bool ran =
+                save ? RunWhileCallsRefused(RefusedCall::OpenForWriting, code,
+                                            [&] { status = SaveNumberFile(path, NewFile); })
+                     : RunWhileCallsRefused(RefusedCall::Read, code,
+                                            [&] { status = LoadNumberFile(path, 6, [](int, qint64) { return true; }); });
+            if (!ran)
+                QSKIP("this system cannot refuse file calls to one thread");
+            QCOMPARE(status.fault, save ? NumberFileFault::CannotWrite : NumberFileFault::CannotOpen);
+            QCOMPARE(status.systemCode, code);
+            QCOMPARE(int(status.reason), reason);
+            LanguageFlag = 0;
+            QCOMPARE(NumberFileFaultText(status, BiText{"", ""}),
+                     (save ? QStringLiteral("Cannot write the file %1 (%2).") : QStringLiteral("Cannot open the file %1 (%2)."))
+                         .arg(path, englishShown));
+            LanguageFlag = -1;
+            const QString chinese = FileFailureText(status.reason, status.systemCode);
+            QVERIFY2(!chinese.isEmpty() && !chinese.contains(latin), qPrintable(chinese));
+            if (english.isEmpty())
+                QCOMPARE(chinese, QStringLiteral("系统错误 %1").arg(code));
+            QCOMPARE(NumberFileFaultText(status, BiText{"", ""}),
+                     (save ? QStringLiteral("无法写入文件 %1（%2）。") : QStringLiteral("无法打开文件 %1（%2）。"))
+                         .arg(path, chinese));
+            QCOMPARE(entries(dir.path()), save ? QStringList{} : QStringList{"a.txt"});
+        }
+    }
+
+    // Two named reasons never share their Chinese words, so the box says
+    // which one it is.
+    void chineseReasonsAreDistinct()
+    {
+        LanguageFlag = -1;
+        QSet<QString> seen;
+        for (int r = int(FileFailureReason::NoSuchFile); r <= int(FileFailureReason::TimedOut); ++r) {
+            const QString words = FileFailureText(FileFailureReason(r), 0);
+            QVERIFY2(!seen.contains(words), qPrintable(words));
+            seen.insert(words);
+        }
     }
 
     void missingFolderIsNamed()

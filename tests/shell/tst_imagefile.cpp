@@ -405,6 +405,17 @@ private slots:
             << saveZh + QStringLiteral("无法写入文件 %1（文件或文件夹不存在）。");
         QTest::newRow("save, a folder, zh") << -1 << "folder" << true
             << saveZh + QStringLiteral("无法写入文件 %1（这是一个文件夹）。");
+        // The system itself refuses these names.
+        QTest::newRow("save, name too long, en") << 0 << "long name" << true
+            << saveEn + "Cannot write the file %1 (the file name is too long).";
+        QTest::newRow("save, name too long, zh") << -1 << "long name" << true
+            << saveZh + QStringLiteral("无法写入文件 %1（文件名太长）。");
+        QTest::newRow("load, name too long, zh") << -1 << "long name" << false
+            << loadZh + QStringLiteral("无法打开文件 %1（文件名太长）。");
+        QTest::newRow("save, links in a loop, zh") << -1 << "link loop" << true
+            << saveZh + QStringLiteral("无法写入文件 %1（路径中的符号链接太多）。");
+        QTest::newRow("load, links in a loop, zh") << -1 << "link loop" << false
+            << loadZh + QStringLiteral("无法打开文件 %1（路径中的符号链接太多）。");
     }
     void failureReasonsInTheChosenLanguage()
     {
@@ -414,16 +425,24 @@ private slots:
         QFETCH(QString, text);
         QTemporaryDir dir;
         QString folder = dir.path();
+        QString name = QStringLiteral("x.dat");
         if (kind == "no folder")
             folder = dir.filePath("gone");
         else if (kind == "folder")
             QVERIFY(QDir(dir.path()).mkdir("x.dat"));
         else if (kind == "pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("x.dat")).constData(), 0600), 0);
+        else if (kind == "long name")
+            name = QString(300, QLatin1Char('n')) + ".dat";
+        else if (kind == "link loop")
+            QCOMPARE(::symlink("x.dat", QFile::encodeName(dir.filePath("x.dat")).constData()), 0);
         LanguageFlag = qint16(language);
-        QVERIFY(!(save ? WriteImageFile(folder, "x.dat") : ReadImageFile(folder, "x.dat")));
+        QVERIFY(!(save ? WriteImageFile(folder, name) : ReadImageFile(folder, name)));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
-        QCOMPARE(MsgBoxRecorder::boxes().first().text, text.arg(folder + "/x.dat"));
+        QCOMPARE(MsgBoxRecorder::boxes().first().text, text.arg(folder + "/" + name));
+        if (kind == "long name" || kind == "link loop")
+            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                     kind == "link loop" ? QStringList{"x.dat"} : QStringList{});
     }
 
     void permissionDeniedIsNamed()
@@ -459,43 +478,10 @@ private slots:
         QCOMPARE(ImageFileFaultText(shown), QStringLiteral("无法打开文件 %1（没有访问权限）。").arg(path));
     }
 
-    // The system's words of the common failures, as Qt gives them, and the
-    // reason they name; any other words are shown as they are.
-    void systemWordsNameTheirReason_data()
-    {
-        QTest::addColumn<QString>("words");
-        QTest::addColumn<int>("reason");
-        QTest::addColumn<QString>("chinese");
-        QTest::newRow("ENOENT") << qt_error_string(ENOENT) << int(FileFailureReason::NoSuchFile)
-                                << QStringLiteral("文件或文件夹不存在");
-        QTest::newRow("ENOTDIR") << qt_error_string(ENOTDIR) << int(FileFailureReason::NoSuchFile)
-                                 << QStringLiteral("文件或文件夹不存在");
-        QTest::newRow("EACCES") << qt_error_string(EACCES) << int(FileFailureReason::PermissionDenied)
-                                << QStringLiteral("没有访问权限");
-        QTest::newRow("EPERM") << qt_error_string(EPERM) << int(FileFailureReason::PermissionDenied)
-                               << QStringLiteral("没有访问权限");
-        QTest::newRow("EISDIR") << qt_error_string(EISDIR) << int(FileFailureReason::IsAFolder)
-                                << QStringLiteral("这是一个文件夹");
-        QTest::newRow("ENOSPC") << qt_error_string(ENOSPC) << int(FileFailureReason::DiskFull)
-                                << QStringLiteral("磁盘已满");
-        QTest::newRow("EFBIG: the system's words") << qt_error_string(EFBIG) << int(FileFailureReason::Other)
-                                                   << qt_error_string(EFBIG);
-        QTest::newRow("no words") << QString() << int(FileFailureReason::Other) << QString();
-    }
-    void systemWordsNameTheirReason()
-    {
-        QFETCH(QString, words);
-        QFETCH(int, reason);
-        QFETCH(QString, chinese);
-        QCOMPARE(int(FileFailureReasonOf(words)), reason);
-        LanguageFlag = -1;
-        QCOMPARE(FileFailureText(FileFailureReasonOf(words), words), chinese);
-    }
-
     void failedSaveNamesTheSystemsReason()
     {
         // A file size limit stops the save half-way, as a full disk does: the
-        // box carries the system's words of that write.
+        // failure keeps the code of that write.
         ::signal(SIGXFSZ, SIG_IGN);
         rlimit saved{};
         ::getrlimit(RLIMIT_FSIZE, &saved);
@@ -505,7 +491,8 @@ private slots:
         const ImageFileStatus status = SaveImageFile(m_dir.filePath("big.dat"), MemoryImage);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         QCOMPARE(status.fault, ImageFileFault::CannotWrite);
-        QCOMPARE(status.systemError, qt_error_string(EFBIG));
+        QCOMPARE(status.systemCode, EFBIG);
+        QCOMPARE(status.reason, FileFailureReason::FileTooLarge);
         QVERIFY(!QFile::exists(m_dir.filePath("big.dat")));
     }
 

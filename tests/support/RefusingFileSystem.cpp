@@ -20,6 +20,31 @@ struct Rule {
     unsigned mask = 0;
 };
 
+// Opening a file for writing or creating it.
+void addOpenForWriting(std::vector<Rule> &rules)
+{
+    const unsigned writing = O_WRONLY | O_RDWR | O_CREAT | O_TRUNC | O_APPEND;
+#ifdef SYS_open
+    rules.push_back({SYS_open, 1, writing});
+#endif
+#ifdef SYS_creat
+    rules.push_back({SYS_creat});
+#endif
+    rules.push_back({SYS_openat, 2, writing});
+}
+
+std::vector<Rule> rulesFor(RefusedCall call)
+{
+    std::vector<Rule> rules;
+    if (call == RefusedCall::OpenForWriting) {
+        addOpenForWriting(rules);
+        return rules;
+    }
+    for (long nr : {long(SYS_read), long(SYS_pread64), long(SYS_readv), long(SYS_preadv)})
+        rules.push_back({nr, 0, 0});
+    return rules;
+}
+
 std::vector<Rule> rulesFor(FileRefusal refusal)
 {
     std::vector<Rule> rules;
@@ -30,14 +55,7 @@ std::vector<Rule> rulesFor(FileRefusal refusal)
             rules.push_back({nr, 0, 0});
         return rules;
     }
-    const unsigned writing = O_WRONLY | O_RDWR | O_CREAT | O_TRUNC | O_APPEND;
-#ifdef SYS_open
-    rules.push_back({SYS_open, 1, writing});
-#endif
-#ifdef SYS_creat
-    rules.push_back({SYS_creat});
-#endif
-    rules.push_back({SYS_openat, 2, writing});
+    addOpenForWriting(rules);
     for (long nr : {long(SYS_renameat), long(SYS_renameat2), long(SYS_linkat), long(SYS_unlinkat),
                     long(SYS_mkdirat), long(SYS_truncate)})
         rules.push_back({nr});
@@ -62,9 +80,8 @@ std::vector<Rule> rulesFor(FileRefusal refusal)
 // with an argument, by a load of that argument and its test, which ends in
 // a refusal or an allowance either way. Jumps are relative, so the program
 // is laid out first and the targets filled in.
-std::vector<sock_filter> filterFor(FileRefusal refusal, int code)
+std::vector<sock_filter> filterFor(const std::vector<Rule> &rules, int code)
 {
-    const std::vector<Rule> rules = rulesFor(refusal);
     std::vector<sock_filter> prog;
     std::vector<size_t> toRefuse;  // tests whose true branch refuses
     std::vector<size_t> toAllow;   // argument tests whose false branch allows
@@ -100,14 +117,10 @@ std::vector<sock_filter> filterFor(FileRefusal refusal, int code)
         prog[index].jf = static_cast<__u8>(allow - index - 1);
     return prog;
 }
-} // namespace
 
-bool RunWhileFilesRefused(FileRefusal refusal, const std::function<void()> &work)
+// Runs `work` on a thread of its own under the filter.
+bool runFiltered(std::vector<sock_filter> prog, const std::function<void()> &work)
 {
-    const int code = refusal == FileRefusal::DiskFull ? ENOSPC
-                     : refusal == FileRefusal::ReadOnlyDisk ? EROFS
-                                                            : EACCES;
-    std::vector<sock_filter> prog = filterFor(refusal, code);
     bool ran = false;
     // The filter and the no-new-privileges mark belong to the thread that
     // sets them; they end with it.
@@ -122,4 +135,18 @@ bool RunWhileFilesRefused(FileRefusal refusal, const std::function<void()> &work
     });
     worker.join();
     return ran;
+}
+} // namespace
+
+bool RunWhileFilesRefused(FileRefusal refusal, const std::function<void()> &work)
+{
+    const int code = refusal == FileRefusal::DiskFull ? ENOSPC
+                     : refusal == FileRefusal::ReadOnlyDisk ? EROFS
+                                                            : EACCES;
+    return runFiltered(filterFor(rulesFor(refusal), code), work);
+}
+
+bool RunWhileCallsRefused(RefusedCall call, int code, const std::function<void()> &work)
+{
+    return runFiltered(filterFor(rulesFor(call), code), work);
 }

@@ -16,3 +16,14 @@ enum class FileRefusal {
 // Runs `work` under the refusal and waits for it. False when the system
 // offers no way to refuse (work did not run; the test should skip).
 bool RunWhileFilesRefused(FileRefusal refusal, const std::function<void()> &work);
+
+// One kind of file call the system refuses with any error code, to see
+// what a load or a save makes of each code it can meet.
+enum class RefusedCall {
+    OpenForWriting,  // opening a file for writing or creating it
+    Read,            // reading from a file (descriptors above 2)
+};
+
+// Runs `work` while that call fails with `code` and waits for it. False when
+// the system offers no way to refuse (work did not run; the test should skip).
+bool RunWhileCallsRefused(RefusedCall call, int code, const std::function<void()> &work);
