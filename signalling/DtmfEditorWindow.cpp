@@ -79,12 +79,7 @@ DtmfEditorWindow::DtmfEditorWindow(QWidget *parent) : EditorWindow(parent)
         connect(box, &TextBox::lostFocus, this, &DtmfEditorWindow::ShowDtmf);
     }
     for (int k = 0; k < DtmfListCount; ++k) {
-        PickList *list = controls.lists[k];
-        connect(list, &PickList::picked, this, [this, k](int i) { listPicked(k, i); });
-        // A text shown without an item (a digit code) looks like a value.
-        QPalette shown = list->palette();
-        shown.setColor(QPalette::PlaceholderText, shown.color(QPalette::ButtonText));
-        list->setPalette(shown);
+        connect(controls.lists[k], &PickList::picked, this, [this, k](int i) { listPicked(k, i); });
     }
     for (int k = 0; k < DtmfCheckCount; ++k)
         connect(controls.checks[k], &QCheckBox::toggled, this,
@@ -161,13 +156,12 @@ void DtmfEditorWindow::ShowDtmf()
 void DtmfEditorWindow::showList(PickList *list, int index, const QString &text)
 {
     // A group or separator code that is a digit has no item: the closed list
-    // shows the digit as its text, in the colour of a chosen item, with no
-    // item selected, so the byte stays until the user picks one. A screen
-    // reader names the list by what it shows, as it does for a chosen item.
-    const QString unlisted = index < 0 ? text : QString();
-    list->setPlaceholderText(unlisted);
-    list->setAccessibleName(unlisted);
-    list->showIndex(index);
+    // shows the digit as its value with no item selected, so the byte stays
+    // until the user picks one.
+    if (index < 0)
+        list->showUnlisted(text);
+    else
+        list->showIndex(index);
 }
 
 void DtmfEditorWindow::enableIdControls(bool on)
@@ -186,9 +180,6 @@ void DtmfEditorWindow::codeChanged(int box)
 
 void DtmfEditorWindow::listPicked(int list, int index)
 {
-    // The item picked is what the list shows now.
-    controls.lists[list]->setPlaceholderText(QString());
-    controls.lists[list]->setAccessibleName(QString());
     if (m_showing)
         return;
     StoreDtmfListPick(DtmfLists()[list], index);

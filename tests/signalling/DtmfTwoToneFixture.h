@@ -2,8 +2,9 @@
 // The DTMF and 2-tone editors in a test: program start, the editor's
 // window defined (with stand-ins for the image file dialogs), helpers for
 // image rows and recorded message boxes, an MDI area to show windows in,
-// clicks on grid cells and row numbers where they are seen, and (through
-// TextFits.h) the check of the captions a window cuts.
+// and clicks on controls, grid cells and row numbers where they are seen.
+// (Whether each caption shows whole is checked for every window in
+// tests/app/tst_controls.cpp.)
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -17,9 +18,9 @@
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
 #include "support/BoxTexts.h"
+#include "support/ClickWhereSeen.h"
 #include "support/GridClick.h"
 #include "support/ProgramState.h"
-#include "support/TextFits.h"
 
 namespace DtmfTwoToneFixture {
 
@@ -90,6 +91,17 @@ inline bool bringOnScreen(QWidget *w)
     const int dy = qMax(0, at.bottom() - screen.bottom()) - qMax(0, screen.top() - at.top());
     frame->move(frame->pos() - QPoint(dx, dy));
     return screen.contains(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
+}
+
+// A user's click on a control: its window moved first, as a user drags it,
+// when the control lies off the test screen; then a click where it is seen.
+[[nodiscard]] inline bool clickOnScreen(QWidget *control)
+{
+    if (!bringOnScreen(control)) {
+        qWarning("%s cannot be brought on screen", qPrintable(control->objectName()));
+        return false;
+    }
+    return clickWhereSeen(control);
 }
 
 // A user's click on cell (r, c) of a grid (scrolled into view first),

@@ -85,7 +85,7 @@ private slots:
         LanguageFlag = qint16(language);
         DtmfEditorWindow *w = load();
         QSignalSpy done(w->session(), &LinkSession::readCompleted);
-        w->Command_read->click();
+        QVERIFY(clickOnScreen(w->Command_read));
         TestClock::advance(60000);
         QCOMPARE(done.count(), 1);
 
@@ -114,7 +114,7 @@ private slots:
                 MemoryImage[r][c] = qint16((r * 3 + c) & 0xFF);
         DtmfEditorWindow *w = load();
         QSignalSpy done(w->session(), &LinkSession::writeCompleted);
-        w->Command_Write->click();
+        QVERIFY(clickOnScreen(w->Command_Write));
         // The first progress label, after the first row's Ack, names one row.
         for (int ms = 0; ms < 5000 && !w->Label_tr_count->text().startsWith("Writing"); ++ms)
             TestClock::advance(1);
@@ -155,7 +155,7 @@ private slots:
         DtmfEditorWindow *w = load();
         const auto before = rows(First, Rows);
         QSignalSpy failed(w->session(), &LinkSession::exchangeFailed);
-        (write ? w->Command_Write : w->Command_read)->click();
+        QVERIFY(clickOnScreen(write ? w->Command_Write : w->Command_read));
         TestClock::advance(60000);
         QCOMPARE(failed.count(), 1);
         QList<double> handshakes;

@@ -66,7 +66,7 @@ private slots:
         MemoryImage[First + Rows][0] = 0x42;
         TwoToneEditorWindow *w = load();
         QSignalSpy done(w->session(), &LinkSession::readCompleted);
-        w->Command_read->click();
+        QVERIFY(clickOnScreen(w->Command_read));
         TestClock::advance(60000);
         QCOMPARE(done.count(), 1);
         QList<QByteArray> requests;
@@ -102,7 +102,7 @@ private slots:
         QTest::keyClicks(e, QStringLiteral("2100"));
         QSignalSpy done(w->session(), &LinkSession::writeCompleted);
         // The button pressed with the edit still open.
-        QTest::mouseClick(w->Command_Write, Qt::LeftButton);
+        QVERIFY(clickOnScreen(w->Command_Write));
         TestClock::advance(60000);
         QCOMPARE(done.count(), 1);
         const QList<QByteArray> writes = writeFrames(*radio);
@@ -121,7 +121,7 @@ private slots:
         TwoToneEditorWindow *w = load();
         const auto before = rows(First, Rows);
         QSignalSpy failed(w->session(), &LinkSession::exchangeFailed);
-        w->Command_read->click();
+        QVERIFY(clickOnScreen(w->Command_read));
         TestClock::advance(60000);
         QCOMPARE(failed.count(), 1);
         int handshakes = 0;

@@ -64,12 +64,18 @@ void typeTone(TwoToneEditorWindow *w, const QString &text)
     QTest::keyClicks(e, text);
 }
 
-void typeInto(TextBox *box, const QString &text)
+[[nodiscard]] bool typeInto(TextBox *box, const QString &text)
 {
-    QTest::mouseClick(box, Qt::LeftButton);
+    if (!clickOnScreen(box))
+        return false;
+    if (!QTest::qWaitFor([box] { return box->hasFocus(); })) {
+        qWarning("%s did not take the focus", qPrintable(box->objectName()));
+        return false;
+    }
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
+    return true;
 }
 } // namespace
 
@@ -133,30 +139,6 @@ private slots:
         QCOMPARE(shown, texts);
         QCOMPARE(encodeGrid(w)->textMatrix(15, 0), QStringLiteral("15"));
         QCOMPARE(decodeGrid(w)->textMatrix(1, 0), QStringLiteral("1"));
-    }
-
-    // Every label, box, button and frame title shows its whole text, in
-    // both languages, on each tab, in the window as it opens.
-    void captionsShowWholeText_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<int>("tab");
-        QTest::newRow("English, encode") << 0 << 0;
-        QTest::newRow("English, decode") << 0 << 1;
-        QTest::newRow("Chinese, encode") << -1 << 0;
-        QTest::newRow("Chinese, decode") << -1 << 1;
-    }
-    void captionsShowWholeText()
-    {
-        QFETCH(int, language);
-        QFETCH(int, tab);
-        LanguageFlag = qint16(language);
-        TwoToneEditorWindow *w = loadShown();
-        QVERIFY(QTest::qWaitForWindowExposed(w->window()));
-        QVERIFY(clickTab(w, tab));
-        QVERIFY((tab == 0 ? w->controls.Frame_Encode : w->controls.Frame_Decode)->isVisible());
-        const QStringList cuts = textfits::cutCaptions(w);
-        QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
     }
 
     void factoryDisplay()
@@ -317,7 +299,7 @@ private slots:
             QVERIFY(clickCell(decodeGrid(w), 1, c));
         QVERIFY(clickRowNumber(decodeGrid(w), 2));
         for (TextBox *b : w->controls.toneBoxes)
-            QTest::mouseClick(b, Qt::LeftButton);
+            QVERIFY(clickOnScreen(b));
         QVERIFY(clickCell(decodeGrid(w), 3, 3));
         QCOMPARE(area(), before);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
@@ -429,7 +411,7 @@ private slots:
         QVERIFY(decodeTab(w));
         QVERIFY(clickRowNumber(decodeGrid(w), 2));  // decode code 2
         QCOMPARE(w->controls.Frame_Dec_xx->title(), QStringLiteral("2 Decode 2 Tone Frequency"));
-        typeInto(tone(w, 1), typed);
+        QVERIFY(typeInto(tone(w, 1), typed));
         // Leaving the box for the grid stores the tone for code 2, before the
         // click chooses code 5.
         if (warned)
@@ -456,7 +438,7 @@ private slots:
     {
         TwoToneEditorWindow *w = loadShown();
         QVERIFY(decodeTab(w));
-        typeInto(tone(w, 0), QStringLiteral("1234.56789"));
+        QVERIFY(typeInto(tone(w, 0), QStringLiteral("1234.56789")));
         QCOMPARE(tone(w, 0)->text(), QStringLiteral("1234.56"));
         QTest::keyClick(tone(w, 0), Qt::Key_Backspace);
         QCOMPARE(tone(w, 0)->text(), QStringLiteral("1234.56"));
@@ -526,7 +508,7 @@ private slots:
         typeTone(w, QStringLiteral("999"));
         w->ProgressBar1->show();
         w->Label_tr_count->setText(QStringLiteral("earlier"));
-        QTest::mouseClick(w->Command_def, Qt::LeftButton);
+        QVERIFY(clickOnScreen(w->Command_def));
         const auto shown = area();
         fillArea(0);
         BuildTwoToneDefaults();
@@ -544,11 +526,11 @@ private slots:
     {
         TwoToneEditorWindow *w = load();
         Windows::load(WindowName::Form_save_menu);
-        w->Command_open->click();
-        w->Command_save->click();
+        QVERIFY(clickOnScreen(w->Command_open));
+        QVERIFY(clickOnScreen(w->Command_save));
         QVERIFY(Windows::isLoaded(WindowName::Form_open_chann));
         QVERIFY(Windows::isLoaded(WindowName::Form_save_chann));
-        w->Command_close->click();
+        QVERIFY(clickOnScreen(w->Command_close));
         QVERIFY(!Windows::isLoaded(WindowName::frm_2tone));
         QVERIFY(!Windows::isLoaded(WindowName::Form_save_menu));
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
@@ -573,7 +555,7 @@ private slots:
         TwoToneEditorWindow *w = loadShown();
         fillArea(0x21);
         w->ShowTwoTone();
-        QTest::mouseClick(w->Command_Write, Qt::LeftButton);
+        QVERIFY(clickOnScreen(w->Command_Write));
         TestClock::advance(20);
         QCOMPARE(w->session()->WriteBusy, qint16(-1));
         const auto before = area();
@@ -583,9 +565,9 @@ private slots:
             const QPoint box = frameCloseBoxCentre(frame);
             QVERIFY(!box.isNull());
             QTest::mouseMove(frame, box);  // the frame finds the control under the pointer
-            QTest::mouseClick(frame, Qt::LeftButton, {}, box);
+            QVERIFY(clickWhereSeen(frame, box));
         } else {
-            QTest::mouseClick(w->findChild<QPushButton *>(button), Qt::LeftButton);
+            QVERIFY(clickOnScreen(w->findChild<QPushButton *>(button)));
         }
         QTRY_COMPARE(boxTexts(), QStringList{text});
         QCOMPARE(MsgBoxRecorder::boxes().first().title,
