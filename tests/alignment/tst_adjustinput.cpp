@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QGroupBox>
 #include <QMdiSubWindow>
@@ -24,6 +23,7 @@
 #include "support/AdjustEditorFixture.h"
 #include "support/ClickWhereSeen.h"
 #include "support/LinkTestBench.h"
+#include "support/MdiStage.h"
 #include "support/ExchangeLabels.h"
 #include "support/OnScreenMessageBox.h"
 #include "support/TabClick.h"
@@ -59,7 +59,7 @@ void retype(TextBox *box, const QString &keys)
 class TestAdjustInput : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<QMainWindow> main;
+    std::unique_ptr<MainStandIn> main;
     QMdiArea *area = nullptr;
 
     AdjustEditorWindow *openShown()
@@ -78,14 +78,9 @@ private slots:
         reset();
         plugRadio(1);
         Windows::define(QStringLiteral("other"), Windows::Kind::Child, [] { return new OtherWindow; });
-        main = std::make_unique<QMainWindow>();
-        area = new QMdiArea;
-        main->setCentralWidget(area);
-        main->resize(1280, 800);
-        main->show();
-        QApplication::setActiveWindow(main.get());
-        QVERIFY(QTest::qWaitForWindowActive(main.get()));
-        Windows::setMdiArea(area);
+        main = std::make_unique<MainStandIn>();
+        area = main->area;
+        QVERIFY(main->waitActive());
         MsgBoxRecorder::clear();
     }
     void cleanup()

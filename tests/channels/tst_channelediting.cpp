@@ -16,7 +16,7 @@ constexpr int NewCh = 9;
 
 void chooseBand(ChannelEditorWindow *w, int r)
 {
-    clickCell(w, r, ColBand);
+    QVERIFY(clickCell(w, r, ColBand));
     QVERIFY(w->Combo_edit->isVisible());
     QTest::keyClick(w->Combo_edit, Qt::Key_Down);
     QCOMPARE(w->MSF_Chann->textMatrix(r, ColBand).trimmed(), QStringLiteral("VHF/UHF"));
@@ -124,7 +124,7 @@ void TstChannelEditing::typedReceiveFrequencyOnNewRow()
     QFETCH(QString, warning);
     ChannelEditorWindow *w = load();
     chooseBand(w, NewRow);
-    clickCell(w, NewRow, ColRxFreq);
+    QVERIFY(clickCell(w, NewRow, ColRxFreq));
     QVERIFY(w->Text_Edit->isVisible());
     type(w, typed);
     if (withEnter) {
@@ -134,7 +134,7 @@ void TstChannelEditing::typedReceiveFrequencyOnNewRow()
         QCOMPARE(w->MSF_Chann->col(), int(ColTxFreq));
         QCOMPARE(w->editor()->editCol(), int(ColTxFreq));
     }
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(freqBytes(NewCh, 0), freq);
     QCOMPARE(freqBytes(NewCh, 4), freq);
     // The new-channel options and no name.
@@ -170,12 +170,12 @@ void TstChannelEditing::receiveFrequencyOnChannelInUse()
     QFETCH(Bytes, tx);
     const Bytes options = row(0).mid(8);
     ChannelEditorWindow *w = load();
-    clickCell(w, 1, ColRxFreq);
+    QVERIFY(clickCell(w, 1, ColRxFreq));
     QCOMPARE(w->Text_Edit->text(), QStringLiteral("155.02500"));
     setText(w, typed);
     if (withEnter)
         enter(w);
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(freqBytes(0, 0), rx);
     QCOMPARE(freqBytes(0, 4), tx);
     QCOMPARE(row(0).mid(8), options);
@@ -186,9 +186,9 @@ void TstChannelEditing::blankReceiveDeletesWhateverTheLimits()
     // Limits that take 0 MHz: a blank cell still deletes the channel.
     BandLimits[0] = {0, 999};
     ChannelEditorWindow *w = load();
-    clickCell(w, 1, ColRxFreq);
+    QVERIFY(clickCell(w, 1, ColRxFreq));
     setText(w, QStringLiteral("   "));
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(row(0), Bytes(16, 0xFF));
     QCOMPARE(row(256), Bytes(16, 0xFF));
     for (int c = ColBand; c <= ColName; ++c)
@@ -233,11 +233,11 @@ void TstChannelEditing::transmitFrequency()
     ChannelEditorWindow *w = load();
     if (r == NewRow)
         chooseBand(w, r);
-    clickCell(w, r, ColTxFreq);
+    QVERIFY(clickCell(w, r, ColTxFreq));
     setText(w, typed);
     if (withEnter)
         enter(w);
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(row(r - 1).mid(4, 8), b4to11);
     QCOMPARE(w->MSF_Chann->textMatrix(r, ColTxTone), txToneCell);
     QCOMPARE(boxTexts(), warning.isEmpty() ? QStringList() : QStringList{warning});
@@ -259,7 +259,7 @@ void TstChannelEditing::enterInBlankTransmitCellGoesToNextRow()
     for (int k = 0; k < 16; ++k)
         MemoryImage[r - 1][k] = 0xFF;
     ChannelEditorWindow *w = load();
-    clickCell(w, r, ColTxFreq);
+    QVERIFY(clickCell(w, r, ColTxFreq));
     enter(w);
     QCOMPARE(w->MSF_Chann->row(), next);
     QCOMPARE(w->MSF_Chann->col(), int(ColBand));
@@ -296,12 +296,12 @@ void TstChannelEditing::typedTones()
     QFETCH(Bytes, b8to11);
     QFETCH(QString, cell);
     ChannelEditorWindow *w = load();
-    clickCell(w, 1, col);
+    QVERIFY(clickCell(w, 1, col));
     QVERIFY(w->Combo_edit->isVisible());
     QCOMPARE(w->Combo_edit->text(), QString());  // a tone list opens blank
     QCOMPARE(w->Combo_edit->listCount(), 261);
     type(w, typed);
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(row(0).mid(8, 4), b8to11);
     QCOMPARE(w->MSF_Chann->textMatrix(1, col), cell);
     QVERIFY(MsgBoxRecorder::boxes().isEmpty());
@@ -311,16 +311,16 @@ void TstChannelEditing::tonePicks()
 {
     ChannelEditorWindow *w = load();
     // Receive tone: D023N (item 51) also becomes the transmit tone; the row redraws.
-    clickCell(w, 2, ColRxTone);
+    QVERIFY(clickCell(w, 2, ColRxTone));
     pickItem(w, 51);
     QCOMPARE(row(1).mid(8, 4), Bytes({0x01, 0x00, 0x01, 0x00}));
     QCOMPARE(w->MSF_Chann->textMatrix(2, ColTxTone), QStringLiteral("D023N"));
-    leave(w);
+    QVERIFY(leave(w));
     // Transmit tone: 67.0 (item 1) in bytes 10-11 only.
-    clickCell(w, 2, ColTxTone);
+    QVERIFY(clickCell(w, 2, ColTxTone));
     pickItem(w, 1);
     QCOMPARE(row(1).mid(8, 4), Bytes({0x01, 0x00, 0x9E, 0x02}));
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(w->MSF_Chann->textMatrix(2, ColTxTone), QStringLiteral("67.0"));
 }
 
@@ -328,18 +328,18 @@ void TstChannelEditing::toneCellsOpenOnlyWithBandAndReceive()
 {
     ChannelEditorWindow *w = load();
     // No band: no list.
-    clickCell(w, NewRow, ColRxTone);
+    QVERIFY(clickCell(w, NewRow, ColRxTone));
     QVERIFY(!w->Combo_edit->isVisible());
     QVERIFY(!w->Text_Edit->isVisible());
     // Band but no receive frequency: the receive tone opens, the transmit tone not.
     chooseBand(w, NewRow);
-    clickCell(w, NewRow, ColRxTone);
+    QVERIFY(clickCell(w, NewRow, ColRxTone));
     QVERIFY(w->Combo_edit->isVisible());
     QCOMPARE(w->Combo_edit->listItem(0), QStringLiteral("OFF"));
-    clickCell(w, NewRow, ColTxTone);
+    QVERIFY(clickCell(w, NewRow, ColTxTone));
     QVERIFY(!w->Combo_edit->isVisible());
     // A pick there finds the channel empty: the redraw blanks the row.
-    clickCell(w, NewRow, ColRxTone);
+    QVERIFY(clickCell(w, NewRow, ColRxTone));
     pickItem(w, 1);
     QCOMPARE(w->MSF_Chann->textMatrix(NewRow, ColBand), QString());
     QCOMPARE(row(NewCh), Bytes(16, 0xFF));
@@ -351,8 +351,8 @@ void TstChannelEditing::corruptToneIsLeftAlone()
     MemoryImage[0][9] = 0;
     ChannelEditorWindow *w = load();
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColRxTone), QString());
-    clickCell(w, 1, ColRxTone);
-    leave(w);
+    QVERIFY(clickCell(w, 1, ColRxTone));
+    QVERIFY(leave(w));
     QCOMPARE(int(MemoryImage[0][8]), 211);
     QCOMPARE(int(MemoryImage[0][9]), 0);
 }
@@ -393,10 +393,10 @@ void TstChannelEditing::listPicksSetOnlyTheirBits()
         MemoryImage[0][12 + k] = qint16(before.at(k));
     const Bytes rest = row(0).mid(0, 12);
     ChannelEditorWindow *w = load();
-    clickCell(w, 1, col);
+    QVERIFY(clickCell(w, 1, col));
     QVERIFY(w->Combo_edit->isVisible());
     pickItem(w, item);
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(row(0).mid(12), after);
     QCOMPARE(row(0).mid(0, 12), rest);
     QCOMPARE(w->MSF_Chann->textMatrix(1, col), cell);
@@ -406,10 +406,10 @@ void TstChannelEditing::typingInAnOptionListChangesNothing()
 {
     ChannelEditorWindow *w = load();
     const Bytes before = row(0);
-    clickCell(w, 1, ColPower);
+    QVERIFY(clickCell(w, 1, ColPower));
     QTest::keyClicks(w->Combo_edit, QStringLiteral("LOW"));
     QCOMPARE(w->Combo_edit->text(), QStringLiteral("HIGH"));
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(row(0), before);
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColPower), QStringLiteral("HIGH"));
 }
@@ -417,7 +417,7 @@ void TstChannelEditing::typingInAnOptionListChangesNothing()
 void TstChannelEditing::enterInListCommitsAndMovesOn()
 {
     ChannelEditorWindow *w = load();
-    clickCell(w, 1, ColScrambler);
+    QVERIFY(clickCell(w, 1, ColScrambler));
     pickItem(w, 1);
     enter(w);
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColScrambler), QStringLiteral("ON"));
@@ -425,8 +425,8 @@ void TstChannelEditing::enterInListCommitsAndMovesOn()
     QVERIFY(w->Text_Edit->isVisible());
     QVERIFY(!w->Combo_edit->isVisible());
     // Enter in the band list does nothing.
-    leave(w);
-    clickCell(w, 1, ColBand);
+    QVERIFY(leave(w));
+    QVERIFY(clickCell(w, 1, ColBand));
     enter(w);
     QCOMPARE(w->MSF_Chann->col(), int(ColBand));
 }
@@ -459,10 +459,10 @@ void TstChannelEditing::names()
     for (int k = 8; k < 16; ++k)
         MemoryImage[256][k] = 0x11;  // bytes 8-15 are not touched
     ChannelEditorWindow *w = load();
-    clickCell(w, 1, ColName);
+    QVERIFY(clickCell(w, 1, ColName));
     QVERIFY(w->Text_Edit->isVisible());
     setText(w, typed);
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), cell);
     QCOMPARE(row(256).mid(0, 8), bytes);
     QCOMPARE(row(256).mid(8), Bytes(8, 0x11));
@@ -487,9 +487,9 @@ void TstChannelEditing::refusedNamesKeepTheStoredName()
         MemoryImage[256][k] = qint16(stored[k]);
     ChannelEditorWindow *w = load();
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("OLD"));
-    clickCell(w, 1, ColName);
+    QVERIFY(clickCell(w, 1, ColName));
     setText(w, typed);
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(row(256), stored);
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("OLD"));
     QCOMPARE(boxTexts(),
@@ -502,9 +502,9 @@ void TstChannelEditing::refusedNamesKeepTheStoredName()
 void TstChannelEditing::nameOnRowWithoutBand()
 {
     ChannelEditorWindow *w = load();
-    clickCell(w, NewRow, ColName);
+    QVERIFY(clickCell(w, NewRow, ColName));
     type(w, QStringLiteral("ABC"));
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(w->MSF_Chann->textMatrix(NewRow, ColName), QString());
     QCOMPARE(row(256 + NewCh).mid(0, 8), Bytes(8, 0xFF));
 }
@@ -544,9 +544,9 @@ void TstChannelEditing::warningsInBothLanguages()
     QFETCH(QString, title);
     ChannelEditorWindow *w = load();
     LanguageFlag = qint16(language);  // chosen when the box shows
-    clickCell(w, r, col);
+    QVERIFY(clickCell(w, r, col));
     setText(w, typed);
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
     const MsgRecord box = MsgBoxRecorder::boxes().first();
     QCOMPARE(box.text, text);
@@ -563,7 +563,7 @@ void TstChannelEditing::movingThroughCellsChangesNothing()
         before << row(ch) << row(256 + ch);
     // A click on a cell that opens no editor, then the cursor keys across
     // the band column of channels in use.
-    clickCell(w, 9, ColRxTone);
+    QVERIFY(clickCell(w, 9, ColRxTone));
     QVERIFY(!w->Combo_edit->isVisible());
     w->MSF_Chann->setFocus();
     for (Qt::Key k : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up,
@@ -582,10 +582,10 @@ void TstChannelEditing::bandPick()
     ChannelEditorWindow *w = load();
     // On a row that shows the band, picking it again changes nothing.
     const Bytes before = row(0);
-    clickCell(w, 1, ColBand);
+    QVERIFY(clickCell(w, 1, ColBand));
     QCOMPARE(w->Combo_edit->listIndex(), 0);
     w->Combo_edit->setListIndex(0);
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(row(0), before);
     // On a blank row it empties the channel and sets the band cell.
     MemoryImage[NewCh][0] = 0xFF;
@@ -597,12 +597,12 @@ void TstChannelEditing::bandPick()
 void TstChannelEditing::scrollingHidesTheTextBoxButKeepsTheEdit()
 {
     ChannelEditorWindow *w = load();
-    clickCell(w, 1, ColName);
+    QVERIFY(clickCell(w, 1, ColName));
     type(w, QStringLiteral("xy"));
     w->MSF_Chann->showRow(200);
     QVERIFY(!w->Text_Edit->isVisible());
     QCOMPARE(w->editor()->openKind(), CellEditorChoice::Text);
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(row(256).mid(0, 3), Bytes({'X', 'Y', 0xFF}));
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("XY"));
 }
@@ -610,10 +610,10 @@ void TstChannelEditing::scrollingHidesTheTextBoxButKeepsTheEdit()
 void TstChannelEditing::pickInListLeftOpenGoesToItsOwnCell()
 {
     ChannelEditorWindow *w = load();
-    clickCell(w, NewRow, ColBand);
+    QVERIFY(clickCell(w, NewRow, ColBand));
     // A cell that opens no editor: the band list closes with the cell it
     // was opened on, and keys go to the grid, never to another row's list.
-    clickCell(w, 150, ColRxTone);
+    QVERIFY(clickCell(w, 150, ColRxTone));
     QVERIFY(!w->Combo_edit->isVisible());
     QCOMPARE(w->editor()->editRow(), 150);
     QCOMPARE(w->focusWidget(), w->MSF_Chann);

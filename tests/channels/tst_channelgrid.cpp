@@ -3,11 +3,11 @@
 // into an inactive editor window, cells clicked through without an edit, an
 // open edit at Write, Default and Clear, a list and a scroll, a typed tone.
 #include "support/ChannelEditorFixture.h"
+#include "support/MdiStage.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -107,7 +107,7 @@ void TstChannelGrid::focusGoesBackToTheGrid()
     QFETCH(QString, how);
     putChannel(0, F145, F145);
     ChannelEditorWindow *w = loadActive();
-    clickCell(w, 1, col);
+    QVERIFY(clickCell(w, 1, col));
     QCOMPARE(QApplication::focusWidget(), w->Text_Edit);
     w->Text_Edit->selectAll();
     QTest::keyClicks(w->Text_Edit, col == ColName ? QStringLiteral("abc") : QStringLiteral("146"));
@@ -126,7 +126,7 @@ void TstChannelGrid::focusGoesBackToTheGrid()
     QVERIFY(radio->frameBytes().isEmpty());
     // The edit is kept: Tab committed it, the others commit when the cell
     // is left.
-    leave(w);
+    QVERIFY(leave(w));
     if (col == ColName)
         QCOMPARE(row(256).mid(0, 4), QList<int>({'A', 'B', 'C', 0xFF}));
     else
@@ -135,14 +135,9 @@ void TstChannelGrid::focusGoesBackToTheGrid()
 
 void TstChannelGrid::clickIntoAnInactiveWindowOpensItsEditor()
 {
-    QMainWindow main;
-    auto *area = new QMdiArea;
-    main.setCentralWidget(area);
-    main.resize(1200, 800);
-    main.show();
-    QApplication::setActiveWindow(&main);
-    QVERIFY(QTest::qWaitForWindowActive(&main));
-    Windows::setMdiArea(area);
+    MainStandIn stage(QSize(1200, 800));
+    QMdiArea *area = stage.area;
+    QVERIFY(stage.waitActive());
     Windows::define(QStringLiteral("other"), Windows::Kind::Child, [] { return new OtherWindow; });
     putChannel(2, F145, F145, "OLD");
     ChannelEditorWindow *w = load();
@@ -150,7 +145,7 @@ void TstChannelGrid::clickIntoAnInactiveWindowOpensItsEditor()
     QVERIFY(area->activeSubWindow() != Windows::frameOf(w));
     // Meanwhile a file replaced the name.
     putChannel(2, F145, F145, "NEW");
-    clickCell(w, 3, ColName);
+    QVERIFY(clickCell(w, 3, ColName));
     QCOMPARE(area->activeSubWindow(), Windows::frameOf(w));
     QVERIFY(w->Text_Edit->isVisible());
     QCOMPARE(w->Text_Edit->text(), QStringLiteral("NEW"));
@@ -158,7 +153,7 @@ void TstChannelGrid::clickIntoAnInactiveWindowOpensItsEditor()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
     QCOMPARE(w->Text_Edit->text(), QStringLiteral("NEW2"));
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(row(258).mid(0, 5), QList<int>({'N', 'E', 'W', '2', 0xFF}));
     Windows::reset();
 }
@@ -185,12 +180,12 @@ void TstChannelGrid::clickThroughChangesNothing()
     putChannel(4, rx, tx, "KEEP");
     ChannelEditorWindow *w = loadActive();
     const auto before = channelRows();
-    clickCell(w, 5, col);
-    leave(w);
+    QVERIFY(clickCell(w, 5, col));
+    QVERIFY(leave(w));
     // With Return as well: a cell the user did not change stores nothing.
-    clickCell(w, 5, col);
+    QVERIFY(clickCell(w, 5, col));
     enter(w);
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(channelRows(), before);
     QCOMPARE(boxTexts(), QStringList());
 }
@@ -199,11 +194,11 @@ void TstChannelGrid::openEditGoesOutWithWrite()
 {
     putChannel(0, F145, F145, "OLD");
     ChannelEditorWindow *w = loadActive();
-    clickCell(w, 1, ColName);
+    QVERIFY(clickCell(w, 1, ColName));
     w->Text_Edit->selectAll();
     QTest::keyClicks(w->Text_Edit, QStringLiteral("sent"));
     // Not left: the button is pressed with the edit still open.
-    QTest::mouseClick(w->Command_Write, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(w->Command_Write));
     TestClock::advance(120000);
     QCOMPARE(radio->bytes(0x1000, 5), QByteArray("SENT\xFF", 5));
     QCOMPARE(row(256).mid(0, 5), QList<int>({'S', 'E', 'N', 'T', 0xFF}));
@@ -225,15 +220,15 @@ void TstChannelGrid::defaultAndClearDropAnOpenEdit()
     if (!same)
         putChannel(0, F145, F145, "OLD");
     ChannelEditorWindow *w = loadActive();
-    clickCell(w, 1, ColName);
+    QVERIFY(clickCell(w, 1, ColName));
     w->Text_Edit->selectAll();
     QTest::keyClicks(w->Text_Edit, QStringLiteral("lost"));
     auto *b = w->findChild<QPushButton *>(button.section(QLatin1Char(' '), 0, 0));
-    QTest::mouseClick(b, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(b));
     QVERIFY(!w->Text_Edit->isVisible());
     QVERIFY(!w->editor()->isOpen());
     const auto after = channelRows();
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(channelRows(), after);
     QVERIFY(!w->MSF_Chann->textMatrix(1, ColName).contains(QLatin1String("LOST")));
 }
@@ -243,7 +238,7 @@ void TstChannelGrid::listFollowsItsCellWhenTheGridScrolls()
     putChannel(2, F145, F145);
     putChannel(8, F145, F145);
     ChannelEditorWindow *w = loadActive();
-    clickCell(w, 3, ColPower);
+    QVERIFY(clickCell(w, 3, ColPower));
     QVERIFY(w->Combo_edit->isVisible());
     auto listTop = [w] { return w->MSF_Chann->mapFrom(w, w->Combo_edit->pos()).y(); };
     QCOMPARE(listTop(), w->MSF_Chann->cellRect(3, ColPower).top());
@@ -263,12 +258,12 @@ void TstChannelGrid::backspaceEditsATypedTone()
 {
     putChannel(0, F145, F145);
     ChannelEditorWindow *w = loadActive();
-    clickCell(w, 1, ColRxTone);
+    QVERIFY(clickCell(w, 1, ColRxTone));
     QTest::keyClicks(w->Combo_edit, QStringLiteral("88.6"));
     QTest::keyClick(w->Combo_edit, Qt::Key_Backspace);
     QTest::keyClicks(w->Combo_edit, QStringLiteral("5"));
     QCOMPARE(w->Combo_edit->text(), QStringLiteral("88.5"));
-    leave(w);
+    QVERIFY(leave(w));
     QCOMPARE(row(0).mid(8, 2), QList<int>({885 % 256, 885 / 256}));
 }
 

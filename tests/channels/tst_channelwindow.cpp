@@ -1,11 +1,11 @@
 // The channel editor window: captions, load, Default, Clear, Open, Save and
 // Close, the refusals while its exchange runs, and the redraw on activation.
 #include "support/ChannelEditorFixture.h"
+#include "support/MdiStage.h"
 #include "support/FakeCommControl.h"
 #include "support/SimRadio.h"
 
 #include <QLabel>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -140,7 +140,7 @@ void TstChannelWindow::defaultKeepsOnlyFactoryNames()
         MemoryImage[50][k] = qint16(k == 15 ? 4 : 0x11);  // a channel in use
     ChannelEditorWindow *w = load();
     QCOMPARE(w->MSF_Chann->textMatrix(51, ColName), QStringLiteral("FIFTY"));
-    w->Command_def->click();
+    QVERIFY(clickWhereSeen(w->Command_def));
     QCOMPARE(row(50), Bytes(16, 0xFF));
     QCOMPARE(row(256 + 50), Bytes(16, 0xFF));
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("HOME"));
@@ -156,7 +156,7 @@ void TstChannelWindow::clearEmptiesEveryChannel()
     putName(0, "HOME");
     MemoryImage[456][0] = 0x42;  // beyond the names
     ChannelEditorWindow *w = load();
-    w->Command_Clear->click();
+    QVERIFY(clickWhereSeen(w->Command_Clear));
     for (int ch = 0; ch < 200; ++ch) {
         QCOMPARE(row(ch), Bytes(16, 0xFF));
         QCOMPARE(row(256 + ch), Bytes(16, 0xFF));
@@ -191,7 +191,7 @@ void TstChannelWindow::refusalsWhileTransferRuns()
     QFETCH(QString, button);
     QFETCH(QString, text);
     ChannelEditorWindow *w = load();
-    w->Command_Write->click();
+    QVERIFY(clickWhereSeen(w->Command_Write));
     TestClock::advance(300);  // the write is under way
     QCOMPARE(w->session()->WriteBusy, qint16(-1));
     MemoryImage[0][12] = 0x07;  // an edit meanwhile
@@ -204,7 +204,7 @@ void TstChannelWindow::refusalsWhileTransferRuns()
         timerRanUnderBox = c.Timer1->enabled() || c.Timer2->enabled() || c.Timer3->enabled();
         return MsgResult::Ok;
     });
-    w->findChild<QPushButton *>(button)->click();
+    QVERIFY(clickWhereSeen(w->findChild<QPushButton *>(button)));
     QVERIFY(!timerRanUnderBox);
     QVERIFY(c.Timer2->enabled() || c.Timer1->enabled());
     QCOMPARE(boxTexts(), QStringList{text});
@@ -221,7 +221,7 @@ void TstChannelWindow::closeBoxRefusedUntilTheReadEnds()
     ChannelEditorWindow *w = load();
     auto *port = w->findChild<CommControl *>(QStringLiteral("MSC"));
     QVERIFY(port);
-    w->Command_read->click();
+    QVERIFY(clickWhereSeen(w->Command_read));
     TestClock::advance(300);
     QVERIFY(port->portOpen());
     QVERIFY(!Windows::unload(QStringLiteral("frm_chann")));
@@ -236,12 +236,12 @@ void TstChannelWindow::closeBoxRefusedUntilTheReadEnds()
 void TstChannelWindow::openSaveAndClose()
 {
     ChannelEditorWindow *w = load();
-    w->Command_open->click();
-    w->Command_save->click();
+    QVERIFY(clickWhereSeen(w->Command_open));
+    QVERIFY(clickWhereSeen(w->Command_save));
     QVERIFY(Windows::isLoaded(QStringLiteral("Form_open_chann")));
     QVERIFY(Windows::isLoaded(QStringLiteral("Form_save_chann")));
     QVERIFY(MsgBoxRecorder::boxes().isEmpty());
-    w->Command_close->click();
+    QVERIFY(clickWhereSeen(w->Command_close));
     QVERIFY(!Windows::isLoaded(QStringLiteral("frm_chann")));
     QVERIFY(!Windows::isLoaded(QStringLiteral("Form_open_chann")));
     QVERIFY(!Windows::isLoaded(QStringLiteral("Form_save_chann")));
@@ -249,16 +249,14 @@ void TstChannelWindow::openSaveAndClose()
 
 void TstChannelWindow::openBringsAnOpenDialogToTheFront()
 {
-    QMdiArea area;
-    area.resize(1200, 760);
-    area.show();
-    Windows::setMdiArea(&area);
+    MainStandIn stage(QSize(1200, 760));
+    QMdiArea &area = *stage.area;
     ChannelEditorWindow *w = load();
-    w->Command_open->click();
+    QVERIFY(clickWhereSeen(w->Command_open));
     QWidget *dialog = Windows::find(QStringLiteral("Form_open_chann"));
     QVERIFY(Windows::frameOf(dialog));
     area.setActiveSubWindow(Windows::frameOf(w));
-    w->Command_open->click();
+    QVERIFY(clickWhereSeen(w->Command_open));
     QCOMPARE(Windows::find(QStringLiteral("Form_open_chann")), dialog);
     QCOMPARE(area.activeSubWindow(), Windows::frameOf(dialog));
     Windows::reset();
@@ -266,10 +264,8 @@ void TstChannelWindow::openBringsAnOpenDialogToTheFront()
 
 void TstChannelWindow::switchingChildWindowsRedraws()
 {
-    QMdiArea area;
-    area.resize(1200, 760);
-    area.show();
-    Windows::setMdiArea(&area);
+    MainStandIn stage(QSize(1200, 760));
+    QMdiArea &area = *stage.area;
     Windows::define(QStringLiteral("other"), Windows::Kind::Child, [] { return new DummyDialog; });
     ChannelEditorWindow *w = load();
     QMdiSubWindow *frame = Windows::frameOf(w);
@@ -288,14 +284,12 @@ void TstChannelWindow::switchingChildWindowsRedraws()
 
 void TstChannelWindow::returnFromTopLevelRedrawsChangedImageOnly()
 {
-    QMdiArea area;
-    area.resize(1200, 760);
-    area.show();
-    Windows::setMdiArea(&area);
+    MainStandIn stage(QSize(1200, 760));
+    QMdiArea &area = *stage.area;
     ChannelEditorWindow *w = load();
     area.setActiveSubWindow(Windows::frameOf(w));
     // An editor open while a message box comes and goes: nothing moves.
-    clickCell(w, 3, ColName);
+    QVERIFY(clickCell(w, 3, ColName));
     QVERIFY(w->Text_Edit->isVisible());
     QTest::keyClicks(w->Text_Edit, QStringLiteral("abc"));
     QEvent activate(QEvent::WindowActivate);
@@ -317,14 +311,9 @@ void TstChannelWindow::returnFromTopLevelRedrawsChangedImageOnly()
 
 void TstChannelWindow::returnFromAnotherTopLevelWindowShowsNewImage()
 {
-    QMainWindow main;
-    auto *area = new QMdiArea;
-    main.setCentralWidget(area);
-    main.resize(1200, 800);
-    main.show();
-    QApplication::setActiveWindow(&main);
-    QVERIFY(QTest::qWaitForWindowActive(&main));
-    Windows::setMdiArea(area);
+    MainStandIn stage(QSize(1200, 800));
+    QMdiArea *area = stage.area;
+    QVERIFY(stage.waitActive());
     ChannelEditorWindow *w = load();
     // A top-level dialog (the save dialog, say) takes the focus; meanwhile
     // the image changes; the focus comes back to the main window.
@@ -335,8 +324,8 @@ void TstChannelWindow::returnFromAnotherTopLevelWindowShowsNewImage()
     putName(2, "NEW");
     for (int k = 0; k < 16; ++k)
         MemoryImage[2][k] = qint16(k == 15 ? 4 : 0);
-    QApplication::setActiveWindow(&main);
-    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QApplication::setActiveWindow(&stage.main);
+    QVERIFY(QTest::qWaitForWindowActive(&stage.main));
     QTRY_COMPARE(w->MSF_Chann->textMatrix(3, ColName), QStringLiteral("NEW"));
 }
 

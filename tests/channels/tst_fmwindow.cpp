@@ -4,6 +4,7 @@
 // window, a click-through that changes nothing, an open edit in a save and
 // a write.
 #include "support/FmEditorFixture.h"
+#include "support/MdiStage.h"
 #include "support/FakeCommControl.h"
 #include "support/LinkFrames.h"
 #include "support/SimRadio.h"
@@ -63,20 +64,18 @@ class TstFmWindow : public QObject
 {
     Q_OBJECT
     std::unique_ptr<SimRadio> radio;
-    std::unique_ptr<QMdiArea> area;
+    std::unique_ptr<MainStandIn> stage;
+    QMdiArea *area = nullptr;
 
     // The editor shown in an MDI area, as the program shows it.
     FmEditorWindow *loadShown()
     {
-        area = std::make_unique<QMdiArea>();
-        area->resize(1200, 760);
-        area->show();
-        Windows::setMdiArea(area.get());
+        stage = std::make_unique<MainStandIn>(QSize(1200, 760));
+        area = stage->area;
         FmEditorWindow *w = load();
         area->setActiveSubWindow(Windows::frameOf(w));
-        QApplication::setActiveWindow(area.get());
-        if (!QTest::qWaitForWindowActive(area.get()))
-            qWarning("the MDI area did not become active");
+        if (!stage->waitActive())
+            qWarning("the main window did not become active");
         return w;
     }
 
@@ -95,8 +94,8 @@ private slots:
     void cleanup()
     {
         FmEditorFixture::cleanup();
-        Windows::setMdiArea(nullptr);
-        area.reset();
+        stage.reset();
+        area = nullptr;
         setCommControlFactory({});
         FakeCommControl::unplugAll();
         radio.reset();
@@ -180,7 +179,7 @@ private slots:
         for (int n = 0; n < 16; ++n)
             putRecord(n, Bytes(16, 0x01));
         w->MSF_Chann->setTextMatrix(4, ColName, QStringLiteral("stale"));
-        w->Command_def->click();
+        QVERIFY(clickWhereSeen(w->Command_def));
         QCOMPARE(wholeImage(), factory);
         QCOMPARE(w->MSF_Chann->textMatrix(4, ColName), FmNameText(3));
         QCOMPARE(w->MSF_Chann->textMatrix(1, ColFrequency), QStringLiteral("88.90000"));
@@ -195,7 +194,7 @@ private slots:
         w->ProgressBar1->show();
         w->ProgressBar1->setValue(40);
         w->Label_tr_count->setText(QStringLiteral("earlier"));
-        w->Command_Clear->click();
+        QVERIFY(clickWhereSeen(w->Command_Clear));
         for (int n = 0; n < 16; ++n)
             QCOMPARE(record(n), Bytes(16, 0));
         QCOMPARE(MemoryImage[767][15], qint16(0x5A));
@@ -227,12 +226,12 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, text);
         FmEditorWindow *w = load();
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(100);  // the write is under way
         QVERIFY(w->transferBusy());
         const Bytes before = wholeImage();
         LanguageFlag = qint16(language);
-        w->findChild<QPushButton *>(button)->click();
+        QVERIFY(clickWhereSeen(w->findChild<QPushButton *>(button)));
         QCOMPARE(boxTexts(), QStringList{text});
         QCOMPARE(MsgBoxRecorder::boxes().first().title,
                  language ? QStringLiteral("操作提示") : QStringLiteral("Operate prompt"));
@@ -253,10 +252,10 @@ private slots:
         FmEditorWindow *w = load();
         for (int n = 0; n < 16; ++n)
             putRecord(n, Bytes(16, 0));
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(40);
         QVERIFY(w->transferBusy());
-        w->Command_def->click();
+        QVERIFY(clickWhereSeen(w->Command_def));
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
         QCOMPARE(w->MSF_Chann->textMatrix(1, ColFrequency), QStringLiteral("88.90000"));
         QVERIFY(w->transferBusy());
@@ -267,7 +266,7 @@ private slots:
         FmEditorWindow *w = load();
         auto *port = w->findChild<CommControl *>(QStringLiteral("MSC"));
         QVERIFY(port);
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(40);
         QVERIFY(port->portOpen());
         QVERIFY(!Windows::unload(QStringLiteral("frm_FM")));
@@ -281,12 +280,12 @@ private slots:
     void openSaveAndClose()
     {
         FmEditorWindow *w = load();
-        w->Command_open->click();
-        w->Command_save->click();
+        QVERIFY(clickWhereSeen(w->Command_open));
+        QVERIFY(clickWhereSeen(w->Command_save));
         QVERIFY(Windows::isLoaded(QStringLiteral("Form_open_chann")));
         QVERIFY(Windows::isLoaded(QStringLiteral("Form_save_chann")));
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
-        w->Command_close->click();
+        QVERIFY(clickWhereSeen(w->Command_close));
         QVERIFY(!Windows::isLoaded(QStringLiteral("frm_FM")));
         QVERIFY(!Windows::isLoaded(QStringLiteral("Form_open_chann")));
         QVERIFY(!Windows::isLoaded(QStringLiteral("Form_save_chann")));
@@ -512,7 +511,7 @@ private slots:
         QVERIFY(clickCell(w, 3, ColFrequency));
         QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("100"));
-        w->Command_save->click();
+        QVERIFY(clickWhereSeen(w->Command_save));
         QCOMPARE(record(2).mid(0, 8), (Bytes{1, 0, 0, 0, 0, 0, 0, 0}));
         QCOMPARE(w->MSF_Chann->textMatrix(3, ColFrequency), QStringLiteral("100.00000"));
         QVERIFY(Windows::isLoaded(QStringLiteral("Form_save_chann")));
@@ -524,7 +523,7 @@ private slots:
         QVERIFY(clickCell(w, 5, ColFrequency));
         QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("101"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(20000);
         QCOMPARE(radio->bytes(0x3040, 8), QByteArray::fromHex("0100010000000000"));
         QCOMPARE(radio->bytes(0x3000, 256), LinkFrames::imageBytes(768, 16));
@@ -551,7 +550,7 @@ private slots:
         QVERIFY(clickCell(w, 3, ColName));
         QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
         QTest::keyClicks(w->Text_Edit, QStringLiteral("lost"));
-        w->findChild<QPushButton *>(button)->click();
+        QVERIFY(clickWhereSeen(w->findChild<QPushButton *>(button)));
         TestClock::advance(20000);
         QVERIFY(!w->Text_Edit->isVisible());
         QVERIFY(!w->editor()->isOpen());

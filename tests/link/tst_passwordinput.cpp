@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -20,6 +19,7 @@
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
 #include "support/LinkTestBench.h"
+#include "support/MdiStage.h"
 
 namespace {
 const QString Name = QStringLiteral("Form_Write_PassWord");
@@ -40,7 +40,7 @@ QByteArray codes(const std::array<qint16, 17> &c)
 class TestPasswordInput : public QObject, LinkTestBench
 {
     Q_OBJECT
-    std::unique_ptr<QMainWindow> main;
+    std::unique_ptr<MainStandIn> main;
     QMdiArea *area = nullptr;
 
     PasswordWindow *openShown()
@@ -59,14 +59,9 @@ private slots:
         plugRadio(1);
         Windows::define(Name, Windows::Kind::Child, [] { return new PasswordWindow; });
         Windows::define(QStringLiteral("other"), Windows::Kind::Child, [] { return new OtherWindow; });
-        main = std::make_unique<QMainWindow>();
-        area = new QMdiArea;
-        main->setCentralWidget(area);
-        main->resize(1200, 800);
-        main->show();
-        QApplication::setActiveWindow(main.get());
-        QVERIFY(QTest::qWaitForWindowActive(main.get()));
-        Windows::setMdiArea(area);
+        main = std::make_unique<MainStandIn>(QSize(1200, 800));
+        area = main->area;
+        QVERIFY(main->waitActive());
     }
     void cleanup()
     {

@@ -1,10 +1,12 @@
 // The window registry: one instance per window, load and unload rules,
 // child windows in the MDI area, refusals.
 #include "platform/Windows.h"
+#include "support/MdiStage.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QtTest>
+#include <memory>
 
 namespace {
 struct Counts {
@@ -31,6 +33,7 @@ private:
 class TestWindows : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<MainStandIn> stage;
     QMdiArea *area = nullptr;
     Counts child, top;
     bool refuse = false;
@@ -41,18 +44,15 @@ private slots:
         child = {};
         top = {};
         refuse = false;
-        area = new QMdiArea;
-        area->resize(800, 600);
-        area->show();
-        Windows::setMdiArea(area);
+        stage = std::make_unique<MainStandIn>(QSize(800, 600));
+        area = stage->area;
         Windows::define("child", Windows::Kind::Child, [this] { return new ProbeForm(child, &refuse); });
         Windows::define("top", Windows::Kind::TopLevel, [this] { return new ProbeForm(top, nullptr); });
     }
     void cleanup()
     {
         Windows::reset();
-        Windows::setMdiArea(nullptr);
-        delete area;
+        stage.reset();
     }
 
     void loadingAnOpenWindowDoesNothing()

@@ -42,10 +42,11 @@ inline ChannelEditorWindow *load()
     return qobject_cast<ChannelEditorWindow *>(Windows::load(QStringLiteral("frm_chann")));
 }
 
-// A user's click on cell (r, c) of the grid (scrolled into view first).
-inline void clickCell(ChannelEditorWindow *w, int r, int c)
+// A user's click on cell (r, c) of the grid (scrolled into view first),
+// where the cell is seen; false when something covers it.
+[[nodiscard]] inline bool clickCell(ChannelEditorWindow *w, int r, int c)
 {
-    clickGridCell(w->MSF_Chann, r, c);
+    return clickGridCellWhereSeen(w->MSF_Chann, r, c);
 }
 
 // Types into the open text box or list (the keys go to whichever is shown).
@@ -67,9 +68,9 @@ inline void enter(ChannelEditorWindow *w)
 
 // Leaves the edited cell by clicking a cell of the last row's number-free
 // columns, which opens no editor on an empty last row.
-inline void leave(ChannelEditorWindow *w, int r = 0)
+[[nodiscard]] inline bool leave(ChannelEditorWindow *w, int r = 0)
 {
-    clickCell(w, r > 0 ? r : ChannelCount - 1, 12);
+    return clickCell(w, r > 0 ? r : ChannelCount - 1, 12);
 }
 
 // Bytes 0-15 of a MemoryImage row.
