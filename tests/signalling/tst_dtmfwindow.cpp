@@ -1,8 +1,10 @@
 // The DTMF editor window as a user meets it: captions in both languages,
-// the factory display, code boxes typed and pasted into with real keys,
-// lists and check boxes, Default, Open, Save and Close, the refusals while
-// its exchange runs, and what a redraw stores: times past their lists as
-// the last entry, codes packed, nothing else.
+// the code headings over their rows, the factory display, code boxes typed
+// and pasted into with real keys, lists and check boxes (and what a screen
+// reader hears of a digit code), Default, Open, Save and Close, the
+// refusals while its exchange runs, and what a redraw stores: times beyond
+// their lists as the last entry, a code row only when its box's text
+// changes, 1 for the ID control it ticks, nothing else.
 #include "signalling/DtmfTwoToneFixture.h"
 #include "support/ClickWhereSeen.h"
 #include "support/LinkTestBench.h"
