@@ -7,7 +7,9 @@
 #include "platform/Windows.h"
 #include "shell/AboutWindow.h"
 #include "shell/LanguageTexts.h"
+#include "support/ClickWhereSeen.h"
 #include "support/FrameCloseBox.h"
+#include "support/MdiStage.h"
 
 #include <QDir>
 #include <QFile>
@@ -154,10 +156,7 @@ void TestAbout::okCloses()
 
 void TestAbout::placedInClientArea()
 {
-    QMdiArea area;
-    area.resize(900, 600);
-    area.show();
-    Windows::setMdiArea(&area);
+    MainStandIn stage(QSize(900, 600));
 
     QWidget *w = Windows::load(Name);
     QVERIFY(w);
@@ -173,17 +172,14 @@ void TestAbout::placedInClientArea()
 
 void TestAbout::closeBoxInTheTitleBar()
 {
-    QMdiArea area;
-    area.resize(900, 600);
-    area.show();
-    Windows::setMdiArea(&area);
+    MainStandIn stage(QSize(900, 600));
     QMdiSubWindow *frame = Windows::frameOf(Windows::load(Name));
     QVERIFY(frame);
-    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QVERIFY(QTest::qWaitForWindowExposed(&stage.main));
     const QPoint box = frameCloseBoxCentre(frame);
     QVERIFY(!box.isNull());
     QTest::mouseMove(frame, box);  // the frame finds the control under the pointer
-    QTest::mouseClick(frame, Qt::LeftButton, {}, box);
+    QVERIFY(clickWhereSeen(frame, box));
     QTRY_VERIFY(!Windows::isLoaded(Name));
 }
 

@@ -17,7 +17,9 @@
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
 #include "shell/PortSetupWindow.h"
+#include "support/ClickWhereSeen.h"
 #include "support/FrameCloseBox.h"
+#include "support/MdiStage.h"
 #include "support/LinkTestBench.h"
 
 namespace {
@@ -174,20 +176,17 @@ private slots:
 
     void closeBoxInTheTitleBar()
     {
-        QMdiArea area;
-        area.resize(1000, 700);
-        area.show();
-        Windows::setMdiArea(&area);
+        MainStandIn stage(QSize(1000, 700));
         CommPortNumber = 2;
         Windows::load(Name);
         QMdiSubWindow *frame = Windows::frameOf(window());
         QVERIFY(frame);
-        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        QVERIFY(QTest::qWaitForWindowExposed(&stage.main));
         QVERIFY(!(frame->windowFlags() & Qt::WindowMinMaxButtonsHint));
         const QPoint box = frameCloseBoxCentre(frame);
         QVERIFY(!box.isNull());
         QTest::mouseMove(frame, box);  // the frame finds the control under the pointer
-        QTest::mouseClick(frame, Qt::LeftButton, {}, box);
+        QVERIFY(clickWhereSeen(frame, box));
         QTRY_VERIFY(!Windows::isLoaded(Name));
         QCOMPARE(int(CommPortNumber), 2);  // closed as Cancel closes it
         QCOMPARE(TestClock::nextDue(), qint64(-1));
