@@ -20,6 +20,7 @@
 #include "support/BoxTexts.h"
 #include "support/ClickWhereSeen.h"
 #include "support/GridClick.h"
+#include "support/MdiStage.h"
 #include "support/ProgramState.h"
 
 namespace DtmfTwoToneFixture {
@@ -49,26 +50,18 @@ inline void cleanup()
     Windows::setMdiArea(nullptr);
 }
 
-// A main window with an MDI area, shown and active, that child windows
-// open in.
-struct MdiHost {
-    QMainWindow main;
-    QMdiArea *area = new QMdiArea;
+// The main-window stand-in, waited for until it is active; the windows
+// opened in it are unloaded when it goes.
+struct MdiHost : MainStandIn {
     MdiHost()
     {
-        main.setCentralWidget(area);
-        main.resize(1280, 800);
-        main.show();
-        QApplication::setActiveWindow(&main);
-        if (!QTest::qWaitForWindowActive(&main))
+        if (!waitActive())
             qFatal("the main window did not become active");
-        Windows::setMdiArea(area);
     }
     ~MdiHost()
     {
         Windows::reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Windows::setMdiArea(nullptr);
     }
     bool active(QWidget *w) const { return area->activeSubWindow() == Windows::frameOf(w); }
 };
