@@ -24,10 +24,8 @@
 #include "support/ClickWhereSeen.h"
 #include "support/LinkTestBench.h"
 #include "support/MdiStage.h"
-#include "support/ExchangeLabels.h"
 #include "support/OnScreenMessageBox.h"
 #include "support/TabClick.h"
-#include "support/TextFits.h"
 
 using namespace AdjustEditorFixture;
 
@@ -241,42 +239,6 @@ private slots:
         }
         QCOMPARE(block(), before);
         QVERIFY(boxTexts().isEmpty());
-    }
-
-    // Every caption, label, box text and frame title of every tab shows its
-    // whole text (the captions are Chinese whatever the language).
-    void everyCaptionShowsWholeText_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::newRow("English") << 0;
-        QTest::newRow("Chinese") << -1;
-    }
-    void everyCaptionShowsWholeText()
-    {
-        QFETCH(int, language);
-        LanguageFlag = qint16(language);
-        AdjustEditorWindow *w = openShown();
-        QVERIFY(w);
-        QStringList cuts;
-        for (int tab : {0, 1, 2, 3, 4}) {
-            QVERIFY(clickTabWhereSeen(w->TabStrip1, tab));
-            cuts << textfits::cutCaptions(w);
-        }
-        // The status line, with each text the window's exchange writes there.
-        for (const QString &text : exchangeLabelTexts(w->session()->settings())) {
-            w->Label_tr_count->setText(text);
-            cuts << textfits::cutCaptions(w->Label_tr_count->parentWidget());
-        }
-        // Each tab's text, whole and inside the strip.
-        QTabBar *bar = w->TabStrip1;
-        for (int i = 0; i < bar->count(); ++i) {
-            const QRect r = bar->tabRect(i);
-            const int need = bar->fontMetrics().horizontalAdvance(bar->tabText(i));
-            if (!bar->rect().contains(r) || r.width() < need)
-                cuts << QStringLiteral("tab \"%1\" needs %2 px, has %3").arg(bar->tabText(i)).arg(need).arg(r.width());
-        }
-        cuts.removeDuplicates();
-        QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
     }
 
     // A page switched away from under the focused control: a limit box

@@ -8,8 +8,6 @@
 #include "support/FakeCommControl.h"
 #include "support/LinkFrames.h"
 #include "support/SimRadio.h"
-#include "support/ExchangeLabels.h"
-#include "support/TextFits.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -292,28 +290,6 @@ private slots:
     }
 
     // ------------------------------------------------ the shown window
-
-    // Every caption and label shows its whole text, in both languages.
-    void everyCaptionShowsWholeText_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::newRow("English") << 0;
-        QTest::newRow("Chinese") << -1;
-    }
-    void everyCaptionShowsWholeText()
-    {
-        QFETCH(int, language);
-        LanguageFlag = qint16(language);
-        FmEditorWindow *w = loadShown();
-        QStringList cuts = textfits::cutCaptions(w);
-        // The status line, with each text the window's exchange writes there.
-        for (const QString &text : exchangeLabelTexts(w->session()->settings())) {
-            w->Label_tr_count->setText(text);
-            cuts << textfits::cutCaptions(w->Label_tr_count->parentWidget());
-        }
-        cuts.removeDuplicates();
-        QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
-    }
 
     void typingAFrequencyAndReturnLeavesTheFocusInTheGrid()
     {

@@ -1,8 +1,9 @@
 #pragma once
 // Whether every caption a person can see shows its whole text: labels, check
-// and option boxes, buttons, frame titles and the items of closed lists that
-// are shown and have a text wider (or taller) than the room their widget
-// gives it are listed, so a window test can name every cut caption at once.
+// and option boxes, buttons, frame titles, tabs and the items of closed lists
+// that are shown and have a text wider (or taller) than the room their widget
+// gives it (or a tab outside its strip) are listed, so a window test can name
+// every cut caption at once.
 #include <algorithm>
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTabBar>
 #include <QTextDocument>
 
 namespace textfits {
@@ -108,6 +110,16 @@ inline QString cutOf(const QWidget *w)
         const QRect label = g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
         const int need = label.left() + fm.horizontalAdvance(plain(g->title()));
         return need > frame.right() ? describe(w, g->title(), need, frame.right()) : QString();
+    }
+    if (auto *bar = qobject_cast<const QTabBar *>(w)) {
+        // Each tab's text, whole and inside the strip.
+        for (int i = 0; i < bar->count(); ++i) {
+            const QRect r = bar->tabRect(i);
+            const int need = fm.horizontalAdvance(plain(bar->tabText(i)));
+            if (!bar->rect().contains(r) || r.width() < need)
+                return describe(w, bar->tabText(i), need, r.width());
+        }
+        return {};
     }
     return {};
 }
