@@ -1,6 +1,7 @@
 #include "link/LinkSession.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -34,6 +35,17 @@ void timerOff(VbTimer *t)
 {
     if (t)
         t->setEnabled(false);
+}
+
+// The link's clock in ms: the test clock while one is installed.
+double linkNowMs()
+{
+    if (TestClock::installed())
+        return double(TestClock::now());
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return double(clock.nsecsElapsed()) / 1e6;
 }
 }
 
@@ -146,7 +158,13 @@ void LinkSession::discardInput()
 void LinkSession::sendNow(quint8 byte)
 {
     if (m_controls.MSC && m_controls.MSC->portOpen())
-        m_controls.MSC->output(QByteArray(1, char(byte)));
+        putOnLine(QByteArray(1, char(byte)));
+}
+
+void LinkSession::putOnLine(const QByteArray &bytes)
+{
+    m_controls.MSC->output(bytes);
+    m_lineFreeMs = std::max(linkNowMs(), m_lineFreeMs) + double(bytes.size()) * Frame::ByteMs;
 }
 
 int LinkSession::takeBytes(quint8 *into, int count)
@@ -168,7 +186,14 @@ void LinkSession::StartSendTimer()
 {
     SendPosition = 0;
     FrameSent = 0;
-    timerOn(m_controls.Timer1, 15);
+    int ms = 15;
+    if (m_sendFromMs >= 0) {
+        // The frame that follows a block reply goes out 15 ms after the
+        // reply, however long the line took to settle behind it.
+        ms = std::clamp(int(std::ceil(15.0 - (linkNowMs() - m_sendFromMs) - 1e-9)), 1, 15);
+        m_sendFromMs = -1;
+    }
+    timerOn(m_controls.Timer1, ms);
 }
 
 void LinkSession::queueFrame(const QByteArray &frame)
@@ -214,6 +239,8 @@ bool LinkSession::startExchange(bool write)
     m_taken = 0;
     m_request = {};  // this attempt has asked for nothing yet
     m_replyRefused = false;
+    m_lineFreeMs = 0;  // the port was opened afresh: nothing is on the line
+    m_frameCrossedMs = 0;
     const QByteArray hs = programModeHandshakeFrame();
     TransmitLength = 8;
     for (int i = 0; i < 8; ++i)
@@ -259,17 +286,21 @@ void LinkSession::sendTick()
             replyTimedOut();
         return;
     }
+    if (SendPosition == 0 && blockBehindCheck())
+        return;
     m_sending = true;
     // Whatever is left of an earlier reply never counts toward this frame's.
-    if (SendPosition == 0)
+    if (SendPosition == 0) {
+        m_blockBehind = false;
         msc->clearInBuffer();
+    }
     // The whole frame in one tick, or one byte a tick.
     if (m_settings.bytePerTick && m_controls.Timer1->interval() != m_settings.byteTickMs)
         m_controls.Timer1->setInterval(m_settings.byteTickMs);
     const int end = m_settings.bytePerTick ? std::min(SendPosition + 1, TransmitLength)
                                            : TransmitLength;
     while (SendPosition < end) {
-        msc->output(QByteArray(1, char(TransmitFrame[SendPosition])));
+        putOnLine(QByteArray(1, char(TransmitFrame[SendPosition])));
         timerOn(m_controls.Timer2, m_settings.byteTimeoutMs);
         ++SendPosition;
     }
@@ -277,6 +308,7 @@ void LinkSession::sendTick()
         timerOn(m_controls.Timer2, m_settings.replyTimeoutMs);
         timerOff(m_controls.Timer1);
         FrameSent = -1;
+        m_frameCrossedMs = m_lineFreeMs;
     }
     m_sending = false;
     if (FrameSent == -1 && m_settings.framePauseSteps > 0) {
@@ -296,6 +328,8 @@ void LinkSession::replyTimedOut()
     ++m_generation;  // a pause of this attempt ends with it
     m_pausing = false;
     m_deferred = false;
+    m_blockBehind = false;
+    m_sendFromMs = -1;
     if (m_controls.Timer3) {
         m_controls.Timer3->setEnabled(true);
         m_controls.Timer3->setInterval(m_settings.retryDelayMs);
@@ -331,6 +365,8 @@ void LinkSession::cancelPending()
     ++m_generation;  // pauses of the attempt that ends are dropped
     m_pausing = false;
     m_deferred = false;
+    m_blockBehind = false;
+    m_sendFromMs = -1;
     timersOff();
 }
 
@@ -381,9 +417,14 @@ void LinkSession::pauseThen(int steps, std::function<void()> fn)
         fn();
         return;
     }
+    pauseForUs(qint64(pauseMs(steps)) * 1000, std::move(fn));
+}
+
+void LinkSession::pauseForUs(qint64 us, std::function<void()> fn)
+{
     m_pausing = true;
     const quint64 gen = m_generation;
-    VbTimer::singleShot(pauseMs(steps), this, [this, gen, fn = std::move(fn)] {
+    VbTimer::singleShotUs(us, this, [this, gen, fn = std::move(fn)] {
         if (gen != m_generation)
             return;
         if (m_boxOpen > 0) {
@@ -448,6 +489,12 @@ void LinkSession::bytesArrived(int event)
     CommControl *msc = m_controls.MSC.data();
     if (!msc || !msc->portOpen())
         return;
+    // No radio answers a frame before its last byte has crossed the line:
+    // what arrives earlier belongs to the exchange before it.
+    if (linkNowMs() < m_frameCrossedMs) {
+        discardInput();
+        return;
+    }
     if (m_sending) {
         m_deferred = true;
         return;
@@ -460,6 +507,8 @@ void LinkSession::bytesArrived(int event)
         discardInput();  // the attempt waits for its time-out
         return;
     }
+    if (blockBehindCheck())
+        return;
     if (DataPhase == -1 && WriteMode == -1)
         handleWriteReply();
     else if (DataPhase == -1)
@@ -487,29 +536,77 @@ void LinkSession::handleWriteReply()
 
 void LinkSession::handleReadReply()
 {
-    CommControl *msc = m_controls.MSC.data();
-    if (msc->inBufferCount() < Frame::DataReplyTaken)
+    if (!takeBlockReply(m_blockReply.data()))
         return;
-    std::array<quint8, Frame::DataReplyTaken> reply{};
-    takeBytes(reply.data(), Frame::DataReplyTaken);
-    msc->clearInBuffer();
     // Only a reply whose 'X' stands first or behind its Ack holds its 64
     // bytes within the 69 taken, and only one that echoes the request is
     // the block asked for; anything else counts as no reply.
-    const int x = findDataMark(reply.data(), m_settings.replyBehindAck ? 1 : 0, 1);
-    if (x < 0 || !dataHeadAnswers(reply.data() + x, m_request)) {
+    const int x = findDataMark(m_blockReply.data(), m_settings.replyBehindAck ? 1 : 0, 1);
+    if (x < 0 || !dataHeadAnswers(m_blockReply.data() + x, m_request)) {
         refuseReply();
         return;
     }
-    timerOff(m_controls.Timer2);
-    sendNow(Frame::Ack);
-    dataReplyReceived(reply.data());
+    const double end = linkNowMs();
+    settleThen([this, end] {
+        timerOff(m_controls.Timer2);
+        sendNow(Frame::Ack);
+        m_sendFromMs = end;
+        dataReplyReceived(m_blockReply.data());
+    });
 }
 
 void LinkSession::refuseReply()
 {
     m_replyRefused = true;
     discardInput();
+}
+
+bool LinkSession::takeBlockReply(quint8 *into)
+{
+    const int buffered = m_controls.MSC->inBufferCount();
+    if (buffered < Frame::DataReplyTaken)
+        return false;
+    if (buffered > Frame::DataReplyTaken) {
+        refuseBlockReply();  // a byte too many inside or behind the block
+        return false;
+    }
+    takeBytes(into, Frame::DataReplyTaken);
+    return true;
+}
+
+void LinkSession::settleThen(std::function<void()> accepted)
+{
+    pauseForUs(qint64(Frame::BlockSettleMs * 1000), [this, accepted = std::move(accepted)] {
+        CommControl *msc = m_controls.MSC.data();
+        if (msc && msc->portOpen() && msc->inBufferCount() > 0) {
+            refuseBlockReply();
+            return;
+        }
+        m_blockBehind = true;
+        accepted();
+    });
+}
+
+bool LinkSession::blockBehindCheck()
+{
+    if (!m_blockBehind)
+        return false;
+    CommControl *msc = m_controls.MSC.data();
+    if (!msc || !msc->portOpen() || msc->inBufferCount() == 0)
+        return false;
+    timerOff(m_controls.Timer1);
+    refuseBlockReply();
+    return true;
+}
+
+void LinkSession::refuseBlockReply()
+{
+    m_blockBehind = false;
+    m_sendFromMs = -1;
+    refuseReply();
+    // The reply had stopped the time-out: the attempt waits for it again.
+    if (m_controls.Timer2 && !m_controls.Timer2->enabled())
+        timerOn(m_controls.Timer2, m_settings.replyTimeoutMs);
 }
 
 void LinkSession::dataReplyReceived(const quint8 *reply)

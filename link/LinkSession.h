@@ -116,8 +116,12 @@ protected:
     // An Ack of the current write frame arrived.
     virtual void writeAckReceived();
     // A usable 69-byte data reply (already answered with an Ack): it
-    // echoes the address and length of the request that went out last.
+    // echoes the address and length of the request that went out last, and
+    // nothing followed it while the line settled.
     virtual void dataReplyReceived(const quint8 *reply);
+    // A block reply with bytes beyond the block: by default refuseReply, with
+    // the reply time-out running again when the reply had stopped it.
+    virtual void refuseBlockReply();
     // No retry left after the retry pause.
     virtual void reportFailure();
     // A retry found the port gone: the bar to 0, the failure label and
@@ -133,6 +137,15 @@ protected:
     // no stray byte of it is taken for the start of a later reply; the
     // reply time-out, the retry pause and the retries follow as for silence.
     void refuseReply();
+    // The reply to a 64-byte block request is DataReplyTaken bytes and no
+    // more. Takes them into `into` once they are in; false while they are
+    // not, or when more are buffered (then refuseBlockReply has run).
+    bool takeBlockReply(quint8 *into);
+    // After a taken block reply that the caller found usable: when the line
+    // has stayed quiet behind it for the settle time, `accepted` runs (it
+    // sends the Ack); a byte that came meanwhile refuses the reply. Until the
+    // next frame goes out, a byte that arrives still refuses it.
+    void settleThen(std::function<void()> accepted);
     void sendNow(quint8 byte);                 // one byte straight to the port
     // Sets the port up at "9600,N,8,1" on CommPortNumber and opens it;
     // false when that fails. Shows nothing and leaves PortErrorFlag alone.
@@ -151,6 +164,7 @@ protected:
     // receive events meanwhile are handled after it. Cancelled by a stop,
     // a time-out or a new start.
     void pauseThen(int steps, std::function<void()> fn);
+    void pauseForUs(qint64 us, std::function<void()> fn);
     void showProgress(double value);   // shows the bar with Int(value)
     void setLabel(const QString &text);
     int sessionBase() const;
@@ -186,7 +200,19 @@ private:
     void handleWriteReply();
     void endPause(const std::function<void()> &fn);
 
+    // Puts bytes on the line and keeps the time by which they can have
+    // crossed it (at the byte time of the port's speed).
+    void putOnLine(const QByteArray &bytes);
+    // A block reply was accepted and the frame that follows it has not gone
+    // out: a byte arriving now lies beyond the block.
+    bool blockBehindCheck();
+
     ReadRequest m_request;     // the read request that went out last
+    std::array<quint8, Frame::DataReplyTaken> m_blockReply{};  // the block reply taken last
+    double m_lineFreeMs = 0;     // when what was put on the line has crossed it
+    double m_frameCrossedMs = 0; // when the frame that went out last has crossed it
+    double m_sendFromMs = -1;    // the next frame's send timer counts from here (>= 0)
+    bool m_blockBehind = false;  // an accepted block reply awaits the next frame
     bool m_replyRefused = false;  // this attempt's reply was not the block asked for
     quint64 m_generation = 0;  // cancels pauses that belong to an ended attempt
     bool m_pausing = false;

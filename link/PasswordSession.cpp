@@ -50,24 +50,32 @@ void PasswordSession::identReplyAccepted(IdentForm)
 
 void PasswordSession::handleBlockReply()
 {
-    CommControl *msc = m_controls.MSC.data();
-    if (msc->inBufferCount() < PasswordRules::BlockReplyTaken)
-        return;
     ReceiveBuffer.fill(0);
-    takeBytes(ReceiveBuffer.data(), PasswordRules::BlockReplyTaken);
-    discardInput();
-    sendNow(Frame::Ack);
-    pauseThen(BlockAckPauseSteps, [this] { takeBlock(); });
+    if (!takeBlockReply(ReceiveBuffer.data()))
+        return;
+    if (!PasswordRules::blockFromReply(ReceiveBuffer.data())) {
+        refuseBlockReply();
+        return;
+    }
+    settleThen([this] {
+        sendNow(Frame::Ack);
+        pauseThen(BlockAckPauseSteps, [this] { takeBlock(); });
+    });
+}
+
+void PasswordSession::refuseBlockReply()
+{
+    // Nothing usable to build the new block from: end the exchange now.
+    sendNow(Frame::SessionEnd);
+    finishExchange();
+    reportFailure();
 }
 
 void PasswordSession::takeBlock()
 {
     const auto block = PasswordRules::blockFromReply(ReceiveBuffer.data());
     if (!block) {
-        // Nothing usable to build the new block from: end the exchange now.
-        sendNow(Frame::SessionEnd);
-        finishExchange();
-        reportFailure();
+        refuseBlockReply();
         return;
     }
     for (int i = 0; i < 16; ++i)

@@ -28,6 +28,9 @@ signals:
 protected:
     void handleHandshake() override;
     void identReplyAccepted(IdentForm form) override;
+    // A block reply that is not the block (another echo, a byte too many):
+    // 'E', and the failure box at once.
+    void refuseBlockReply() override;
 
 private:
     void handleBlockReply();

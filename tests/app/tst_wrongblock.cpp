@@ -1,8 +1,9 @@
 // An editor's Read, clicked where the user sees the button, against a radio
-// that answers a block request with another block (its echo and its bytes):
-// the read tries again and shows the right rows, or, when the radio always
-// answers so, fails with the image as it was. The success box never comes
-// while the image holds another block's bytes.
+// that answers a block request with another block (its echo and its bytes),
+// or with the block and a byte more (inside its data or behind it): the read
+// tries again and shows the right rows, or, when the radio always answers
+// so, fails with the image as it was. The success box never comes while the
+// image holds another block's bytes or shifted ones.
 #include "app/Application.h"
 #include "link/EditorWindow.h"
 #include "link/LinkSession.h"
@@ -56,6 +57,9 @@ bool rowsFromRadio(const SimRadio &radio, const Rows &rows)
                 return false;
     return true;
 }
+
+// How the radio answers the request it answers wrongly.
+enum Fault { AnotherBlock, ExtraByteInside, ExtraByteBehind };
 
 void eraseRows(const Rows &rows)
 {
@@ -139,15 +143,25 @@ void TestWrongBlockWindows::windows()
     QTest::addColumn<Rows>("rows");
     QTest::addColumn<bool>("factory");  // the radio's bytes: factory image, else a pattern
     QTest::addColumn<QString>("success");
+    QTest::addColumn<int>("fault");
+    const QString option = WindowName::frm_option, fiveTone = WindowName::frm_5tone,
+                  channels = WindowName::frm_chann;
+    const QString done = "Complete reading the data from transceiver.";
+    const QString channelsDone = "Complete reading data from the transceiver.";
     QTest::newRow("option editor: 0x0E80 answered by 0x0EC0")
-        << QString(WindowName::frm_option) << 0x0E80 << 0x0EC0 << Rows{232, 8} << true
-        << "Complete reading the data from transceiver.";
+        << option << 0x0E80 << 0x0EC0 << Rows{232, 8} << true << done << int(AnotherBlock);
     QTest::newRow("5-tone editor: 0x2440 answered by 0x2480")
-        << QString(WindowName::frm_5tone) << 0x2440 << 0x2480 << Rows{576, 32} << true
-        << "Complete reading the data from transceiver.";
+        << fiveTone << 0x2440 << 0x2480 << Rows{576, 32} << true << done << int(AnotherBlock);
     QTest::newRow("channel editor: a name block answered by the next")
-        << QString(WindowName::frm_chann) << 0x1040 << 0x1080 << Rows{0, 200, 256, 200} << false
-        << "Complete reading data from the transceiver.";
+        << channels << 0x1040 << 0x1080 << Rows{0, 200, 256, 200} << false << channelsDone
+        << int(AnotherBlock);
+    QTest::newRow("option editor: 0x0E80 with a byte too many inside")
+        << option << 0x0E80 << 0x0E80 << Rows{232, 8} << true << done << int(ExtraByteInside);
+    QTest::newRow("5-tone editor: 0x2440 with a byte behind it")
+        << fiveTone << 0x2440 << 0x2440 << Rows{576, 32} << true << done << int(ExtraByteBehind);
+    QTest::newRow("channel editor: a name block with a byte too many inside")
+        << channels << 0x1040 << 0x1040 << Rows{0, 200, 256, 200} << false << channelsDone
+        << int(ExtraByteInside);
 }
 
 EditorWindow *TestWrongBlockWindows::windowAnsweredWrongly(int times)
@@ -158,11 +172,12 @@ EditorWindow *TestWrongBlockWindows::windowAnsweredWrongly(int times)
     QFETCH(Rows, rows);
     QFETCH(bool, factory);
     QFETCH(QString, success);
+    QFETCH(int, fault);
     successBox = success;
     stretches = rows;
     fillRadio(*radio, factory);
     // The two blocks must differ for the test to see which was taken.
-    if (radio->bytes(requested, 64) == radio->bytes(answered, 64)) {
+    if (fault == AnotherBlock && radio->bytes(requested, 64) == radio->bytes(answered, 64)) {
         qWarning("the radio holds the same bytes at 0x%04X and 0x%04X", requested, answered);
         return nullptr;
     }
@@ -172,7 +187,10 @@ EditorWindow *TestWrongBlockWindows::windowAnsweredWrongly(int times)
         qWarning("the image holds the radio's rows before any read");
         return nullptr;
     }
-    radio->answerAs(requested, answered, times);
+    if (fault == AnotherBlock)
+        radio->answerAs(requested, answered, times);
+    else
+        radio->addExtraByte(requested, fault == ExtraByteInside ? 20 : 64, 0, times);
     EditorWindow *w = openWindow(window);
     if (!w)
         qWarning("%s does not open as an editor window", qPrintable(window));

@@ -105,12 +105,16 @@ private slots:
 
         QCOMPARE(done.count(), 1);
         QCOMPARE(radio->frameBytes(), readFrames(base, blocks));
-        // Send timer 15 ms; 1 ms pauses after the handshake Acks; 15 ms per block.
+        // Send timer 15 ms; the radio answers once a frame has crossed the
+        // line (8 bytes: at 24, 4 bytes: 5 ms later); 1 ms pauses after the
+        // handshake Acks; a block's Ack once the line stayed quiet behind it
+        // (4 ms), the next request 15 ms after the block.
         const auto frames = radio->frames();
         QCOMPARE(frames[0].firstMs, 15.0);
-        QCOMPARE(frames[2].firstMs, 31.0);
-        QCOMPARE(frames[4].firstMs, 47.0);
-        QCOMPARE(frames[6].firstMs, 62.0);
+        QCOMPARE(frames[2].firstMs, 40.0);
+        QCOMPARE(frames[4].firstMs, 61.0);
+        QCOMPARE(frames[5].firstMs, 70.0);
+        QCOMPARE(frames[6].firstMs, 81.0);
         // The stretch landed in its rows and nowhere else.
         const int row0 = base / 16;
         for (int r = 0; r < blocks * 4; ++r)
@@ -249,8 +253,8 @@ private slots:
         QTest::addColumn<int>("fault");
         QTest::addColumn<int>("restarts");
         QTest::newRow("replies in pieces of 7 bytes, 3 ms apart") << 0 << 0;
-        QTest::newRow("trailing bytes after every reply") << 1 << 0;
-        QTest::newRow("identification in form A") << 2 << 0;
+        QTest::newRow("bytes behind the identification") << 1 << 0;
+        QTest::newRow("identification in form A, a byte behind it") << 2 << 0;
         QTest::newRow("password block behind an Ack (21 bytes)") << 3 << 0;
         QTest::newRow("radio misses block 5 once") << 4 << 1;
         QTest::newRow("data reply with its X out of place") << 5 << 1;
@@ -268,8 +272,11 @@ private slots:
         auto &o = radio->options();
         switch (fault) {
         case 0: o.pieceSize = 7; o.pieceGapMs = 3; break;
-        case 1: o.trailing = hex("0655AA58"); break;
-        case 2: o.formB = false; o.trailing = hex("00"); break;
+        case 1: radio->replaceReply(0, radio->identReply() + hex("0655AA58")); break;
+        case 2:
+            o.formB = false;
+            radio->replaceReply(0, radio->identReply() + hex("00"));
+            break;
         case 3: o.ackBeforePassword = true; break;
         case 4: radio->setSilence(2 + 5, 1); break;  // handshake, password, blocks 0..
         case 5: {
@@ -306,7 +313,7 @@ private slots:
         radio->setSilence(3);  // and then nothing more
         LinkTestHost host(LinkProfile::twoTone(), radio.get());
         host.read->click();
-        TestClock::advance(47 + 999);
+        TestClock::advance(61 + 999);
         // Only the two handshake Acks; the reply of the first block got none.
         QCOMPARE(radio->frameBytes(), (QList<QByteArray>{Handshake, Ack, request(0x3DF0, 0x10), Ack,
                                                           request(0x2D00)}));
@@ -360,20 +367,33 @@ private slots:
         QCOMPARE(failed.count(), 1);  // nothing more is tried
     }
 
+    // The radio's answer to row 10. A second Ack that comes later, while
+    // row 11 is on its way (handed to the port 37 ms after row 10 crossed
+    // the line, crossed 21.9 ms later), is no answer to row 11: the radio
+    // lost that row, the attempt times out and the write starts again.
     void writeFaults_data()
     {
         QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<double>("secondAckMs");  // < 0: none
         QTest::addColumn<int>("restarts");
-        QTest::newRow("wrong byte: attempt times out, write restarts") << hex("15") << 1;
-        QTest::newRow("Ack behind another byte still counts") << hex("1506") << 0;
-        QTest::newRow("second Ack does not skip a row") << hex("0606") << 0;
+        QTest::newRow("wrong byte: attempt times out, write restarts") << hex("15") << -1.0 << 1;
+        QTest::newRow("Ack behind another byte still counts") << hex("1506") << -1.0 << 0;
+        QTest::newRow("second Ack does not skip a row") << hex("0606") << -1.0 << 0;
+        QTest::newRow("second Ack before row 11 goes out, row 11 lost") << QByteArray() << 14.0 << 1;
+        QTest::newRow("second Ack as row 11 goes out, row 11 lost") << QByteArray() << 16.0 << 1;
+        QTest::newRow("second Ack while row 11 is on the wire, row 11 lost") << QByteArray() << 30.0 << 1;
+        QTest::newRow("second Ack as row 11's last byte crosses, row 11 lost") << QByteArray() << 36.0 << 1;
     }
     void writeFaults()
     {
         QFETCH(QByteArray, answer);
+        QFETCH(double, secondAckMs);
         QFETCH(int, restarts);
         fillImage(0, ImageRows, 21);
-        radio->replaceReply(2 + 10, answer);  // the answer to row 10
+        if (!answer.isEmpty())
+            radio->replaceReply(2 + 10, answer);  // the answer to row 10
+        if (secondAckMs >= 0)
+            radio->lateSecondAck(2 + 10, secondAckMs);
         LinkTestHost host(LinkProfile::twoTone(), radio.get());
         QSignalSpy done(host.session, &LinkSession::writeCompleted);
         host.write->click();

@@ -71,11 +71,13 @@ private slots:
         host.write->click();
         TestClock::advance(60000);
         const auto frames = radio->frames();
-        // The identification came at 15 but is taken after the 5 ms pause.
+        // The handshake crosses the line at 24, after the 5 ms pause: the
+        // identification is taken at once. The password request goes out at
+        // 40, its pause ends at 45 when the reply is in.
         QCOMPARE(frames[1].bytes, Ack);
-        QCOMPARE(frames[1].firstMs, 20.0);
-        QCOMPARE(frames[2].firstMs, 36.0);
-        QCOMPARE(frames[3].firstMs, 41.0);
+        QCOMPARE(frames[1].firstMs, 24.0);
+        QCOMPARE(frames[2].firstMs, 40.0);
+        QCOMPARE(frames[3].firstMs, 45.0);
         QCOMPARE(frames.size(), 4 + 32);
         QCOMPARE(labels.first(), QStringLiteral("Writing  1  Data Block"));
         QCOMPARE(bars.first(), 3);

@@ -39,12 +39,19 @@ QByteArray changeBytes(const QByteArray &block)
 }
 // ... and for an exchange that stops after the block: nothing written.
 const QByteArray StopBytes = Handshake + BlockRequest + Ack + End;
+// ... and for one that refuses the block reply: no Ack either.
+const QByteArray RefusedBytes = Handshake + BlockRequest + End;
 
 // Line times of a complete change on the test clock: one byte every 15 ms,
-// the opening command from 15 ms, the request from 135 ms, the new block
-// from 211 ms (after the Ack and its pause); the answer comes at 496 ms.
-constexpr qint64 AnswerAt = 496;
-constexpr qint64 BlockTakenAt = 196;
+// the opening command from 15 ms, answered when its last byte has crossed
+// the line (122 ms); the request from 137 ms, answered at 199 ms; its Ack
+// once the line stayed quiet behind the reply (203 ms), the block taken
+// after the Ack's pause (204 ms); the new block from 219 ms to 504 ms; the
+// answer comes at 506 ms.
+constexpr qint64 BlockReplyAt = 199;
+constexpr qint64 BlockTakenAt = 204;
+constexpr qint64 NewBlockSentAt = 504;
+constexpr qint64 AnswerAt = 506;
 
 struct Moment {
     MsgRecord box;
@@ -204,9 +211,9 @@ private slots:
         QCOMPARE(rx.first().ms, 15.0);
         for (int i : {1, 7, 9, 12, 15, 33})
             QCOMPARE(rx[i].ms - rx[i - 1].ms, 15.0);
-        QCOMPARE(rx[8].ms, 135.0);            // the request's Ack
-        QCOMPARE(rx[13].ms, 195.0);           // the Ack of the block reply, at once
-        QCOMPARE(rx[14].ms, 211.0);           // the new block, after the pause
+        QCOMPARE(rx[8].ms, 137.0);            // the request's Ack
+        QCOMPARE(rx[13].ms, 203.0);           // the Ack of the block reply, the line quiet behind it
+        QCOMPARE(rx[14].ms, 219.0);           // the new block, after the pause
         QCOMPARE(rx.last().ms, double(AnswerAt));  // 'E' as soon as the answer is in
 
         QCOMPARE(moments.size(), 1);
@@ -305,10 +312,10 @@ private slots:
         QTest::addColumn<qint64>("boxAt");  // the last byte sent + 1000 + 5000
         QTest::newRow("no radio") << "no radio" << Handshake << qint64(120 + 6000);
         QTest::newRow("identification not accepted") << "ident" << Handshake << qint64(120 + 6000);
-        QTest::newRow("no block reply") << "block" << Handshake + BlockRequest << qint64(195 + 6000);
+        QTest::newRow("no block reply") << "block" << Handshake + BlockRequest << qint64(197 + 6000);
         QTest::newRow("no answer to the new block") << "answer"
             << Handshake + BlockRequest + Ack + hex("583DF010") + "abc   SUPER1" + BlockTail
-            << qint64(AnswerAt + 6000);
+            << qint64(NewBlockSentAt + 6000);
     }
     void noAnswer()
     {
@@ -342,28 +349,60 @@ private slots:
         expectIdle(w);
     }
 
-    // The radio's block reply has no 'X' where its 64 bytes fit: nothing is
-    // written, 'E' ends the exchange and the failure box comes at once.
+    // The radio's block reply is not the block: no 'X' where its 64 bytes
+    // fit, another block's echo, or a byte more than the block, inside it or
+    // behind it, before the new block goes out. Nothing is written, 'E' ends
+    // the exchange and the failure box comes at once; the reply is not
+    // acknowledged unless its extra byte came after the Ack.
     void unusableBlockReply_data()
     {
-        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QByteArray>("reply");  // instead of the radio's own
+        QTest::addColumn<int>("answered");      // the block it sends for 0x3DC0
+        QTest::addColumn<int>("extraAt");       // its data byte where a byte is added, -1: none
+        QTest::addColumn<double>("extraGapMs");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<qint64>("boxAt");
         QByteArray data(64, char(0x20));
-        QTest::newRow("'X' at 2") << hex("0606583DC040") + data;
-        QTest::newRow("'X' at 9") << QByteArray(9, char(0x06)) + hex("583DC040") + data;
-        QTest::newRow("no 'X'") << QByteArray(69, char(0x06));
+        const QByteArray none;
+        QTest::newRow("'X' at 2") << hex("0606583DC040") + data << 0x3DC0 << -1 << 0.0 << RefusedBytes
+                                  << BlockReplyAt;
+        QTest::newRow("'X' at 9") << QByteArray(9, char(0x06)) + hex("583DC040") + data << 0x3DC0 << -1
+                                  << 0.0 << RefusedBytes << BlockReplyAt;
+        QTest::newRow("no 'X'") << QByteArray(69, char(0x06)) << 0x3DC0 << -1 << 0.0 << RefusedBytes
+                                << BlockReplyAt;
+        QTest::newRow("another block") << none << 0x3D80 << -1 << 0.0 << RefusedBytes << BlockReplyAt;
+        QTest::newRow("a byte too many inside the block") << none << 0x3DC0 << 20 << 0.0 << RefusedBytes
+                                                          << BlockReplyAt;
+        QTest::newRow("a byte behind the block") << none << 0x3DC0 << 64 << 0.0 << RefusedBytes
+                                                 << BlockReplyAt;
+        QTest::newRow("a byte behind the block, 2 ms later")
+            << none << 0x3DC0 << 64 << 2.0 << RefusedBytes << BlockReplyAt + 4;
+        QTest::newRow("a byte behind the block after its Ack, before the new block")
+            << none << 0x3DC0 << 64 << 10.0 << StopBytes << BlockReplyAt + 10;
     }
     void unusableBlockReply()
     {
         QFETCH(QByteArray, reply);
-        radio->replaceReply(1, reply);
+        QFETCH(int, answered);
+        QFETCH(int, extraAt);
+        QFETCH(double, extraGapMs);
+        QFETCH(QByteArray, sent);
+        QFETCH(qint64, boxAt);
+        storeBlock("123456SUPER1");
+        radio->setBytes(0x3D80, QByteArray(64, char(0x20)));  // another block with no password
+        if (!reply.isEmpty())
+            radio->replaceReply(1, reply);
+        radio->answerAs(0x3DC0, answered);
+        if (extraAt >= 0)
+            radio->addExtraByte(0x3DC0, extraAt, extraGapMs);
         PasswordWindow *w = open();
-        fill(w, QString(), QStringLiteral("abc"), QStringLiteral("abc"));
+        fill(w, QStringLiteral("123456"), QStringLiteral("abc"), QStringLiteral("abc"));
         w->Command_Write->click();
         TestClock::advance(10000);
-        QCOMPARE(radio->receivedBytes(), StopBytes);
-        QCOMPARE(radioBlock(), QByteArray(12, ' ') + hex("FFFFFFFF"));
+        QCOMPARE(radio->receivedBytes(), sent);
+        QCOMPARE(radioBlock(), QByteArray("123456SUPER1") + BlockTail);
         QCOMPARE(boxes(), QStringList{"Fail connect with transceiver. | Operate prompt"});
-        QCOMPARE(moments[0].at, BlockTakenAt);
+        QCOMPARE(moments[0].at, boxAt);
         QVERIFY(isOpen());
         expectIdle(w);
     }
@@ -396,13 +435,13 @@ private slots:
         PasswordWindow *w = open();
         fill(w, QStringLiteral("123456"), QStringLiteral("abc"), QStringLiteral("abc"));
         w->Command_Write->click();
-        TestClock::advance(241);  // three bytes of the new block are out
+        TestClock::advance(250);  // three bytes of the new block are out
         radio->sendRaw(Ack);
         TestClock::advance(20000);
         QCOMPARE(radio->receivedBytes(),
                  Handshake + BlockRequest + Ack + hex("583DF010") + "abc   SUPER1" + BlockTail);
         QCOMPARE(boxes(), QStringList{"Fail connect with transceiver. | Operate prompt"});
-        QCOMPARE(moments[0].at, AnswerAt + 6000);
+        QCOMPARE(moments[0].at, NewBlockSentAt + 6000);
         QVERIFY(isOpen());
         expectIdle(w);
     }

@@ -50,6 +50,9 @@ void fillImage(int seed)
 }
 
 auto imageCopy() { return MemoryImage; }
+
+// How the radio fails in the failure tests.
+enum Fault { Silent, ExtraByteInside, ExtraByteBehind };
 }
 
 class TestReadWindow : public QObject, TransferWindowFixture<ReadWindow>
@@ -232,27 +235,41 @@ private slots:
             QCOMPARE(MemoryImage[r], before[r]);
     }
 
+    // The radio stops answering, or answers a block with a byte more than
+    // the block (inside its data or behind it): no reply, so the attempt
+    // ends and a new one starts; never the success box with shifted bytes.
     void radioStops_data()
     {
-        QTest::addColumn<int>("silentFrom");   // request number
-        QTest::addColumn<int>("silentCount");  // -1: for good
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("from");   // request number
+        QTest::addColumn<int>("count");  // -1: for good
         QTest::addColumn<bool>("completes");
         QTest::addColumn<int>("handshakes");
         // Requests 0-2 are the handshake, the password block and the first
         // block request; block n's request (n >= 1) is request 2 + n.
-        QTest::newRow("stops at block 100 for good") << 102 << -1 << false << 4;
-        QTest::newRow("misses one reply, then recovers") << 102 << 1 << true << 2;
-        QTest::newRow("stops at the last block for good") << 202 << -1 << false << 4;
+        QTest::newRow("stops at block 100 for good") << int(Silent) << 102 << -1 << false << 4;
+        QTest::newRow("misses one reply, then recovers") << int(Silent) << 102 << 1 << true << 2;
+        QTest::newRow("stops at the last block for good") << int(Silent) << 202 << -1 << false << 4;
+        QTest::newRow("a byte too many inside block 100 once") << int(ExtraByteInside) << 102 << 1 << true << 2;
+        QTest::newRow("a byte too many inside block 100 always")
+            << int(ExtraByteInside) << 102 << -1 << false << 4;
+        QTest::newRow("a byte behind block 100 once") << int(ExtraByteBehind) << 102 << 1 << true << 2;
+        QTest::newRow("a byte behind the last block always")
+            << int(ExtraByteBehind) << 202 << -1 << false << 4;
     }
     void radioStops()
     {
-        QFETCH(int, silentFrom);
-        QFETCH(int, silentCount);
+        QFETCH(int, fault);
+        QFETCH(int, from);
+        QFETCH(int, count);
         QFETCH(bool, completes);
         QFETCH(int, handshakes);
         const QByteArray memory = pattern(41, SimRadio::MemorySize);
         radio->setBytes(0, memory);
-        radio->setSilence(silentFrom, silentCount);
+        if (fault == Silent)
+            radio->setSilence(from, count);
+        else  // block n (request 2 + n) is the 64 bytes at 64 * (n - 1)
+            radio->addExtraByte(64 * (from - 3), fault == ExtraByteInside ? 20 : 64, 0, count);
         fillImage(2);
         const auto before = imageCopy();
         ReadWindow *w = open();
@@ -262,8 +279,8 @@ private slots:
         const auto frames = radio->frameBytes();
         QCOMPARE(countFrames(frames, Handshake), handshakes);
         // An attempt that gets through the handshake starts over with the
-        // Ack-led first request.
-        QCOMPARE(countFrames(frames, Ack + request(0)), completes ? 2 : 1);
+        // Ack-led first request (a silent radio lets only the first through).
+        QCOMPARE(countFrames(frames, Ack + request(0)), fault != Silent ? handshakes : completes ? 2 : 1);
         QCOMPARE(moments.size(), 1);
         if (completes) {
             QCOMPARE(moments[0].box.text, QStringLiteral("Complete reading data from the transceiver."));

@@ -56,6 +56,9 @@ bool isWriteFrame(const QByteArray &f)
 {
     return (f.size() == 20 && f.startsWith('X')) || (f.size() == 21 && f.startsWith("\x06X"));
 }
+
+// How the radio fails in the failure tests.
+enum Fault { Silent, WrongByte, SecondAck };
 }
 
 class TestWriteWindow : public QObject, TransferWindowFixture<WriteWindow>
@@ -188,23 +191,28 @@ private slots:
 
     void radioFails_data()
     {
-        QTest::addColumn<int>("request");  // request number of the fault
-        QTest::addColumn<bool>("silent");  // silent for good, else a wrong answer byte
+        QTest::addColumn<int>("request");  // request number of the first frame not taken
+        QTest::addColumn<int>("fault");
         // Request 0 is the handshake, 1 the password block, 2 + n row n.
-        QTest::newRow("no answer to the handshake") << 0 << true;
-        QTest::newRow("stops at row 300") << 302 << true;
-        QTest::newRow("stops at the last row") << 785 << true;
-        QTest::newRow("wrong byte for row 300") << 302 << false;
+        QTest::newRow("no answer to the handshake") << 0 << int(Silent);
+        QTest::newRow("stops at row 300") << 302 << int(Silent);
+        QTest::newRow("stops at the last row") << 785 << int(Silent);
+        QTest::newRow("wrong byte for row 300") << 302 << int(WrongByte);
+        // Row 300's Ack, then a second one while row 301 is on the wire;
+        // the radio lost row 301 and never answers it.
+        QTest::newRow("second Ack for row 300, row 301 lost") << 303 << int(SecondAck);
     }
     void radioFails()
     {
         QFETCH(int, request);
-        QFETCH(bool, silent);
+        QFETCH(int, fault);
         fillImage(3);
-        if (silent)
+        if (fault == Silent)
             radio->setSilence(request, -1);
-        else
+        else if (fault == WrongByte)
             radio->setWriteAck(request, 0x15);
+        else
+            radio->lateSecondAck(request - 1, 30);
         WriteWindow *w = open();
         w->Command_Write->click();
         TestClock::advance(120000);
@@ -230,6 +238,8 @@ private slots:
         // The rows the radio acknowledged stay written.
         if (request > 2)
             QCOMPARE(radio->bytes(0, (request - 2) * 16), imageBytes(0, request - 2));
+        if (fault == SecondAck)  // the lost row is not on the radio
+            QVERIFY(radio->bytes((request - 2) * 16, 16) != imageRow(request - 2));
     }
 
     void noRadioTiming_data()

@@ -1,8 +1,9 @@
 // Data replies that are not the block asked for (their echo names another
-// address or length) count as no reply in every exchange that reads blocks:
-// no Ack, the reply time-out, the retry pause and a new attempt that reads
-// the right block; after the last attempt the failure report with the image
-// as it was. Never the success box with another block's bytes.
+// address or length, or they carry a byte more than the block, inside it or
+// behind it) count as no reply in every exchange that reads blocks: no Ack,
+// the reply time-out, the retry pause and a new attempt that reads the right
+// block; after the last attempt the failure report with the image as it
+// was. Never the success box with another block's bytes or shifted ones.
 #include <QtTest>
 #include <memory>
 
@@ -68,6 +69,19 @@ void fillImage(int seed)
 
 QByteArray wholeImage() { return imageBytes(0, ImageRows); }
 
+// How the radio answers the request it answers wrongly.
+enum Fault { AnotherBlock, ExtraByteInside, ExtraByteBehind };
+
+// The reply the radio sends then, as it goes on the line.
+QByteArray faultyReply(const SimRadio &radio, int fault, int requested, int answered)
+{
+    if (fault == AnotherBlock)
+        return radio.dataFrame(answered, 0x40);
+    QByteArray r = radio.dataFrame(requested, 0x40);
+    r.insert(r.size() - 64 + (fault == ExtraByteInside ? 20 : 64), char(SimRadio::ExtraByte));
+    return r;
+}
+
 } // namespace
 
 class TestWrongBlock : public QObject, LinkTestBench
@@ -76,8 +90,8 @@ class TestWrongBlock : public QObject, LinkTestBench
 
     void exchanges();
     // The row's exchange over a radio holding a pattern in its stretch and
-    // answering the request for `requested` with the `answered` block
-    // `times` times (-1: always); the image filled with `fill`.
+    // answering the request for `requested` with the row's fault `times`
+    // times (-1: always); the image filled with `fill`.
     LinkSettings answeredWrongly(int times, int fill);
 
 private slots:
@@ -92,20 +106,39 @@ private slots:
     void repliesThatAreNotTheBlock();
 };
 
-// The exchange, the block whose request the radio answers wrongly, and the
-// block whose echo and bytes it sends instead.
+// The exchange, the block whose request the radio answers wrongly, the
+// fault: another block (whose echo and bytes it sends instead), or the
+// block with a byte added inside its data or right behind it.
 void TestWrongBlock::exchanges()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("requested");
     QTest::addColumn<int>("answered");
-    QTest::newRow("option: 0x0E80 answered by 0x0EC0") << "option" << 0x0E80 << 0x0EC0;
-    QTest::newRow("5-tone: the last block by the one before") << "5-tone" << 0x25C0 << 0x2580;
-    QTest::newRow("2-tone: the first block by the second") << "2-tone" << 0x2D00 << 0x2D40;
-    QTest::newRow("DTMF") << "DTMF" << 0x2980 << 0x29C0;
-    QTest::newRow("FM") << "FM" << 0x3040 << 0x3080;
-    QTest::newRow("alignment") << "alignment" << 0x3C40 << 0x3C80;
-    QTest::newRow("whole radio: 0x0E80 answered by 0x0EC0") << "whole radio" << 0x0E80 << 0x0EC0;
+    QTest::addColumn<int>("fault");
+    struct Exchange {
+        const char *row;
+        const char *name;
+        int requested;
+        int answered;
+    };
+    const Exchange exchanges[] = {
+        {"option: 0x0E80", "option", 0x0E80, 0x0EC0},
+        {"5-tone: the last block", "5-tone", 0x25C0, 0x2580},
+        {"2-tone: the first block", "2-tone", 0x2D00, 0x2D40},
+        {"DTMF", "DTMF", 0x2980, 0x29C0},
+        {"FM", "FM", 0x3040, 0x3080},
+        {"alignment", "alignment", 0x3C40, 0x3C80},
+        {"whole radio: 0x0E80", "whole radio", 0x0E80, 0x0EC0},
+    };
+    const std::pair<Fault, const char *> faults[] = {
+        {AnotherBlock, "answered by the next block"},
+        {ExtraByteInside, "a byte too many inside"},
+        {ExtraByteBehind, "a byte too many behind it"},
+    };
+    for (const Exchange &e : exchanges)
+        for (const auto &[fault, what] : faults)
+            QTest::addRow("%s, %s", e.row, what) << QString::fromLatin1(e.name) << e.requested
+                                                 << e.answered << int(fault);
 }
 
 LinkSettings TestWrongBlock::answeredWrongly(int times, int fill)
@@ -113,9 +146,13 @@ LinkSettings TestWrongBlock::answeredWrongly(int times, int fill)
     QFETCH(QString, name);
     QFETCH(int, requested);
     QFETCH(int, answered);
+    QFETCH(int, fault);
     const LinkSettings s = exchange(name);
     radio->setBytes(s.readBase, pattern(s.readBase, 16 * rowCount(s)));
-    radio->answerAs(requested, answered, times);
+    if (fault == AnotherBlock)
+        radio->answerAs(requested, answered, times);
+    else
+        radio->addExtraByte(requested, fault == ExtraByteInside ? 20 : 64, 0, times);
     fillImage(fill);
     return s;
 }
@@ -124,6 +161,7 @@ void TestWrongBlock::answeredOnceWithAnotherBlock()
 {
     QFETCH(int, requested);
     QFETCH(int, answered);
+    QFETCH(int, fault);
     const LinkSettings s = answeredWrongly(1, 11);
     LinkTestHost host(s, radio.get());
     QSignalSpy done(host.session, &LinkSession::readCompleted);
@@ -134,8 +172,8 @@ void TestWrongBlock::answeredOnceWithAnotherBlock()
 
     QCOMPARE(done.count(), 1);
     QCOMPARE(failed.count(), 0);
-    // The radio did send the other block once.
-    QVERIFY(radio->sentBytes().contains(radio->dataFrame(answered, 0x40)));
+    // The radio did send the wrong reply once.
+    QVERIFY(radio->sentBytes().contains(faultyReply(*radio, fault, requested, answered)));
     // Every row of the stretch holds the radio's bytes of its own address.
     const int row0 = firstRow(s);
     for (int r = 0; r < rowCount(s); ++r)
@@ -202,6 +240,17 @@ void TestWrongBlock::repliesThatAreNotTheBlock_data()
     // The password block is answered with its Ack before it is looked at.
     QTest::newRow("another password block") << 7
         << QList<QByteArray>{Handshake, Ack, request(0x3DF0, 0x10), Ack};
+    // A byte behind the block that comes while the line settles before the
+    // Ack, or after the Ack but before the next request goes out.
+    QTest::newRow("a byte behind the block 2 ms later") << 8 << upToBlock1;
+    QTest::newRow("a byte behind the block after its Ack") << 9 << upToBlock1 + QList<QByteArray>{Ack};
+    // Behind the last block: the read does not complete with it.
+    QList<QByteArray> upToLastBlock = readFrames(0x2D00, 12);
+    upToLastBlock.removeLast();
+    QTest::newRow("a byte behind the last block") << 10 << upToLastBlock;
+    QTest::newRow("a byte behind the last block 2 ms later") << 11 << upToLastBlock;
+    QTest::newRow("a byte too many inside the block, in pieces")
+        << 12 << upToBlock1;
 }
 
 void TestWrongBlock::repliesThatAreNotTheBlock()
@@ -236,6 +285,15 @@ void TestWrongBlock::repliesThatAreNotTheBlock()
         break;
     }
     case 7: radio->answerAs(0x3DF0, 0x3DE0); break;
+    case 8: radio->addExtraByte(0x2D40, 64, 2); break;
+    case 9: radio->addExtraByte(0x2D40, 64, 8); break;
+    case 10: radio->addExtraByte(0x2FC0, 64); break;
+    case 11: radio->addExtraByte(0x2FC0, 64, 2); break;
+    case 12:
+        o.pieceSize = 10;
+        o.pieceGapMs = 1;
+        radio->addExtraByte(0x2D40, 30);
+        break;
     }
     fillImage(5);
     LinkTestHost host(LinkProfile::twoTone(), radio.get());

@@ -60,6 +60,7 @@ private slots:
     void silenceAndRecovery();
     void wrongAckTrailingAndGarbage();
     void piecesAndPacingOnTheTestClock();
+    void extraByteAndSecondAck();
     void fakePortsFollowThePlugs();
 };
 
@@ -148,25 +149,34 @@ void TestSimRadio::writeExchangeInProcess()
     QSignalSpy events(&msc, &CommControl::onComm);
     QVERIFY(msc.setPortOpen(true));
 
+    // The radio answers a frame once its last byte can have crossed the
+    // line: 8 bytes take 8.3 ms, 4 bytes 4.2 ms, 20 bytes 20.8 ms, 21 bytes
+    // 21.9 ms (the test clock counts whole ms).
     msc.output(Handshake);
     QCOMPARE(msc.inBufferCount(), 0);  // answers come from the clock, not from inside output()
-    TestClock::advance(0);
+    TestClock::advance(8);
+    QCOMPARE(msc.inBufferCount(), 0);
+    TestClock::advance(1);
     QCOMPARE(msc.input().size(), 50);
     QCOMPARE(events.size(), 1);
 
     msc.output(Ack);
     TestClock::advance(15);
     msc.output(hex("533DF010"));
-    TestClock::advance(1);
+    TestClock::advance(5);
     QCOMPARE(msc.input().size(), 20);
 
     msc.output(Ack);
     TestClock::advance(15);
     msc.output(writeFrame(0x2D00, char(0x11), false));
+    TestClock::advance(20);
+    QCOMPARE(msc.inBufferCount(), 0);
     TestClock::advance(1);
     QCOMPARE(msc.input(), Ack);
     TestClock::advance(15);
     msc.output(writeFrame(0x2D10, char(0x22), true));
+    TestClock::advance(21);
+    QCOMPARE(msc.inBufferCount(), 0);
     TestClock::advance(1);
     QCOMPARE(msc.input(), Ack);
 
@@ -177,7 +187,7 @@ void TestSimRadio::writeExchangeInProcess()
                                    writeFrame(0x2D00, char(0x11), false),
                                    writeFrame(0x2D10, char(0x22), true)};
     QCOMPARE(radio.frameBytes(), frames);
-    QCOMPARE(radio.frames().at(5).firstMs, 47.0);
+    QCOMPARE(radio.frames().at(5).firstMs, 80.0);
 }
 
 void TestSimRadio::silenceAndRecovery()
@@ -189,7 +199,7 @@ void TestSimRadio::silenceAndRecovery()
     radio.setSilence(1, 2);  // requests 1 and 2 go unheard
 
     msc.output(Handshake);  // request 0
-    TestClock::advance(1);
+    TestClock::advance(9);
     QCOMPARE(msc.inBufferCount(), 50);
     msc.clearInBuffer();
     msc.output(hex("53000040"));  // request 1
@@ -199,7 +209,7 @@ void TestSimRadio::silenceAndRecovery()
     QCOMPARE(radio.byteAt(0x0000), quint8(0xFF));  // an unheard write stores nothing
 
     msc.output(hex("53000040"));  // request 3: back again
-    TestClock::advance(1);
+    TestClock::advance(5);
     QCOMPARE(msc.inBufferCount(), 69);
     QCOMPARE(radio.requestCount(), 4);
 
@@ -224,15 +234,15 @@ void TestSimRadio::wrongAckTrailingAndGarbage()
     radio.setWriteAck(2, 0x15);
 
     msc.output(Handshake);
-    TestClock::advance(1);
+    TestClock::advance(9);
     QCOMPARE(msc.input().right(3), hex("55AABB"));
     msc.output(hex("53004040"));  // request 1: 68 bytes without Ack, then the trailing pair
-    TestClock::advance(1);
+    TestClock::advance(5);
     const QByteArray data = msc.input();
     QCOMPARE(data.size(), 68 + 2);
     QCOMPARE(data.left(4), hex("58004040"));
     msc.output(writeFrame(0x0100, char(0x44), false));  // request 2: the wrong byte alone
-    TestClock::advance(1);
+    TestClock::advance(21);
     QCOMPARE(msc.input(), hex("15"));
     QCOMPARE(radio.byteAt(0x0100), quint8(0x44));
 
@@ -254,7 +264,7 @@ void TestSimRadio::piecesAndPacingOnTheTestClock()
     radio.options().pieceSize = 20;
     radio.options().pieceGapMs = 5;
     msc.output(Handshake);
-    TestClock::advance(0);
+    TestClock::advance(9);
     QCOMPARE(msc.inBufferCount(), 20);
     TestClock::advance(4);
     QCOMPARE(msc.inBufferCount(), 20);
@@ -281,6 +291,60 @@ void TestSimRadio::piecesAndPacingOnTheTestClock()
     QCOMPARE(msc.inBufferCount(), 68);
     TestClock::advance(1);
     QCOMPARE(msc.inBufferCount(), 69);
+}
+
+// The faults the link must refuse: a block with a byte too many (inside its
+// data or behind it, at once or later; once or for good) and a second Ack
+// after a row, with the row after it lost on the line.
+void TestSimRadio::extraByteAndSecondAck()
+{
+    TestClock::install();
+    SimRadio radio;
+    FakeCommControl msc(&radio);
+    msc.setInputLen(0);
+    QVERIFY(msc.setPortOpen(true));
+    radio.setBytes(0x0040, QByteArray(64, char(0x11)));
+    radio.addExtraByte(0x0040, 10);              // once, inside
+    radio.addExtraByte(0x0080, 64, 3.0, -1);     // for good, behind, 3 ms later
+    const QByteArray extra(1, char(SimRadio::ExtraByte));
+
+    msc.output(Handshake);
+    TestClock::advance(9);
+    msc.clearInBuffer();
+    msc.output(hex("53004040"));
+    TestClock::advance(5);
+    QCOMPARE(msc.input(), hex("0658004040") + QByteArray(10, char(0x11)) + extra + QByteArray(54, char(0x11)));
+    msc.output(hex("53004040"));
+    TestClock::advance(5);
+    QCOMPARE(msc.input(), hex("0658004040") + QByteArray(64, char(0x11)));  // only once
+    for (int i = 0; i < 2; ++i) {
+        msc.output(hex("53008040"));
+        TestClock::advance(5);
+        QCOMPARE(msc.input(), hex("0658008040") + radio.bytes(0x0080, 64));
+        TestClock::advance(2);
+        QCOMPARE(msc.input(), QByteArray());
+        TestClock::advance(1);
+        QCOMPARE(msc.input(), extra);  // every time
+    }
+
+    // Write request 5 is answered twice, 30 ms apart; request 6 is lost.
+    radio.lateSecondAck(5, 30);
+    msc.output(writeFrame(0x0100, char(0x44), false));  // request 5
+    TestClock::advance(21);
+    QCOMPARE(msc.input(), Ack);
+    msc.output(writeFrame(0x0110, char(0x55), true));  // request 6
+    TestClock::advance(29);
+    QCOMPARE(msc.input(), QByteArray());
+    TestClock::advance(1);
+    QCOMPARE(msc.input(), Ack);
+    TestClock::advance(1000);
+    QCOMPARE(msc.input(), QByteArray());
+    QCOMPARE(radio.bytes(0x0100, 16), QByteArray(16, char(0x44)));
+    QCOMPARE(radio.bytes(0x0110, 16), QByteArray(16, char(0xFF)));
+    msc.output(writeFrame(0x0110, char(0x55), true));  // request 7: heard again
+    TestClock::advance(22);
+    QCOMPARE(msc.input(), Ack);
+    QCOMPARE(radio.bytes(0x0110, 16), QByteArray(16, char(0x55)));
 }
 
 void TestSimRadio::fakePortsFollowThePlugs()

@@ -7,6 +7,7 @@
 
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -204,6 +205,17 @@ void SimRadio::answerAs(int requested, int answered, int times)
     m_misdirects.insert(requested, Misdirect{answered, times});
 }
 
+void SimRadio::addExtraByte(int requested, int at, double gapMs, int times)
+{
+    m_extraBytes.insert(requested, Extra{at, gapMs, times});
+}
+
+void SimRadio::lateSecondAck(int request, double afterMs)
+{
+    m_secondAcks.insert(request, afterMs);
+    m_lost.insert(request + 1);
+}
+
 QByteArray SimRadio::dataFrame(int address, int length) const
 {
     QByteArray reply;
@@ -236,14 +248,13 @@ void SimRadio::hear(const QByteArray &bytes)
 {
     const double t = now();
     for (char c : bytes) {
-        double at = t;
-        if (m_options.paced) {
-            at = std::max(t, m_rxWireFree) + m_options.byteMs;
-            m_rxWireFree = at;
-        }
-        m_rx.append({quint8(c), at});
+        // Paced or not, a byte has crossed the line only a byte time after
+        // the one before it: the radio answers no frame before that.
+        const double crossed = std::max(t, m_rxWireFree) + m_options.byteMs;
+        m_rxWireFree = crossed;
+        m_rx.append({quint8(c), m_options.paced ? crossed : t});
         m_pending.append(c);
-        m_pendingMs.append(at);
+        m_pendingMs.append(crossed);
     }
     parse();
 }
@@ -309,7 +320,18 @@ void SimRadio::parse()
                     --wrong->timesLeft;
                 address = wrong->answered;
             }
-            answer(n, dataFrame(address, length), lastMs, true);
+            QByteArray reply = dataFrame(address, length);
+            int splitAt = -1;
+            double gapMs = 0;
+            auto extra = m_extraBytes.find(quint8(frame[1]) * 256 + quint8(frame[2]));
+            if (extra != m_extraBytes.end() && extra->timesLeft != 0) {
+                if (extra->timesLeft > 0)
+                    --extra->timesLeft;
+                splitAt = int(reply.size()) - length + std::clamp(extra->at, 0, length);
+                reply.insert(splitAt, char(ExtraByte));
+                gapMs = extra->gapMs;
+            }
+            answer(n, reply, lastMs, true, splitAt, gapMs);
             continue;
         }
         if (b == 'X') {
@@ -317,37 +339,43 @@ void SimRadio::parse()
                 return;
             auto [frame, lastMs] = consume(20);
             const int n = m_requests++;
-            if (silenced(n))
+            if (silenced(n) || m_lost.contains(n))
                 continue;
             const int address = quint8(frame[1]) * 256 + quint8(frame[2]);
             setBytes(address, frame.mid(4, 16));
             answer(n, QByteArray(1, char(AckByte)), lastMs, true);
+            if (m_secondAcks.contains(n))
+                queueReply(QByteArray(1, char(AckByte)), lastMs + m_secondAcks.value(n));
             continue;
         }
         drop();
     }
 }
 
-void SimRadio::answer(int request, QByteArray reply, double atMs, bool normal)
+void SimRadio::answer(int request, QByteArray reply, double atMs, bool normal, int splitAt,
+                      double gapMs)
 {
     if (m_replacements.contains(request)) {
         reply = m_replacements.value(request);
         normal = false;
+        splitAt = -1;
     }
     if (normal)
         reply.append(m_options.trailing);
     if (reply.isEmpty())
         return;
-    queueReply(reply, std::max(atMs, now()) + m_options.replyDelayMs);
+    queueReply(reply, std::max(atMs, now()) + m_options.replyDelayMs, splitAt, gapMs);
 }
 
-void SimRadio::queueReply(const QByteArray &reply, double startMs)
+void SimRadio::queueReply(const QByteArray &reply, double startMs, int splitAt, double gapMs)
 {
     double cursor = std::max(startMs, m_txWireFree);
     const int piece = m_options.pieceSize > 0 ? m_options.pieceSize : int(reply.size());
     for (int i = 0; i < reply.size(); ++i) {
         if (i > 0 && i % piece == 0)
             cursor += m_options.pieceGapMs;
+        if (i == splitAt)
+            cursor += gapMs;
         if (m_options.paced)
             cursor += m_options.byteMs;
         m_queue.append({cursor, quint8(reply[i])});

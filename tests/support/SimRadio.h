@@ -37,11 +37,14 @@
 // Time: with the TestClock installed, time stamps are TestClock::now() and all
 // delays run on it (VbTimer::singleShot); otherwise they are milliseconds of a
 // QElapsedTimer started with the radio, and delays are real timers. Replies
-// never block the event loop, paced or not.
+// never block the event loop, paced or not. Paced or not, the radio answers a
+// frame no earlier than its last byte can have crossed the line at byteMs a
+// byte (a 21-byte write frame handed over at once: 21.9 ms later).
 #include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QElapsedTimer>
 #include <memory>
@@ -148,6 +151,16 @@ public:
     // The data frame the radio sends for a request of `length` bytes at
     // `address`: [06] 'X' hi lo len and the bytes (the Ack as the options say).
     QByteArray dataFrame(int address, int length) const;
+    // The next `times` read requests for `requested` (times < 0: every one)
+    // are answered with one byte (ExtraByte) more than the block: inserted
+    // before data byte `at` (at = the length: behind the last data byte),
+    // the bytes from there on `gapMs` later than the rest.
+    static constexpr quint8 ExtraByte = 0xA5;
+    void addExtraByte(int requested, int at, double gapMs = 0, int times = 1);
+    // The write frame that is request n is answered with its 06 and, afterMs
+    // after its last byte crossed the line, with a second 06; the frame after
+    // it (request n + 1) is lost on the line: not stored, not answered.
+    void lateSecondAck(int request, double afterMs);
     // Answers the write frame that is request n with this byte instead of 06.
     void setWriteAck(int request, quint8 byte) { replaceReply(request, QByteArray(1, char(byte))); }
     // Sends bytes now (after whatever is still queued), as the radio would.
@@ -181,8 +194,10 @@ private:
     void deliver(const QByteArray &bytes);  // bytes onto the line
 
     void parse();
-    void answer(int request, QByteArray reply, double atMs, bool normal);
-    void queueReply(const QByteArray &reply, double startMs);
+    // splitAt >= 0: the bytes from there on go gapMs later.
+    void answer(int request, QByteArray reply, double atMs, bool normal, int splitAt = -1,
+                double gapMs = 0);
+    void queueReply(const QByteArray &reply, double startMs, int splitAt = -1, double gapMs = 0);
     void schedulePump(double dueMs);
     void pump();
     bool silenced(int request) const;
@@ -200,10 +215,18 @@ private:
         int timesLeft;  // < 0: for good
     };
     QMap<int, Misdirect> m_misdirects;  // by requested address
+    struct Extra {
+        int at;
+        double gapMs;
+        int timesLeft;  // < 0: for good
+    };
+    QMap<int, Extra> m_extraBytes;      // by requested address
+    QMap<int, double> m_secondAcks;     // by request number: the delay
+    QSet<int> m_lost;                   // request numbers lost on the line
 
     QByteArray m_pending;          // unparsed bytes from the program
     QList<double> m_pendingMs;     // their arrival times
-    double m_rxWireFree = 0;     // paced: when the incoming line is free again
+    double m_rxWireFree = 0;     // when the incoming line is free again
     double m_txWireFree = 0;     // when the outgoing line is free again
 
     struct Queued {
