@@ -46,10 +46,10 @@ void setFrequencyMode(int row, const std::array<qint16, 8> &freq,
 
 } // namespace
 
-void BuildOptionDefaults()
+std::span<const OptionFactorySetting> OptionFactorySettings()
 {
     using F = OptionField;
-    static const std::pair<F, qint16> fieldDefaults[] = {
+    static const OptionFactorySetting settings[] = {
         {F::Combo_Tdr, 0},        {F::Combo_Sql, 5},       {F::Combo_tot, 3},
         {F::Combo_Autolk, 0},     {F::Combo_Language, 0},  {F::Combo_Beep, 1},
         {F::Combo_Dtmfst, 3},     {F::Combo_Bcl, 0},       {F::Combo_Sc_Add, 1},
@@ -61,9 +61,33 @@ void BuildOptionDefaults()
         {F::Combo_rx_fc, 3},      {F::Combo_ANI_L, 2},     {F::Combo_REP_S, 2},
         {F::Combo_TDR_AB, 10},    {F::Combo_STE, 1},       {F::Combo_RP_STE, 5},
         {F::Combo_RPT_DL, 0},     {F::Combo_Dtmf_Gain, 20},
+        // The lists without a byte of their own: shown so, fixed.
+        {F::Combo_Vol, 10},       // "11"
+        {F::Combo_Abr, 20},       // "20"
+        {F::Combo_sfc_fc, 1},     // red
+        {F::Combo_sub_fc, 4},     // yellow
+        {F::Combo_save, 0},       {F::Combo_Disp_Sub, 0},  {F::Combo_MDF_A, 0},
+        {F::Combo_MDF_B, 0},      {F::Combo_MDF_C, 0},     {F::Combo_mf_fc, 0},
+        {F::Combo_voice, 0},
     };
-    for (const auto &[field, value] : fieldDefaults)
-        setField(field, value);
+    return settings;
+}
+
+int OptionFactoryIndex(OptionField field)
+{
+    for (const OptionFactorySetting &s : OptionFactorySettings())
+        if (s.field == field)
+            return s.index;
+    return -1;
+}
+
+void BuildOptionDefaults()
+{
+    using F = OptionField;
+    // Each list's factory index into its byte; a list without a byte writes
+    // nothing.
+    for (const auto &[field, index] : OptionFactorySettings())
+        setField(field, index);
 
     // Bytes that no list edits.
     static const std::pair<int, qint16> byteDefaults[] = {
@@ -91,25 +115,4 @@ void BuildOptionDefaults()
     const QString text = QString::fromLatin1(DefaultPowerOnText);
     for (int c = 0; c < 15; ++c)
         MemoryImage[MemoryMap::PowerOnTextRow][c] = qint16(*charToByte(text.at(c)));
-}
-
-int UnstoredOptionDefault(OptionField field)
-{
-    using F = OptionField;
-    switch (field) {
-    case F::Combo_Vol: return 10;     // "11"
-    case F::Combo_Abr: return 20;     // "20"
-    case F::Combo_sfc_fc: return 1;   // red
-    case F::Combo_sub_fc: return 4;   // yellow
-    case F::Combo_save:
-    case F::Combo_Disp_Sub:
-    case F::Combo_MDF_A:
-    case F::Combo_MDF_B:
-    case F::Combo_MDF_C:
-    case F::Combo_mf_fc:
-    case F::Combo_voice:
-        return 0;                     // the first entry
-    default:
-        return -1;
-    }
 }

@@ -2,6 +2,7 @@
 // Factory contents of the option area: the option block (through
 // OptionValues), the four frequency-mode records and the power-on text.
 #include <QString>
+#include <span>
 
 #include "memory/OptionFields.h"
 
@@ -18,7 +19,18 @@ extern const char *const DefaultPowerOnText;
 // bytes 0..14).
 void BuildOptionDefaults();
 
-// The factory setting (list index) of a list that has no byte of its own in
-// the option block: the editor shows it there and lets nobody change it, as
-// nothing would keep the change. -1 for a field that has its own byte.
-int UnstoredOptionDefault(OptionField field);
+// The factory setting of one option list: the index its byte gets from
+// BuildOptionDefaults, or, for a list that has no byte of its own in the
+// option block, the index the editor shows there and lets nobody change (as
+// nothing would keep the change).
+struct OptionFactorySetting {
+    OptionField field;
+    qint16 index;
+};
+
+// The one table of the option lists' factory settings, every list once.
+std::span<const OptionFactorySetting> OptionFactorySettings();
+
+// The factory setting of a list (from the table); -1 for a field that has
+// none (the code fields).
+int OptionFactoryIndex(OptionField field);

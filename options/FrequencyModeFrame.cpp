@@ -5,6 +5,8 @@
 #include <QRadioButton>
 
 #include "memory/BandTable.h"
+#include "memory/ListByte.h"
+#include "memory/MemoryImage.h"
 #include "options/OptionLists.h"
 #include "options/OptionTexts.h"
 #include "platform/MessageBox.h"
@@ -93,6 +95,7 @@ FrequencyModeFrame::FrequencyModeFrame(Side side, QWidget *parent) : QGroupBox(p
     Label_Freq = namedLabel(this, left ? QStringLiteral("Label_Freq_a") : QStringLiteral("Label_Freq_b"));
     Label_Freq->setBuddy(Text_Freq);
     connect(Text_Freq, &QLineEdit::textChanged, this, &FrequencyModeFrame::Text_Freq_Change);
+    connect(Text_Freq, &QLineEdit::textEdited, this, [this] { m_emptied = false; });
     connect(Text_Freq, &TextBox::lostFocus, this, &FrequencyModeFrame::Text_Freq_LostFocus);
 
     const auto boxes = OptionListBoxes();
@@ -217,32 +220,33 @@ void FrequencyModeFrame::showTone(ListRole role, int at)
     // no entry selected, and is kept until the user picks one.
     if (p == 0 && list->listCount() > 0)
         storeTone(r, at, 0);
-    list->setPlaceholderText(p < 0 ? unlistedToneText(r, at) : QString());
-    list->showIndex(p);
+    if (p < 0)
+        list->showUnlisted(unlistedToneText(r, at));
+    else
+        list->showIndex(p);
 }
 
 void FrequencyModeFrame::setSetting(ListRole role, Setting setting)
 {
     PickList *list = lists[size_t(role)];
-    const int count = list->listCount();
-    if (count <= 0)
-        return;
-    const int r = record();
-    const int v = settingValue(r, setting);
     // A byte beyond the list shows its last entry and is stored so.
-    const int shown = v >= 0 && v < count ? v : count - 1;
-    if (shown != v)
-        storeSetting(r, setting, shown);
-    list->showIndex(shown);
+    qint16 &cell = MemoryImage[firstRow(record()) + setting / 16][setting % 16];
+    const int shown = StoreListByteInRange(cell, list->listCount());
+    if (shown >= 0)
+        list->showIndex(shown);
 }
 
 void FrequencyModeFrame::showRecord()
 {
     const int r = record();
     const QString shown = frequencyText(r);
-    // A frequency being typed stays while the stored one is the one it
-    // started from; it is committed when the box loses the focus.
-    const bool typing = Text_Freq->isModified() && r == m_shownRecord && shown == m_shownFrequency;
+    // A frequency being typed, or the box emptied by the too-long warning
+    // for a new one, stays while the stored frequency is the one it started
+    // from; it is committed when the box loses the focus.
+    const bool typing = (Text_Freq->isModified() || m_emptied) && r == m_shownRecord
+                        && shown == m_shownFrequency;
+    if (!typing)
+        m_emptied = false;
     if (!typing) {
         const bool refusing = m_refusing;
         m_refusing = true;  // the shown text is never refused
@@ -286,6 +290,8 @@ void FrequencyModeFrame::Text_Freq_Change()
     m_committing = true;
     MsgBox(OptionTexts::FrequencyTooLong, MsgIcon::Exclamation, PromptTitle);
     Text_Freq->setText(QString());
+    // Empty until the user types a new frequency: no redraw refills it.
+    m_emptied = true;
     Text_Freq->setFocus();
     m_committing = false;
     m_refusing = false;
@@ -297,6 +303,7 @@ void FrequencyModeFrame::Text_Freq_LostFocus()
     if (!Text_Freq->isModified()) {
         // Nothing typed since the box was shown (or emptied after a refusal):
         // the record stands, and the box shows it again.
+        m_emptied = false;
         showRecord();
         return;
     }
@@ -316,18 +323,26 @@ void FrequencyModeFrame::Text_Freq_LostFocus()
     emit imageWritten();
 }
 
-void FrequencyModeFrame::commitTyped()
+bool FrequencyModeFrame::commitTyped()
 {
-    if (Text_Freq->isModified() && !m_committing)
+    // A warning of the box is open: what it holds is settled only when the
+    // box is closed.
+    if (m_committing)
+        return false;
+    // A typed frequency is stored; an emptied box shows the stored one again.
+    if (Text_Freq->isModified() || m_emptied)
         Text_Freq_LostFocus();
+    return true;
 }
 
 void FrequencyModeFrame::dropTyped()
 {
     // Only a change of the frequency it started from makes a typed
     // frequency stale; the display routine checks that again after a read.
-    if (record() != m_shownRecord || frequencyText(record()) != m_shownFrequency)
+    if (record() != m_shownRecord || frequencyText(record()) != m_shownFrequency) {
         Text_Freq->setModified(false);
+        m_emptied = false;
+    }
 }
 
 QList<QWidget *> FrequencyModeFrame::tabOrder() const

@@ -55,10 +55,12 @@ public:
     void Text_Freq_Change();
 
     // A frequency typed and not yet committed: commitTyped commits it as
-    // leaving the box does (before the image is saved or sent); dropTyped
-    // forgets it when the record's stored frequency is no longer the one
-    // the typing started from (the image was replaced).
-    void commitTyped();
+    // leaving the box does (before the image is saved or sent; a box emptied
+    // by the too-long warning shows the stored frequency again), false while
+    // a warning of the box is open; dropTyped forgets it when the record's
+    // stored frequency is no longer the one the typing started from (the
+    // image was replaced).
+    [[nodiscard]] bool commitTyped();
     void dropTyped();
     // The frame's controls in the order Tab visits them.
     QList<QWidget *> tabOrder() const;
@@ -85,6 +87,7 @@ private:
     Side m_side;
     bool m_refusing = false;  // inside the too-long refusal
     bool m_committing = false;
+    bool m_emptied = false;  // emptied by the too-long warning, nothing typed since
     QString m_shownFrequency;  // the frequency last shown, and its record
     int m_shownRecord = -1;
 };

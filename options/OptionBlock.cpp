@@ -1,5 +1,6 @@
 #include "options/OptionBlock.h"
 
+#include "memory/ListByte.h"
 #include "memory/MemoryImage.h"
 #include "memory/MemoryMap.h"
 
@@ -84,25 +85,15 @@ void LoadOptionValues()
         OptionValues[i] = MemoryImage[MemoryMap::OptionBlockRow + i / 16][i % 16];
 }
 
-int ShownOptionIndex(OptionField field, int listCount)
+int StoreOptionByteInRange(OptionField field, int listCount)
 {
     const int b = fieldByte(field);
     if (b < 0)
         return -1;
-    if (listCount <= 0)
-        return -1;
-    const int v = OptionValues[b];
-    return v >= 0 && v < listCount ? v : listCount - 1;
-}
-
-int ShowOptionValue(OptionField field, int listCount)
-{
-    const int shown = ShownOptionIndex(field, listCount);
-    const int b = fieldByte(field);
-    if (shown >= 0 && OptionValues[b] != shown) {
-        // Only this byte: the rest of the block stays as the image holds it.
-        OptionValues[b] = qint16(shown);
-        MemoryImage[MemoryMap::OptionBlockRow + b / 16][b % 16] = qint16(shown);
-    }
+    const qint16 before = OptionValues[b];
+    const int shown = StoreListByteInRange(OptionValues[b], listCount);
+    // Only this byte: the rest of the block stays as the image holds it.
+    if (OptionValues[b] != before)
+        MemoryImage[MemoryMap::OptionBlockRow + b / 16][b % 16] = OptionValues[b];
     return shown;
 }

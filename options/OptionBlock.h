@@ -33,14 +33,10 @@ void StoreOptionPick(OptionField field, int index);
 // OptionValues entries 0-255 := rows 224-239 (the redisplay's first step).
 void LoadOptionValues();
 
-// The index a redisplay selects in a list of listCount items: the field's
-// OptionValues entry, or the list's last index when the entry lies beyond
-// the list (an erased 0xFF, say); -1 when the field has no byte of its own or
-// the list is empty.
-int ShownOptionIndex(OptionField field, int listCount);
-
-// The redisplay of one list: the index it shows (ShownOptionIndex), stored
-// back into its byte (entry and image) when the byte held something else, so that
-// what the list shows is what is written to the radio. A byte within its
-// list is left as it is. Returns the index to show.
-int ShowOptionValue(OptionField field, int listCount);
+// The redisplay of one list of listCount items: a byte beyond the list (an
+// erased 0xFF, say) is stored as the list's last index, in its OptionValues
+// entry and in the image alike, so that what the list shows is what is
+// written to the radio; a byte within its list is left as it is. Returns the
+// index to show; -1 when the field has no byte of its own or the list is
+// empty.
+int StoreOptionByteInRange(OptionField field, int listCount);

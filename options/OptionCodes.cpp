@@ -80,10 +80,11 @@ QString PowerOnTextFromImage()
     QString text;
     for (int c = 0; c < 16; ++c) {
         const int b = MemoryImage[MemoryMap::PowerOnTextRow][c];
-        if (printableByte(b))
+        if (b == 0x20 || printableByte(b))
             text += byteToChar(quint8(b));
     }
-    return text;
+    // The blanks inside the text are part of it; those at its ends are not.
+    return TrimSpaces(text);
 }
 
 int PowerOnKey(const QString &text, int key)

@@ -37,9 +37,10 @@ inline constexpr int PowerOnLength = 15;
 // '?'); byte 15 stays a blank.
 void StorePowerOnText(const QString &text);
 
-// The text a redisplay shows: the characters of the 16 bytes of row 254, the
-// blanks dropped and bytes that are no printable character (control codes,
-// 0xFF of unwritten memory) left out.
+// The text a redisplay shows: the characters of the 16 bytes of row 254,
+// blanks inside the text kept and those at its ends trimmed, bytes that are
+// no printable character (control codes, 0xFF of unwritten memory) left out.
+// The box's change stores it back as it stands.
 QString PowerOnTextFromImage();
 
 // The power-on box's key filter: a character without a single-byte code is

@@ -113,11 +113,7 @@ void OptionEditorWindow::ShowOptions()
 
 bool OptionEditorWindow::editing() const { return panel->editing(); }
 
-bool OptionEditorWindow::commitOpenEdit()
-{
-    panel->commitOpenEdit();
-    return true;
-}
+bool OptionEditorWindow::commitOpenEdit() { return panel->commitOpenEdit(); }
 void OptionEditorWindow::discardOpenEdit() { panel->discardOpenEdit(); }
 
 BiText OptionEditorWindow::unloadBusyText() const { return OptionTexts::CloseBusy; }
@@ -146,7 +142,10 @@ void OptionEditorWindow::Command_save_Click()
 {
     if (refuseWhileBusy(OptionTexts::Busy))
         return;
-    commitOpenEdit();
+    // What is shown is what is saved; an edit that cannot be committed now
+    // stops the save.
+    if (!commitOwnOpenEdit())
+        return;
     Windows::reload(WindowName::Form_save_chann);
 }
 

@@ -57,7 +57,7 @@ OptionPanel::OptionPanel(QWidget *parent) : QWidget(parent)
         }
         // A setting the option block has no byte for shows its factory
         // value and takes no pick: nothing would keep it.
-        if (UnstoredOptionDefault(box.field) >= 0)
+        if (OptionFieldByte(box.field) < 0)
             list->setEnabled(false);
         const OptionField field = box.field;
         connect(list, &PickList::picked, this, [this, field](int index) {
@@ -203,13 +203,12 @@ void OptionPanel::ShowOptions()
     const auto boxes = OptionBoxes();
     for (size_t i = 0; i < boxes.size(); ++i) {
         PickList *list = optionLists[i];
-        const int factory = UnstoredOptionDefault(boxes[i].field);
-        if (factory >= 0 || OptionFieldByte(boxes[i].field) < 0) {
-            list->showIndex(factory);
+        if (OptionFieldByte(boxes[i].field) < 0) {
+            list->showIndex(OptionFactoryIndex(boxes[i].field));
             continue;
         }
         // A byte beyond the list shows the last entry and is stored so.
-        list->showIndex(ShowOptionValue(boxes[i].field, list->listCount()));
+        list->showIndex(StoreOptionByteInRange(boxes[i].field, list->listCount()));
     }
     // Each code box shows the characters of its field, and the field is
     // packed again from what is shown: codes from the first byte, 0xFF after.
@@ -246,10 +245,11 @@ void OptionPanel::Text_ANI_LostFocus()
     Text_ANI->setFocus();
 }
 
-void OptionPanel::commitOpenEdit()
+bool OptionPanel::commitOpenEdit()
 {
-    Frame_A->commitTyped();
-    Frame_B->commitTyped();
+    const bool left = Frame_A->commitTyped();
+    const bool right = Frame_B->commitTyped();
+    return left && right;
 }
 
 void OptionPanel::discardOpenEdit()

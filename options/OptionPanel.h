@@ -66,8 +66,10 @@ public:
     void Text_ANI_LostFocus();
 
     // The frequencies typed and not yet committed: committed (before the
-    // image is saved or sent) or dropped (the image was replaced).
-    void commitOpenEdit();
+    // image is saved or sent; false while a warning of a frequency box is
+    // open, when nothing can be committed) or dropped (the image was
+    // replaced).
+    [[nodiscard]] bool commitOpenEdit();
     void discardOpenEdit();
     // True while a warning of one of the boxes is open.
     bool editing() const;

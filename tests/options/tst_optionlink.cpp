@@ -151,7 +151,7 @@ void TstOptionLink::readReplacesTheAreaAndShowsIt()
     QCOMPARE(w->panel->Frame_A->Text_Freq->text(), QStringLiteral("439.12500"));
     QCOMPARE(control<PickList>(w, "Combo_r_ctdcs_a")->text(), QStringLiteral("D023N"));
     QCOMPARE(control<PickList>(w, "Combo_r_ctdcs_b")->listIndex(), -1);
-    QCOMPARE(w->panel->Text_Model_Disp->text(), QStringLiteral("RADIOONE"));
+    QCOMPARE(w->panel->Text_Model_Disp->text(), QStringLiteral("RADIO  ONE"));
     QCOMPARE(imageBytes(224, 32), radio->bytes(0x0E00, 0x200));
 }
 

@@ -259,7 +259,7 @@ void TstOptionPanel::erasedAreaShowsLastEntriesAndStoresThem()
     // Tones without an entry are shown as they are and kept.
     QCOMPARE(row(243).mid(0, 4), (Bytes{0xED, 0x03, 0xD3, 0x00}));
     QCOMPARE(list("Combo_r_ctdcs_b")->listIndex(), -1);
-    QCOMPARE(list("Combo_r_ctdcs_b")->placeholderText(), QStringLiteral("100.5"));
+    QCOMPARE(list("Combo_r_ctdcs_b")->unlistedText(), QStringLiteral("100.5"));
     QCOMPARE(list("Combo_t_ctdcs_b")->listIndex(), -1);
     // Records C and D are not shown: untouched. So is the power-on text.
     for (int r : {244, 245, 246, 247, 254})
@@ -592,7 +592,7 @@ void TstOptionPanel::powerOnText()
     typeAndLeave(pon, QStringLiteral("AB EF"));
     QCOMPARE(row(254), padded({0x41, 0x42, 0x20, 0x45, 0x46}, 0x20));
     panel->ShowOptions();
-    QCOMPARE(pon->text(), QStringLiteral("ABEF"));
+    QCOMPARE(pon->text(), QStringLiteral("AB EF"));  // the inner blank shown
     QCOMPARE(row(254), padded({0x41, 0x42, 0x20, 0x45, 0x46}, 0x20));  // shown, not rewritten
     typeAndLeave(pon, QStringLiteral("ABCDEFGHIJKLMNOPQ"));
     QCOMPARE(pon->text(), QStringLiteral("ABCDEFGHIJKLMNO"));

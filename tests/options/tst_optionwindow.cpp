@@ -4,8 +4,10 @@
 // changes nothing, Default, Open, Save and Close, the refusals while its
 // exchange runs, and the redraw when the image changed behind its back.
 #include "options/OptionWindowFixture.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
+#include "support/OnScreenMessageBox.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -57,6 +59,9 @@ private slots:
     void returnFromTopLevelWindowRedraws();
     void activationRedrawStoresWhatItShows();
     void typedFrequencyOutlivesOwnEditsAndRedraws();
+    void frequencyEmptiedByTheWarningWaitsForTheUser();
+    void powerOnTextKeepsItsInnerBlanks();
+    void unlistedToneLooksChosen();
     void defaultRestoresTheFactoryOptions();
     void refusalsWhileTransferRuns_data();
     void refusalsWhileTransferRuns();
@@ -245,7 +250,7 @@ void TstOptionWindow::returnFromTopLevelWindowRedraws()
         MemoryImage[254][c] = c < hi.size() ? qint16(quint8(hi.at(c))) : qint16(0x20);
     QApplication::setActiveWindow(&main->main);
     QVERIFY(QTest::qWaitForWindowActive(&main->main));
-    QTRY_COMPARE(w->panel->Text_Model_Disp->text(), QStringLiteral("HITHERE"));
+    QTRY_COMPARE(w->panel->Text_Model_Disp->text(), QStringLiteral("HI THERE"));
 }
 
 void TstOptionWindow::activationRedrawStoresWhatItShows()
@@ -322,6 +327,87 @@ void TstOptionWindow::typedFrequencyOutlivesOwnEditsAndRedraws()
     QCOMPARE(MemoryImage[240][2], qint16(0));
     QCOMPARE(MemoryImage[240][3], qint16(5));
     QCOMPARE(boxTexts(), QStringList());
+}
+
+void TstOptionWindow::frequencyEmptiedByTheWarningWaitsForTheUser()
+{
+    // The warning shown for real and closed with Return; the window is
+    // active again afterwards, as a window manager makes it.
+    MsgBoxRecorder::install(answerOnScreen);
+    OptionEditorWindow *w = loadShown();
+    TextBox *freq = w->panel->Frame_A->Text_Freq;
+    QCOMPARE(freq->text(), QStringLiteral("136.02500"));
+    QVERIFY(clickWhereSeen(freq));
+    QTRY_VERIFY(freq->hasFocus());
+    QTest::keyClick(freq, Qt::Key_End);
+    QTest::keyClicks(freq, QStringLiteral("."));  // the tenth character
+    QCOMPARE(boxTexts(), QStringList{QStringLiteral("Over the range of  frequency .")});
+    QTRY_VERIFY(freq->hasFocus());
+    QCOMPARE(freq->text(), QString());
+    // The focus goes to another window and comes back: the redraw on
+    // activation leaves the box the user works in empty.
+    DummyDialog dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.hide();
+    QApplication::setActiveWindow(&main->main);
+    QVERIFY(QTest::qWaitForWindowActive(&main->main));
+    QTRY_VERIFY(freq->hasFocus());
+    QCOMPARE(freq->text(), QString());
+    // A click into the box, then the new frequency typed and the box left.
+    QVERIFY(clickWhereSeen(freq));
+    QCOMPARE(freq->text(), QString());
+    QTest::keyClicks(freq, QStringLiteral("147.1"));
+    QCOMPARE(freq->text(), QStringLiteral("147.1"));
+    QTest::keyClick(freq, Qt::Key_Tab);
+    QCOMPARE(freq->text(), QStringLiteral("147.10000"));
+    QList<int> stored;
+    for (int c = 0; c < 8; ++c)
+        stored << MemoryImage[240][c];
+    QCOMPARE(stored, (QList<int>{1, 4, 7, 1, 0, 0, 0, 0}));
+    QCOMPARE(boxTexts().size(), 1);
+}
+
+void TstOptionWindow::powerOnTextKeepsItsInnerBlanks()
+{
+    const QByteArray text("AB CD");
+    for (int c = 0; c < 16; ++c)
+        MemoryImage[254][c] = c < text.size() ? qint16(text.at(c)) : qint16(0x20);
+    OptionEditorWindow *w = loadShown();
+    TextBox *pon = w->panel->Text_Model_Disp;
+    QCOMPARE(pon->text(), QStringLiteral("AB CD"));
+    QVERIFY(clickWhereSeen(pon));
+    QTRY_VERIFY(pon->hasFocus());
+    QTest::keyClick(pon, Qt::Key_End);
+    QTest::keyClicks(pon, QStringLiteral("E"));
+    QCOMPARE(pon->text(), QStringLiteral("AB CDE"));
+    const QByteArray stored("AB CDE          ");
+    for (int c = 0; c < 16; ++c)
+        QCOMPARE(MemoryImage[254][c], qint16(stored.at(c)));
+}
+
+void TstOptionWindow::unlistedToneLooksChosen()
+{
+    // Record B's receive tone 100.5 Hz has no entry in the tone list.
+    MemoryImage[243][0] = 0xED;
+    MemoryImage[243][1] = 0x03;
+    OptionEditorWindow *w = loadShown();
+    PickList *tone = control<PickList>(w, "Combo_r_ctdcs_b");
+    QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+    QCOMPARE(tone->listIndex(), -1);
+    QCOMPARE(tone->unlistedText(), QStringLiteral("100.5"));
+    QCOMPARE(MemoryImage[243][0], qint16(0xED));  // kept until the user picks
+    // Drawn as a list beside it that has 100.5 chosen.
+    auto *chosen = new PickList(tone->parentWidget());
+    chosen->setFocusPolicy(Qt::NoFocus);
+    chosen->addItem(QStringLiteral("100.5"));
+    chosen->showIndex(0);
+    chosen->setGeometry(tone->geometry().translated(0, tone->height()));
+    chosen->show();
+    QVERIFY(!tone->hasFocus());
+    QCOMPARE(tone->grab().toImage(), chosen->grab().toImage());
+    delete chosen;
 }
 
 void TstOptionWindow::defaultRestoresTheFactoryOptions()
