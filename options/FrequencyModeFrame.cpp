@@ -141,6 +141,9 @@ void FrequencyModeFrame::layOut()
     auto unit = [&](const QString &what) {
         QLabel *l = namedLabel(this, QStringLiteral("Label_Mhz_") + what + unitName);
         l->setText(QString::fromLatin1(OptionTexts::Mhz));
+        // A unit stands apart from the caption to its right: "MHZ" and
+        // "RX QT/DQT" are not one caption.
+        l->setContentsMargins(0, 0, l->fontMetrics().horizontalAdvance(QLatin1Char('M')), 0);
         return l;
     };
     // The frequency and, below it, the offset, each with its unit, and the

@@ -149,6 +149,32 @@ private slots:
         QCOMPARE(MemoryImage[224][0], qint16(0));
     }
 
+    // One table holds every option list's factory setting, each list once:
+    // the defaults write it into the list's byte, and a list without a byte
+    // (shown at it, fixed) writes nothing.
+    void optionFactoryTableHasEveryListOnce()
+    {
+        QSet<int> listed;
+        for (const OptionFactorySetting &s : OptionFactorySettings()) {
+            QVERIFY2(!listed.contains(int(s.field)), qPrintable(QString::number(int(s.field))));
+            listed.insert(int(s.field));
+            QCOMPARE(OptionFactoryIndex(s.field), int(s.index));
+        }
+        for (OptionField code : {OptionField::Text_ANI, OptionField::Text_PttId_Begin, OptionField::Text_PttId_End}) {
+            QVERIFY(!listed.contains(int(code)));
+            QCOMPARE(OptionFactoryIndex(code), -1);
+        }
+        QCOMPARE(listed.size(), OptionFieldCount - 3);
+        markImage();
+        reloadOptionValues();
+        BuildOptionDefaults();
+        for (const OptionFactorySetting &s : OptionFactorySettings())
+            if (const int b = OptionFieldByte(s.field); b >= 0)
+                QCOMPARE(MemoryImage[224 + b / 16][b % 16], s.index);
+        QCOMPARE(OptionFactoryIndex(OptionField::Combo_Vol), 10);  // "11", on no byte
+        QCOMPARE(MemoryImage[224][0], qint16(0));                  // Combo_Tdr's alone
+    }
+
     // Every placed field has a byte of its own.
     void placedFieldsHaveDistinctBytes()
     {
