@@ -73,6 +73,7 @@ private slots:
     void frequencyCommit();
     void outOfBandWarnsOnceAndStoresTheReplacement();
     void tooLongFrequencyIsRefused();
+    void commitRefusedWhileAWarningIsOpen();
     void passingThroughAFrequencyBoxStoresNothing();
     void offsetAndTonePicks();
     void codeBoxes_data();
@@ -453,10 +454,40 @@ void TstOptionPanel::tooLongFrequencyIsRefused()
     QCOMPARE(MsgBoxRecorder::boxes()[0].title, QStringLiteral("Operate prompt"));
     QCOMPARE(freq->text(), QString());
     QVERIFY(freq->hasFocus());
+    // A redraw leaves the emptied box to the user; a save's commit shows
+    // the stored frequency again, as leaving the box does.
+    panel->ShowOptions();
+    QCOMPARE(freq->text(), QString());
+    QVERIFY(panel->commitOpenEdit());
+    QCOMPARE(freq->text(), QStringLiteral("136.02500"));
+    QTest::keyClicks(freq, QStringLiteral("."));
+    QCOMPARE(MsgBoxRecorder::boxes().size(), 2);
+    QCOMPARE(freq->text(), QString());
     QTest::keyClick(freq, Qt::Key_Tab);
     QCOMPARE(freq->text(), QStringLiteral("136.02500"));
     QCOMPARE(changedCells(before), QStringList());
-    QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+    QCOMPARE(MsgBoxRecorder::boxes().size(), 2);
+}
+
+void TstOptionPanel::commitRefusedWhileAWarningIsOpen()
+{
+    // A save asked for while the out-of-band warning is open (the box's
+    // answer asks for the commit): nothing is committed then, and the
+    // frequency is stored once, when the box is closed.
+    load();
+    int answered = 0;
+    bool committed = true;
+    MsgBoxRecorder::install([&](const MsgRecord &) {
+        ++answered;
+        committed = panel->commitOpenEdit();
+        return MsgResult::Ok;
+    });
+    typeAndLeave(panel->Frame_A->Text_Freq, QStringLiteral("500"));
+    QCOMPARE(answered, 1);
+    QVERIFY(!committed);
+    QCOMPARE(panel->Frame_A->Text_Freq->text(), QStringLiteral("136.02500"));
+    QCOMPARE(row(240).mid(0, 8), (Bytes{1, 3, 6, 0, 2, 5, 0, 0}));
+    QVERIFY(panel->commitOpenEdit());
 }
 
 void TstOptionPanel::passingThroughAFrequencyBoxStoresNothing()
