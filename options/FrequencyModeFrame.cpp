@@ -248,9 +248,8 @@ void FrequencyModeFrame::showRecord()
     // from; it is committed when the box loses the focus.
     const bool typing = (Text_Freq->isModified() || m_emptied) && r == m_shownRecord
                         && shown == m_shownFrequency;
-    if (!typing)
-        m_emptied = false;
     if (!typing) {
+        m_emptied = false;
         const bool refusing = m_refusing;
         m_refusing = true;  // the shown text is never refused
         Text_Freq->setText(shown);
