@@ -186,14 +186,12 @@ void LinkSession::StartSendTimer()
 {
     SendPosition = 0;
     FrameSent = 0;
-    int ms = 15;
-    if (m_sendFromMs >= 0) {
-        // The frame that follows a block reply goes out 15 ms after the
-        // reply, however long the line took to settle behind it.
-        ms = std::clamp(int(std::ceil(15.0 - (linkNowMs() - m_sendFromMs) - 1e-9)), 1, 15);
-        m_sendFromMs = -1;
-    }
-    timerOn(m_controls.Timer1, ms);
+    // The frame that follows a block reply goes out 15 ms after the reply:
+    // its send timer started then, while the line settled behind it.
+    const bool timed = m_nextFrameTimed && m_controls.Timer1 && m_controls.Timer1->enabled();
+    m_nextFrameTimed = false;
+    if (!timed)
+        timerOn(m_controls.Timer1, 15);
 }
 
 void LinkSession::queueFrame(const QByteArray &frame)
@@ -286,6 +284,8 @@ void LinkSession::sendTick()
             replyTimedOut();
         return;
     }
+    if (TransmitLength == 0)
+        return;  // the block reply before the frame is still settling
     if (SendPosition == 0 && blockBehindCheck())
         return;
     m_sending = true;
@@ -329,7 +329,7 @@ void LinkSession::replyTimedOut()
     m_pausing = false;
     m_deferred = false;
     m_blockBehind = false;
-    m_sendFromMs = -1;
+    m_nextFrameTimed = false;
     if (m_controls.Timer3) {
         m_controls.Timer3->setEnabled(true);
         m_controls.Timer3->setInterval(m_settings.retryDelayMs);
@@ -366,7 +366,7 @@ void LinkSession::cancelPending()
     m_pausing = false;
     m_deferred = false;
     m_blockBehind = false;
-    m_sendFromMs = -1;
+    m_nextFrameTimed = false;
     timersOff();
 }
 
@@ -546,11 +546,16 @@ void LinkSession::handleReadReply()
         refuseReply();
         return;
     }
-    const double end = linkNowMs();
-    settleThen([this, end] {
+    // The next frame's send timer counts from the reply, as if the frame
+    // were queued now; the frame itself comes with the accepted reply.
+    TransmitLength = 0;
+    SendPosition = 0;
+    FrameSent = 0;
+    timerOn(m_controls.Timer1, 15);
+    m_nextFrameTimed = true;
+    settleThen([this] {
         timerOff(m_controls.Timer2);
         sendNow(Frame::Ack);
-        m_sendFromMs = end;
         dataReplyReceived(m_blockReply.data());
     });
 }
@@ -602,7 +607,8 @@ bool LinkSession::blockBehindCheck()
 void LinkSession::refuseBlockReply()
 {
     m_blockBehind = false;
-    m_sendFromMs = -1;
+    m_nextFrameTimed = false;
+    timerOff(m_controls.Timer1);
     refuseReply();
     // The reply had stopped the time-out: the attempt waits for it again.
     if (m_controls.Timer2 && !m_controls.Timer2->enabled())

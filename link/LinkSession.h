@@ -211,7 +211,7 @@ private:
     std::array<quint8, Frame::DataReplyTaken> m_blockReply{};  // the block reply taken last
     double m_lineFreeMs = 0;     // when what was put on the line has crossed it
     double m_frameCrossedMs = 0; // when the frame that went out last has crossed it
-    double m_sendFromMs = -1;    // the next frame's send timer counts from here (>= 0)
+    bool m_nextFrameTimed = false;  // the send timer runs for a frame not queued yet
     bool m_blockBehind = false;  // an accepted block reply awaits the next frame
     bool m_replyRefused = false;  // this attempt's reply was not the block asked for
     quint64 m_generation = 0;  // cancels pauses that belong to an ended attempt
