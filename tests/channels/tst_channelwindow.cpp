@@ -312,7 +312,6 @@ void TstChannelWindow::returnFromTopLevelRedrawsChangedImageOnly()
 void TstChannelWindow::returnFromAnotherTopLevelWindowShowsNewImage()
 {
     MainStandIn stage(QSize(1200, 800));
-    QMdiArea *area = stage.area;
     QVERIFY(stage.waitActive());
     ChannelEditorWindow *w = load();
     // A top-level dialog (the save dialog, say) takes the focus; meanwhile

@@ -59,10 +59,10 @@ private slots:
             for (int c = 0; c < 16; ++c)
                 QCOMPARE(quint8(MemoryImage[720 + r][c]), quint8(data[16 * r + c]));
         QVERIFY(!host.port->portOpen());
-        // The Ack of the last block left before the port closed.
-        QTRY_COMPARE_WITH_TIMEOUT(radio->frameBytes().size(), 4 + 2 * 12, 2000);
-        QCOMPARE(radio->frameBytes().last(), Ack);
-        QCOMPARE(radio->frameBytes().first(), Handshake);
+        // Every request and every Ack reached the radio, the last block's
+        // Ack before the port closed. Compared as one stream: on a loaded
+        // machine a block's Ack may go out just ahead of the next request.
+        QTRY_COMPARE_WITH_TIMEOUT(radio->frameBytes().join(), readFrames(0x2D00, 12).join(), 2000);
         QCOMPARE(MainPanel(8), QStringLiteral(" 136-- 174"));
     }
 
