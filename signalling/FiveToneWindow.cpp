@@ -688,7 +688,7 @@ void FiveToneWindow::SaveSignalFile()
 {
     // The file takes the grids' values: an open edit is committed and the
     // grids show the image as it now is (it may have changed behind them).
-    if (!commitOpenEdit())
+    if (!commitOwnOpenEdit())
         return;
     refresh();
     const SignalFileStatus status = SaveSignalFileImage(FilePath, signalFileSheet());
