@@ -16,6 +16,7 @@
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkFrames.h"
 #include "support/TransferWindowFixture.h"
 
@@ -79,7 +80,7 @@ private slots:
         QFETCH(QStringList, texts);
         LanguageFlag = qint16(language);
         Screen::setTestSizePixels(QSize(1200, 900));
-        ReadWindow *w = open();
+        ReadWindow *w = open(false);  // placed from the screen: no main window yet
         Screen::setTestSizePixels(QSize());
         QVERIFY(w);
         // A third of the main window each way, centred across, a third down.
@@ -139,7 +140,7 @@ private slots:
                 labels << label()->text();
             }
         });
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         QCOMPARE(w->session()->ReadBusy, qint16(-1));
         QCOMPARE(RegionToggle, qint16(0));
         QVERIFY(!bar()->isHidden());
@@ -192,7 +193,7 @@ private slots:
         // The window stays open and reads again from the start.
         radio->clearRecord();
         radio->setBytes(0, pattern(77, 0x3200));
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(60000);
         QCOMPARE(radio->frameBytes(), wholeReadFrames());
         QCOMPARE(imageBytes(0, WholeReadImageRows), pattern(77, WholeReadImageRows * 16));
@@ -273,7 +274,7 @@ private slots:
         fillImage(2);
         const auto before = imageCopy();
         ReadWindow *w = open();
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(120000);
 
         const auto frames = radio->frameBytes();
@@ -303,7 +304,7 @@ private slots:
         fillImage(4);
         const auto before = imageCopy();
         ReadWindow *w = open();
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         QCOMPARE(label()->text(), QStringLiteral("Connecting with transceiver. "));
         TestClock::advance(16059);
         QVERIFY(moments.isEmpty());
@@ -342,7 +343,7 @@ private slots:
         QVERIFY(other.setPortOpen(true));
         ReadWindow *w = open();
         label()->setText(QStringLiteral("earlier"));
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         QCOMPARE(moments.size(), 1);
         QCOMPARE(moments[0].box.text, text);
         QCOMPARE(moments[0].box.title, title);
@@ -361,14 +362,14 @@ private slots:
     {
         radio->setBytes(0, pattern(5, SimRadio::MemorySize));
         ReadWindow *w = open();
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(500);
         QCOMPARE(w->session()->ReadBusy, qint16(-1));
         const QString progress = label()->text();
 
-        w->Command_read->click();
-        button("Command_Cancel")->click();
-        button("Command_Help")->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
+        QVERIFY(clickWhereSeen(button("Command_Cancel")));
+        QVERIFY(clickWhereSeen(button("Command_Help")));
         QCOMPARE(moments.size(), 2);
         QCOMPARE(moments[0].box.text, QStringLiteral("Read-write operating with transceiver ."));
         QCOMPARE(moments[0].box.title, QStringLiteral("Operate prompt"));
@@ -387,7 +388,7 @@ private slots:
         QCOMPARE(countFrames(radio->frameBytes(), Handshake), 1);
 
         // Idle: Cancel closes the window.
-        button("Command_Cancel")->click();
+        QVERIFY(clickWhereSeen(button("Command_Cancel")));
         QVERIFY(!Windows::isLoaded(Name));
     }
 
@@ -399,7 +400,7 @@ private slots:
         const auto before = imageCopy();
         ReadWindow *w = open();
         QPointer<FakeCommControl> msc = port(w);
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(1500);
         QCOMPARE(w->session()->ReadBusy, qint16(-1));
 
@@ -415,7 +416,7 @@ private slots:
         ReadWindow *fresh = window();
         QVERIFY(fresh && fresh != w);
         QCOMPARE(label()->text(), QString());
-        fresh->Command_read->click();
+        QVERIFY(clickWhereSeen(fresh->Command_read));
         TestClock::advance(60000);
         QCOMPARE(moments.size(), 1);
         QCOMPARE(moments[0].box.text, QStringLiteral("Complete reading data from the transceiver."));
@@ -430,7 +431,7 @@ private slots:
         const QByteArray memory = pattern(17, SimRadio::MemorySize);
         radio->setBytes(0, memory);
         ReadWindow *w = open();
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(500);  // between two block requests
         QCOMPARE(w->session()->ReadBusy, qint16(-1));
         port(w)->setPortOpen(false);
@@ -450,10 +451,10 @@ private slots:
         radio->setBytes(0, pattern(8, SimRadio::MemorySize));
         radio->setSilence(0, 1);
         ReadWindow *w = open();
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(2000);
         QCOMPARE(w->session()->ReadBusy, qint16(0));
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(60000);
         QCOMPARE(countFrames(radio->frameBytes(), Handshake), 2);
         QCOMPARE(moments.size(), 1);

@@ -10,6 +10,7 @@
 #include "memory/MemoryImage.h"
 #include "platform/MessageBox.h"
 #include "platform/VbTimer.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkFrames.h"
 #include "support/TransferWindowFixture.h"
 
@@ -65,7 +66,7 @@ private slots:
         radio->setSilence(102, -1);
         const auto before = MemoryImage;
         ReadWindow *w = open();
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(120000);
 
         QCOMPARE(countFrames(radio->frameBytes(), Handshake), 4);

@@ -16,6 +16,7 @@
 #include "platform/StatusBar.h"
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkFrames.h"
 #include "support/TransferWindowFixture.h"
 
@@ -138,7 +139,7 @@ private slots:
                 labels << label()->text();
             }
         });
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         QCOMPARE(imageBytes(ToneTableRow, ToneTableRows), tables);
         QCOMPARE(w->session()->WriteBusy, qint16(-1));
         QCOMPARE(RegionToggle, qint16(0));
@@ -182,7 +183,7 @@ private slots:
         // A second Write starts afresh from row 0.
         radio->clearRecord();
         fillImage(99);
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(60000);
         QCOMPARE(radio->frameBytes(), wholeWriteFrames());
         QCOMPARE(radio->bytes(0, WholeWriteRows * 16), imageBytes(0, WholeWriteRows));
@@ -214,7 +215,7 @@ private slots:
         else
             radio->lateSecondAck(request - 1, 30);
         WriteWindow *w = open();
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(120000);
 
         const auto frames = radio->frameBytes();
@@ -258,7 +259,7 @@ private slots:
         LanguageFlag = qint16(language);
         FakeCommControl::plug(1, nullptr);
         WriteWindow *w = open();
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(1015);
         // The reply time-out has passed: the busy flags are clear, the report waits.
         QCOMPARE(w->session()->WriteBusy, qint16(0));
@@ -281,7 +282,7 @@ private slots:
         // timer: the write is reported failed 5000 ms later, never done.
         fillImage(14);
         WriteWindow *w = open();
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(500);
         QCOMPARE(w->session()->WriteBusy, qint16(-1));
         port(w)->setPortOpen(false);
@@ -301,9 +302,9 @@ private slots:
         fillImage(8);
         radio->setSilence(0, 1);
         WriteWindow *w = open();
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(3000);
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(60000);
         QCOMPARE(boxTexts(), QStringList{"Complete Written the data to transceiver."});
         QCOMPARE(countFrames(radio->frameBytes(), Handshake), 2);
@@ -320,7 +321,7 @@ private slots:
         QVERIFY(other.setPortOpen(true));
         WriteWindow *w = open();
         label()->setText(QStringLiteral("earlier"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         QCOMPARE(boxTexts(), QStringList{"Communication port is error, please setting right communication port . ！"});
         QCOMPARE(moments[0].box.title, QStringLiteral("Operate prompt"));
         QCOMPARE(PortErrorFlag, qint16(-1));
@@ -339,16 +340,16 @@ private slots:
     {
         fillImage(4);
         WriteWindow *w = open();
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(500);
         QCOMPARE(w->session()->WriteBusy, qint16(-1));
         // A Write refused while busy does not rebuild the tone tables either.
         MemoryImage[ToneTableRow][0] = 0x33;
         const QString progress = label()->text();
 
-        w->Command_Write->click();
-        button("Command_Cancel")->click();
-        button("Command_Help")->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
+        QVERIFY(clickWhereSeen(button("Command_Cancel")));
+        QVERIFY(clickWhereSeen(button("Command_Help")));
         QCOMPARE(boxTexts(), (QStringList{"Read-write operating with transceiver .",
                                           "Read-write operating，don't close the window. ,"}));
         QCOMPARE(moments[0].box.title, QStringLiteral("Operate prompt"));
@@ -362,7 +363,7 @@ private slots:
         QCOMPARE(moments[2].box.text, QStringLiteral("Complete Written the data to transceiver."));
         QCOMPARE(countFrames(radio->frameBytes(), Handshake), 1);
 
-        button("Command_Cancel")->click();
+        QVERIFY(clickWhereSeen(button("Command_Cancel")));
         QVERIFY(!Windows::isLoaded(Name));
     }
 
@@ -372,9 +373,9 @@ private slots:
         // closes it, and no report follows.
         FakeCommControl::plug(1, nullptr);
         WriteWindow *w = open();
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(2000);
-        button("Command_Cancel")->click();
+        QVERIFY(clickWhereSeen(button("Command_Cancel")));
         QVERIFY(!Windows::isLoaded(Name));
         TestClock::advance(20000);
         QVERIFY(moments.isEmpty());
@@ -387,7 +388,7 @@ private slots:
         fillImage(6);
         WriteWindow *w = open();
         QPointer<FakeCommControl> msc = port(w);
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(3000);
         QCOMPARE(w->session()->WriteBusy, qint16(-1));
 
@@ -400,7 +401,7 @@ private slots:
         WriteWindow *fresh = window();
         QVERIFY(fresh && fresh != w);
         radio->clearRecord();
-        fresh->Command_Write->click();
+        QVERIFY(clickWhereSeen(fresh->Command_Write));
         TestClock::advance(60000);
         QCOMPARE(boxTexts(), QStringList{"Complete Written the data to transceiver."});
         QCOMPARE(radio->frameBytes(), wholeWriteFrames());

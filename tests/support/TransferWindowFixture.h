@@ -1,16 +1,19 @@
 #pragma once
 // A whole-radio read or write window in a test: the bench with the radio at
 // COM1 behind fake ports, 200 channels, the window defined under its form
-// name, its controls found by name, and every message box recorded with what
-// the window showed at that moment. Header-only so that the support library
+// name and opened in the main window stand-in as the program shows it, its
+// controls found by name, and every message box recorded with what the
+// window showed at that moment. Header-only so that the support library
 // needs no link subsystem.
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <memory>
 
 #include "platform/Windows.h"
 #include "support/LinkTestBench.h"
+#include "support/MdiStage.h"
 
 // What the window showed when a box came up.
 struct BoxMoment {
@@ -29,10 +32,21 @@ protected:
     explicit TransferWindowFixture(const QString &name) : m_name(name) {}
 
     QList<BoxMoment> moments;
+    std::unique_ptr<MainStandIn> main;
 
     Window *window() { return Windows::get<Window>(m_name); }
-    Window *open()
+    // Opens the window inside the main window stand-in, where a user sees
+    // and clicks it; with inMainWindow false on the bare screen, as before
+    // the main window exists. nullptr when the stand-in never got active.
+    Window *open(bool inMainWindow = true)
     {
+        if (inMainWindow && !main) {
+            main = std::make_unique<MainStandIn>();
+            if (!main->waitActive()) {
+                qWarning("the main window stand-in did not become active");
+                return nullptr;
+            }
+        }
         Windows::load(m_name);
         return window();
     }
@@ -72,6 +86,7 @@ protected:
     void tearDownWindow()
     {
         Windows::reset();
+        main.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         tearDownBench();
     }
