@@ -18,6 +18,7 @@
 #include "platform/TextBox.h"
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkTestBench.h"
 #include "support/MdiStage.h"
 
@@ -95,7 +96,7 @@ private slots:
     {
         PasswordWindow *w = openShown();
         TextBox *old = w->Text_Old_PassWord;
-        QTest::mouseClick(old, Qt::LeftButton);
+        QVERIFY(clickWhereSeen(old));
         QTest::keyClicks(old, QStringLiteral("1234567"));
         QCOMPARE(old->text(), QStringLiteral("123456"));
         QCOMPARE(codes(OldPassword), QByteArray("123456"));
@@ -107,7 +108,7 @@ private slots:
         QCOMPARE(old->text(), QString::fromUtf8("12345é"));
 
         TextBox *n1 = w->Text_New_Password_1;
-        QTest::mouseClick(n1, Qt::LeftButton);
+        QVERIFY(clickWhereSeen(n1));
         QApplication::clipboard()->setText(QString::fromUtf8("ab中cdefgh"));
         QTest::keyClick(n1, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(n1->text(), QStringLiteral("abcdef"));
@@ -121,7 +122,7 @@ private slots:
         QWidget *other = Windows::show(QStringLiteral("other"));
         QApplication::processEvents();
         QCOMPARE(area->activeSubWindow(), Windows::frameOf(other));
-        QTest::mouseClick(w->Text_New_PassWord_2, Qt::LeftButton);
+        QVERIFY(clickWhereSeen(w->Text_New_PassWord_2));
         QCOMPARE(area->activeSubWindow(), Windows::frameOf(w));
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->Text_New_PassWord_2));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("xy"));
@@ -140,11 +141,11 @@ private slots:
         PasswordWindow *w = openShown();
         for (QWidget *box : {static_cast<QWidget *>(w->Text_Old_PassWord), static_cast<QWidget *>(w->Text_New_Password_1),
                              static_cast<QWidget *>(w->Text_New_PassWord_2)})
-            QTest::mouseClick(box, Qt::LeftButton);
+            QVERIFY(clickWhereSeen(box));
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         TestClock::advance(5000);
-        QTest::mouseClick(w->Command_Cancel, Qt::LeftButton);
+        QVERIFY(clickWhereSeen(w->Command_Cancel));
         QVERIFY(!Windows::isLoaded(Name));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 0);
         QCOMPARE(radio->receivedBytes(), QByteArray());

@@ -15,10 +15,13 @@
 #include "platform/TextBox.h"
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
+#include "support/MdiStage.h"
 
 #include <QPushButton>
+#include <memory>
 
 using namespace LinkFrames;
 
@@ -66,6 +69,7 @@ class TestPasswordWindow : public QObject, LinkTestBench
 {
     Q_OBJECT
     QList<Moment> moments;
+    std::unique_ptr<MainStandIn> main;  // the window opens in it, where a user clicks it
 
     PasswordWindow *window() { return Windows::get<PasswordWindow>(Name); }
     PasswordWindow *open()
@@ -120,10 +124,13 @@ private slots:
             before[i] = char(0xA0 + i);
         radio->setBytes(0x3DC0, before);
         Windows::define(Name, Windows::Kind::Child, [] { return new PasswordWindow; });
+        main = std::make_unique<MainStandIn>();
+        QVERIFY(main->waitActive());
     }
     void cleanup()
     {
         Windows::reset();
+        main.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         tearDownBench();
     }
@@ -200,7 +207,7 @@ private slots:
         const auto bands = BandLimits;
         PasswordWindow *w = open();
         fill(w, old, new1, new2);
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         QCOMPARE(w->session()->WriteBusy, qint16(-1));
         TestClock::advance(AnswerAt + 499);
 
@@ -251,7 +258,7 @@ private slots:
         storeBlock("123456SUPER1");
         PasswordWindow *w = open();
         fill(w, QStringLiteral("12345"), QStringLiteral("abc"), QStringLiteral("abc"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(10000);
         QCOMPARE(radio->receivedBytes(), StopBytes);
         QCOMPARE(radioBlock(), QByteArray("123456SUPER1") + BlockTail);
@@ -265,7 +272,7 @@ private slots:
         // Corrected, the next Modify starts again from the opening command.
         radio->clearRecord();
         w->Text_Old_PassWord->setText(QStringLiteral("123456"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(AnswerAt);
         QCOMPARE(radio->receivedBytes(), changeBytes(QByteArray("abc   SUPER1") + BlockTail));
         QCOMPARE(moments.size(), 2);
@@ -293,7 +300,7 @@ private slots:
         PasswordWindow *w = open();
         fill(w, QStringLiteral("123456"), new1, new2);
         NewPassword.fill(7);
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(10000);
         QCOMPARE(boxes(), QStringList{box});
         QCOMPARE(moments[0].box.icon, MsgIcon::Exclamation);
@@ -334,7 +341,7 @@ private slots:
             radio->setSilence(2);
         PasswordWindow *w = open();
         fill(w, QStringLiteral("123456"), QStringLiteral("abc"), QStringLiteral("abc"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(boxAt - 1);
         QVERIFY(moments.isEmpty());
         QCOMPARE(w->session()->WriteBusy, qint16(0));  // the time-out ended the attempt
@@ -397,7 +404,7 @@ private slots:
             radio->addExtraByte(0x3DC0, extraAt, extraGapMs);
         PasswordWindow *w = open();
         fill(w, QStringLiteral("123456"), QStringLiteral("abc"), QStringLiteral("abc"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(10000);
         QCOMPARE(radio->receivedBytes(), sent);
         QCOMPARE(radioBlock(), QByteArray("123456SUPER1") + BlockTail);
@@ -414,7 +421,7 @@ private slots:
         radio->setWriteAck(2, 0x15);
         PasswordWindow *w = open();
         fill(w, QStringLiteral("123456"), QStringLiteral("abc"), QStringLiteral("abc"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(AnswerAt + 499);
         QCOMPARE(radio->receivedBytes(), changeBytes(QByteArray("abc   SUPER1") + BlockTail));
         QCOMPARE(boxes(), QStringList{"Fail connect with transceiver. | Operate prompt"});
@@ -434,7 +441,7 @@ private slots:
         radio->setSilence(2, 1);
         PasswordWindow *w = open();
         fill(w, QStringLiteral("123456"), QStringLiteral("abc"), QStringLiteral("abc"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(250);  // three bytes of the new block are out
         radio->sendRaw(Ack);
         TestClock::advance(20000);
@@ -461,7 +468,7 @@ private slots:
         CommPortNumber = 7;  // nothing there
         PasswordWindow *w = open();
         fill(w, QStringLiteral("123456"), QStringLiteral("abc"), QStringLiteral("abc"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         QCOMPARE(PortErrorFlag, qint16(-1));
         TestClock::advance(10000);
         QCOMPARE(boxes(), QStringList{box});
@@ -477,16 +484,16 @@ private slots:
         storeBlock("123456SUPER1");
         PasswordWindow *w = open();
         fill(w, QStringLiteral("000000"), QStringLiteral("abc"), QStringLiteral("abc"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(60);
-        w->Command_Cancel->click();
+        QVERIFY(clickWhereSeen(w->Command_Cancel));
         QCOMPARE(boxes(), QStringList{"Read-write operating，don't close the window. , | Operate prompt"});
         QVERIFY(isOpen());
         w->Text_Old_PassWord->setText(QStringLiteral("SUPER1"));
         fill(w, QStringLiteral("SUPER1"), QStringLiteral("zz"), QStringLiteral("zz"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         fill(w, QStringLiteral("SUPER1"), QStringLiteral("zz"), QStringLiteral("yy"));
-        w->Command_Write->click();  // differ: the box, NewPassword stays "zz"
+        QVERIFY(clickWhereSeen(w->Command_Write));  // differ: the box, NewPassword stays "zz"
         TestClock::advance(AnswerAt - 60 + 1000);
         QCOMPARE(radio->receivedBytes(), changeBytes(QByteArray("zz    SUPER1") + BlockTail));
         QCOMPARE(boxes(), (QStringList{"Read-write operating，don't close the window. , | Operate prompt",
@@ -503,12 +510,12 @@ private slots:
         storeBlock("123456SUPER1");
         PasswordWindow *w = open();
         fill(w, QStringLiteral("bad"), QStringLiteral("abc"), QStringLiteral("abc"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(60);
-        w->Command_Cancel->click();
+        QVERIFY(clickWhereSeen(w->Command_Cancel));
         TestClock::advance(10000);
         radio->setSilence(0);
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(10000);
         QCOMPARE(boxes(), (QStringList{"正在进行读写操作,请勿关窗口 ！, | 操作提示",
                                        "原密码错误，禁止写入 | 操作提示",
@@ -521,7 +528,7 @@ private slots:
         storeBlock("123456SUPER1");
         PasswordWindow *w = open();
         fill(w, QStringLiteral("123456"), QStringLiteral("abc"), QStringLiteral("abc"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(130);  // the identification is in, the request not yet out
         auto *port = w->findChild<FakeCommControl *>(QStringLiteral("MSC"));
         QVERIFY(port->portOpen());
@@ -535,7 +542,7 @@ private slots:
         radio->clearRecord();
         w = open();
         fill(w, QStringLiteral("123456"), QStringLiteral("abc"), QStringLiteral("abc"));
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         TestClock::advance(AnswerAt);
         QCOMPARE(radioBlock(), QByteArray("abc   SUPER1") + BlockTail);
     }
