@@ -3,13 +3,16 @@
 // frames, the identification panels and a radio that does not answer.
 #include "support/BoxTexts.h"
 #include "support/ChannelEditorFixture.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
+#include "support/MdiStage.h"
 
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QPushButton>
 #include <QLabel>
+#include <memory>
 
 #include "channels/ChannelLink.h"
 #include "channels/ChannelRecord.h"
@@ -47,6 +50,7 @@ void fillRadio(SimRadio &radio)
 class TstChannelLink : public QObject, LinkTestBench
 {
     Q_OBJECT
+    std::unique_ptr<MainStandIn> main;  // the editor opens in it, where a user clicks it
 
 private slots:
     void init();
@@ -67,11 +71,14 @@ void TstChannelLink::init()
     ChannelEditorFixture::reset();
     useFakePorts();
     plugRadio(1);
+    main = std::make_unique<MainStandIn>();
+    QVERIFY(main->waitActive());
 }
 
 void TstChannelLink::cleanup()
 {
     ChannelEditorFixture::cleanup();
+    main.reset();
     tearDownBench();
 }
 
@@ -92,7 +99,7 @@ void TstChannelLink::readAlternatesRegions()
 
     ChannelEditorWindow *w = ChannelEditorFixture::load();
     QSignalSpy done(w->session(), &LinkSession::readCompleted);
-    w->Command_read->click();
+    QVERIFY(clickWhereSeen(w->Command_read));
     QCOMPARE(w->Label_tr_count->text(), QStringLiteral("Connecting with transceiver. "));
     TestClock::advance(120000);
     QCOMPARE(done.count(), 1);
@@ -135,7 +142,7 @@ void TstChannelLink::readShowsNamesWithTheWiderDecoder()
     radio->setBytes(0x1000, QByteArray::fromHex("1112ffffffffffffffffffffffffffff"));
     radio->setBytes(0x1010, QByteArray::fromHex("43482037fbfdffffffffffffffffffff"));
     ChannelEditorWindow *w = ChannelEditorFixture::load();
-    w->Command_read->click();
+    QVERIFY(clickWhereSeen(w->Command_read));
     TestClock::advance(120000);
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("AB"));
     QCOMPARE(w->MSF_Chann->textMatrix(2, ColName), QStringLiteral("CHP7+-"));
@@ -160,7 +167,7 @@ void TstChannelLink::writeSendsFourHundredFrames()
     for (int r = 0; r < 200; ++r)
         rows << imageRow(r) << imageRow(256 + r);
     QSignalSpy done(w->session(), &LinkSession::writeCompleted);
-    w->Command_Write->click();
+    QVERIFY(clickWhereSeen(w->Command_Write));
     TestClock::advance(120000);
     QCOMPARE(done.count(), 1);
 
@@ -192,7 +199,7 @@ void TstChannelLink::failureAfterFourReadAttempts()
     ChannelEditorWindow *w = ChannelEditorFixture::load();
     QSignalSpy failed(w->session(), &LinkSession::exchangeFailed);
     LanguageFlag = -1;
-    w->Command_read->click();
+    QVERIFY(clickWhereSeen(w->Command_read));
     TestClock::advance(60000);
     QCOMPARE(failed.count(), 1);
     int handshakes = 0;
@@ -210,7 +217,7 @@ void TstChannelLink::writeIsTriedTwice()
 {
     radio->setSilence(0);
     ChannelEditorWindow *w = ChannelEditorFixture::load();
-    w->Command_Write->click();
+    QVERIFY(clickWhereSeen(w->Command_Write));
     TestClock::advance(60000);
     int handshakes = 0;
     for (const QByteArray &f : radio->frameBytes())
@@ -224,10 +231,10 @@ void TstChannelLink::busyButtonsRefuse()
 {
     fillRadio(*radio);
     ChannelEditorWindow *w = ChannelEditorFixture::load();
-    w->Command_read->click();
+    QVERIFY(clickWhereSeen(w->Command_read));
     TestClock::advance(200);  // the read is under way
     QCOMPARE(w->session()->ReadBusy, qint16(-1));
-    w->Command_Write->click();
+    QVERIFY(clickWhereSeen(w->Command_Write));
     QCOMPARE(boxTexts(),
              QStringList{QStringLiteral("Read-write operating with transceiver .")});
     TestClock::advance(120000);
@@ -238,7 +245,7 @@ void TstChannelLink::portThatDoesNotOpen()
 {
     FakeCommControl::unplugAll();  // COM1 does not exist
     ChannelEditorWindow *w = ChannelEditorFixture::load();
-    w->Command_read->click();
+    QVERIFY(clickWhereSeen(w->Command_read));
     QCOMPARE(boxTexts(),
              QStringList{QStringLiteral("Communication port is error, please setting right communication port . ！")});
     QCOMPARE(MsgBoxRecorder::boxes().first().title, QStringLiteral("Operate prompt"));
@@ -257,7 +264,7 @@ void TstChannelLink::retryAfterLostNameReplyStillReadsRight()
     radio->setSilence(3, 1);
     ChannelEditorWindow *w = ChannelEditorFixture::load();
     QSignalSpy done(w->session(), &LinkSession::readCompleted);
-    w->Command_read->click();
+    QVERIFY(clickWhereSeen(w->Command_read));
     TestClock::advance(120000);
     QCOMPARE(done.count(), 1);
     int dataRequests = 0;

@@ -2,13 +2,16 @@
 // test clock: the block read into the image and the grid, the block
 // written, the password refusal and the passwords that pass, the port that
 // does not open and a radio that does not answer.
+#include "support/ClickWhereSeen.h"
 #include "support/FmEditorFixture.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
+#include "support/MdiStage.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <memory>
 
 #include "channels/FmRecord.h"
 #include "link/LinkSession.h"
@@ -48,6 +51,7 @@ QByteArray password(const QByteArray &user, const QByteArray &super)
 class TstFmWindowLink : public QObject, LinkTestBench
 {
     Q_OBJECT
+    std::unique_ptr<MainStandIn> main;  // the editor opens in it, where a user clicks it
 
 private slots:
     void init()
@@ -56,10 +60,13 @@ private slots:
         FmEditorFixture::reset();
         useFakePorts();
         plugRadio(1);
+        main = std::make_unique<MainStandIn>();
+        QVERIFY(main->waitActive());
     }
     void cleanup()
     {
         FmEditorFixture::cleanup();
+        main.reset();
         tearDownBench();
     }
 
@@ -86,7 +93,7 @@ private slots:
         MemoryImage[784][0] = 0x34;
         FmEditorWindow *w = load();
         RegionToggle = -1;
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         QCOMPARE(RegionToggle, qint16(0));
         QVERIFY(!w->ProgressBar1->isHidden());
         TestClock::advance(20000);
@@ -119,7 +126,7 @@ private slots:
     void writeSendsTheBlock()
     {
         FmEditorWindow *w = load();
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         QCOMPARE(w->Label_tr_count->text(), QStringLiteral("Connecting with transceiver. "));
         TestClock::advance(20000);
         QCOMPARE(radio->bytes(0x3000, 256), imageBytes(768, 16));
@@ -149,7 +156,7 @@ private slots:
         FmEditorWindow *w = load();
         const QByteArray imageBefore = imageBytes(768, 16);
         QPushButton *button = write ? w->Command_Write : w->Command_read;
-        button->click();
+        QVERIFY(clickWhereSeen(button));
         TestClock::advance(20000);
         QCOMPARE(boxTexts(), QStringList{"PassWord Error, Reading Stop"});
         QCOMPARE(MsgBoxRecorder::boxes()[0].title, QStringLiteral("Operate Prompt"));
@@ -163,7 +170,7 @@ private slots:
         MsgBoxRecorder::clear();
         w->Text_PassWord->selectAll();
         QTest::keyClicks(w->Text_PassWord, typed);
-        button->click();
+        QVERIFY(clickWhereSeen(button));
         TestClock::advance(20000);
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
         QVERIFY(MsgBoxRecorder::boxes()[0].text.startsWith(QStringLiteral("Complete")));
@@ -183,7 +190,7 @@ private slots:
         radio->setBytes(0x3DF0, password(user, "654321"));
         radio->setBytes(0x3000, radioBlock());
         FmEditorWindow *w = load();
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(20000);
         QCOMPARE(boxTexts(), QStringList{"Complete reading the data from transceiver."});
         QCOMPARE(imageBytes(768, 16), radioBlock());
@@ -193,7 +200,7 @@ private slots:
     {
         CommPortNumber = 7;  // nothing there
         FmEditorWindow *w = load();
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         QCOMPARE(boxTexts(),
                  QStringList{"Communication port is error, please setting right communication port . ！"});
         QCOMPARE(MsgBoxRecorder::boxes()[0].title, QStringLiteral("Operate prompt"));
@@ -208,7 +215,7 @@ private slots:
         radio->setSilence(0);
         FmEditorWindow *w = load();
         const QByteArray imageBefore = imageBytes(768, 16);
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(60000);
         QCOMPARE(countFrames(radio->frameBytes(), Handshake), 4);  // three retries
         QCOMPARE(boxTexts(), QStringList{"Fail connect with transceiver."});
