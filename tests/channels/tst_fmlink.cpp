@@ -134,6 +134,7 @@ private slots:
                 bars << host->bar->value();
         });
         RegionToggle = -1;
+        // An engine test: the bare host is never shown, its button stands for the window's.
         host->read->click();
         QCOMPARE(RegionToggle, qint16(0));
         QCOMPARE(host->label->text(), QStringLiteral("Connecting with transceiver. "));
@@ -167,6 +168,7 @@ private slots:
         radio->options().trailing = QByteArray(1, char(0x77));
         radio->setBytes(0x3000, fmPattern());
         makeHost();
+        // An engine test: the bare host is never shown, its button stands for the window's.
         host->read->click();
         TestClock::advance(20000);
         QCOMPARE(moments.size(), 1);
@@ -189,6 +191,7 @@ private slots:
             }
         });
         RegionToggle = -1;
+        // An engine test: the bare host is never shown, its button stands for the window's.
         host->write->click();
         QCOMPARE(RegionToggle, qint16(-1));  // only a read sets it
         TestClock::advance(20000);
@@ -226,6 +229,7 @@ private slots:
         host->password->setText(QStringLiteral("468027"));
         host->password->blockSignals(false);
         const QByteArray imageBefore = imageBytes(768, 16);
+        // An engine test: the bare host is never shown, its button stands for the window's.
         (write ? host->write : host->read)->click();
         TestClock::advance(30000);
 
@@ -263,6 +267,7 @@ private slots:
         makeHost();
         host->password->setText(QStringLiteral("x"));
         host->password->setText(typedText);
+        // An engine test: the bare host is never shown, its button stands for the window's.
         host->read->click();
         TestClock::advance(20000);
         QCOMPARE(moments.size(), 1);

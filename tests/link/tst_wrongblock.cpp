@@ -167,6 +167,8 @@ void TestWrongBlock::answeredOnceWithAnotherBlock()
     QSignalSpy done(host.session, &LinkSession::readCompleted);
     QSignalSpy failed(host.session, &LinkSession::exchangeFailed);
 
+    // An engine test: the bare host is never shown, its button stands for the window's.
+
     host.read->click();
     TestClock::advance(120000);
 
@@ -200,6 +202,8 @@ void TestWrongBlock::alwaysAnsweredWithAnotherBlock()
     LinkTestHost host(s, radio.get());
     QSignalSpy done(host.session, &LinkSession::readCompleted);
     QSignalSpy failed(host.session, &LinkSession::exchangeFailed);
+
+    // An engine test: the bare host is never shown, its button stands for the window's.
 
     host.read->click();
     TestClock::advance(120000);
@@ -298,6 +302,7 @@ void TestWrongBlock::repliesThatAreNotTheBlock()
     fillImage(5);
     LinkTestHost host(LinkProfile::twoTone(), radio.get());
     QSignalSpy done(host.session, &LinkSession::readCompleted);
+    // An engine test: the bare host is never shown, its button stands for the window's.
     host.read->click();
     TestClock::advance(60000);
 
