@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QStyleOptionButton>
 #include <QTabBar>
 
 #include "alignment/AdjustLayout.h"
@@ -34,23 +33,17 @@ class OtherWindow : public Form
 {
 };
 
-// The middle of a check box's tick square.
-QPoint indicatorCentre(QCheckBox *box)
+// Replaces a box's text by typing, as a user would: a click where the box is
+// seen, all of it selected and deleted (Delete passes a limit box's key
+// filter), then the keys. False when the box cannot be clicked.
+[[nodiscard]] bool retype(TextBox *box, const QString &keys)
 {
-    QStyleOptionButton opt;
-    opt.initFrom(box);
-    opt.text = box->text();
-    return box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, box).center();
-}
-
-// Replaces a box's text by typing, as a user would: all of it selected and
-// deleted (Delete passes a limit box's key filter), then the keys.
-void retype(TextBox *box, const QString &keys)
-{
-    QTest::mouseClick(box, Qt::LeftButton);
+    if (!clickWhereSeen(box))
+        return false;
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, keys);
+    return true;
 }
 }
 
@@ -119,7 +112,7 @@ private slots:
         QCOMPARE(area->activeSubWindow(), Windows::frameOf(other));
         AdjustImage[2][5] = 33;  // changed behind the editor's back: not redrawn on activation
         TextBox *box = w->valueBox("Text_TXP_UHF1", 5);
-        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(clickWhereSeen(box));
         QTRY_COMPARE(area->activeSubWindow(), Windows::frameOf(w));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
         QCOMPARE(box->text(), QStringLiteral("40"));
@@ -138,22 +131,22 @@ private slots:
             QVERIFY(clickTabWhereSeen(w->TabStrip1, tab));
             QCOMPARE(w->CurrentAdjustTab, tab);
             if (tab <= 1) {
-                QTest::mouseClick(w->valueBox("Text_TXP_UHF2", 15), Qt::LeftButton);
-                QTest::mouseClick(w->valueBox("Text_TXP_VHF", 3), Qt::LeftButton);
+                QVERIFY(clickWhereSeen(w->valueBox("Text_TXP_UHF2", 15)));
+                QVERIFY(clickWhereSeen(w->valueBox("Text_TXP_VHF", 3)));
             } else if (tab == 2) {
-                QTest::mouseClick(w->valueBox("Text_SQ_UHF0", 9), Qt::LeftButton);
-                QTest::mouseClick(w->valueBox("Text_Sq_Offset_UHF2", 15), Qt::LeftButton);
+                QVERIFY(clickWhereSeen(w->valueBox("Text_SQ_UHF0", 9)));
+                QVERIFY(clickWhereSeen(w->valueBox("Text_Sq_Offset_UHF2", 15)));
             } else if (tab == 3) {
                 PickList *list = w->list("Combo_Voice_Dev");
-                QTest::mouseClick(list, Qt::LeftButton);
+                QVERIFY(clickWhereSeen(list));
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             } else {
                 for (int b = 0; b < 4; ++b) {
-                    QTest::mouseClick(w->Text_Freq_L[b], Qt::LeftButton);
-                    QTest::mouseClick(w->Text_Freq_H[b], Qt::LeftButton);
+                    QVERIFY(clickWhereSeen(w->Text_Freq_L[b]));
+                    QVERIFY(clickWhereSeen(w->Text_Freq_H[b]));
                 }
-                QTest::mouseClick(w->Text_user_PassWord, Qt::LeftButton);
-                QTest::mouseClick(w->Text_Super_PassWord, Qt::LeftButton);
+                QVERIFY(clickWhereSeen(w->Text_user_PassWord));
+                QVERIFY(clickWhereSeen(w->Text_Super_PassWord));
             }
         }
         QCOMPARE(w->windowTitle(), QString::fromUtf8("发射功率调整（高功率）"));
@@ -168,8 +161,8 @@ private slots:
         QVERIFY(clickTabWhereSeen(w->TabStrip1, TabRange));
         const QList<int> before = block();
         TextBox *upper = w->Text_Freq_H[0];
-        retype(upper, "180");
-        QTest::mouseClick(w->Text_Freq_L[1], Qt::LeftButton);
+        QVERIFY(retype(upper, "180"));
+        QVERIFY(clickWhereSeen(w->Text_Freq_L[1]));
         QCOMPARE(boxTexts(), QStringList{"Receive frequency of upper limit can't more than the highest of work frequency. "});
         QCOMPARE(upper->text(), QStringLiteral("179"));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(upper));
@@ -187,9 +180,9 @@ private slots:
         QCOMPARE(upper->text(), QStringLiteral("1791"));
 
         // A good pair stores its band's digits when the box is left.
-        retype(upper, "174");
-        retype(w->Text_Freq_L[0], "136");
-        QTest::mouseClick(w->Text_user_PassWord, Qt::LeftButton);
+        QVERIFY(retype(upper, "174"));
+        QVERIFY(retype(w->Text_Freq_L[0], "136"));
+        QVERIFY(clickWhereSeen(w->Text_user_PassWord));
         QVERIFY(boxTexts().isEmpty());
         QCOMPARE(cells(24, 0, 6), (QList<int>{1, 3, 6, 1, 7, 4}));
         QTest::keyClicks(w->Text_user_PassWord, "ab");

@@ -2,9 +2,13 @@
 // tabs, every family of value boxes with its warnings, the lists and flags,
 // the band limits and passwords, Default, the file requests served by Timer4
 // and the buttons that open and close dialogs; and the refusals while the
-// window's exchange runs (against a radio that does not answer).
+// window's exchange runs (against a radio that does not answer). The editor
+// opens in the main-window stand-in, as the program shows it, and every
+// button and check box is clicked where a person sees it.
 #include "support/AdjustEditorFixture.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkTestBench.h"
+#include "support/MdiStage.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -41,7 +45,11 @@ const QString Chinese = QString::fromUtf8("操作提示");
 class TestAdjustWindow : public QObject, LinkTestBench
 {
     Q_OBJECT
+    std::unique_ptr<MainStandIn> main;
     AdjustEditorWindow *w = nullptr;
+
+    // A click on the tick square of check box c, where it is seen.
+    [[nodiscard]] static bool tick(QCheckBox *c) { return clickWhereSeen(c, indicatorCentre(c)); }
 
 private slots:
     void init()
@@ -50,6 +58,8 @@ private slots:
         useFakePorts();
         reset();
         plugRadio(1);
+        main = std::make_unique<MainStandIn>();
+        QVERIFY(main->waitActive());
         w = load();
         QVERIFY(w);
         MsgBoxRecorder::clear();
@@ -57,6 +67,7 @@ private slots:
     void cleanup()
     {
         AdjustEditorFixture::cleanup();
+        main.reset();
         tearDownBench();
     }
 
@@ -213,7 +224,7 @@ private slots:
         QCOMPARE(AdjustImage[31][15], qint16(18));
         w->Combo_Range_Type->setListIndex(0);
         QCOMPARE(AdjustImage[31][15], qint16(16));
-        w->Check_Csh_Type->click();
+        QVERIFY(tick(w->Check_Csh_Type));
         QCOMPARE(AdjustImage[31][15], qint16(0));
 
         // 35 / 16 rounds to 2: shown ticked though bit 4 is clear; showing
@@ -223,18 +234,18 @@ private slots:
         QVERIFY(w->Check_Csh_Type->isChecked());
         QCOMPARE(w->Combo_Range_Type->listIndex(), 3);
         QCOMPARE(AdjustImage[31][15], qint16(35));
-        w->Check_Csh_Type->click();
+        QVERIFY(tick(w->Check_Csh_Type));
         QCOMPARE(AdjustImage[31][15], qint16(3));
-        w->Check_Csh_Type->click();
+        QVERIFY(tick(w->Check_Csh_Type));
         QCOMPARE(AdjustImage[31][15], qint16(19));
 
         AdjustImage[26][7] = 5;
         w->ShowAdjustTab();
         QVERIFY(w->Check_Tx[2]->isChecked());
         QCOMPARE(AdjustImage[26][7], qint16(5));
-        w->Check_Tx[2]->click();
+        QVERIFY(tick(w->Check_Tx[2]));
         QCOMPARE(AdjustImage[26][7], qint16(0));
-        w->Check_Tx[2]->click();
+        QVERIFY(tick(w->Check_Tx[2]));
         QCOMPARE(AdjustImage[26][7], qint16(1));
     }
 
@@ -301,7 +312,7 @@ private slots:
         w->ProgressBar1->show();
         w->Label_tr_count->setText("x");
         w->TabStrip1_Click(TabRange);
-        w->Command_def->click();
+        QVERIFY(clickWhereSeen(w->Command_def));
         QCOMPARE(block(), factoryBlock());
         QVERIFY(w->ProgressBar1->isHidden());
         QCOMPARE(w->Label_tr_count->text(), QString());
@@ -311,13 +322,13 @@ private slots:
 
     void dialogsOpenAndClose()
     {
-        w->Command_open->click();
-        w->Command_open->click();
+        QVERIFY(clickWhereSeen(w->Command_open));
+        QVERIFY(clickWhereSeen(w->Command_open));
         QVERIFY(Windows::isLoaded("Form_open_adj"));
-        w->Command_save->click();
+        QVERIFY(clickWhereSeen(w->Command_save));
         QVERIFY(Windows::isLoaded("Form_save_adj"));
         QVERIFY(Windows::load("Form_open_menu"));
-        w->Command_close->click();
+        QVERIFY(clickWhereSeen(w->Command_close));
         QVERIFY(!Windows::isLoaded("frm_Adj_Txp"));
         QVERIFY(!Windows::isLoaded("Form_open_menu"));
         QVERIFY(Windows::isLoaded("Form_open_adj"));
@@ -329,19 +340,19 @@ private slots:
     void refusalsWhileTheExchangeRuns()
     {
         radio->setSilence(0);
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         QCOMPARE(w->session()->ReadBusy, qint16(-1));
         AdjustImage[20][0] = 1;
         const QList<int> before = block();
         for (QPushButton *b : {w->Command_def, w->Command_open, w->Command_save, w->Command_Write,
                                w->Command_read})
-            b->click();
+            QVERIFY(clickWhereSeen(b));
         QCOMPARE(boxTexts(), QStringList(5, "Read-write operating with transceiver ."));
         QCOMPARE(MsgBoxRecorder::boxes().first().title, QStringLiteral("Operate prompt"));
         QCOMPARE(block(), before);
         QVERIFY(!Windows::isLoaded("Form_open_adj"));
         MsgBoxRecorder::clear();
-        w->Command_close->click();
+        QVERIFY(clickWhereSeen(w->Command_close));
         QCOMPARE(boxTexts(), QStringList{"Read-write operating，don't close the window.,"});
         QVERIFY(Windows::isLoaded("frm_Adj_Txp"));
         // Still the one opening command: the refused presses started nothing.
@@ -411,7 +422,7 @@ private slots:
         saved[0][0] = 2;
         QVERIFY(WriteAdjustFile(dir.filePath("a.adj"), saved).ok());
         radio->setSilence(0);
-        w->Command_Write->click();
+        QVERIFY(clickWhereSeen(w->Command_Write));
         FilePath = dir.filePath("a.adj");
         AdjustFileRequestOpen = -1;
         TestClock::advance(1500);

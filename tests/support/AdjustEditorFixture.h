@@ -1,9 +1,13 @@
 #pragma once
 // The alignment editor in a test: program start (factory image, messages
 // recorded, English), frm_Adj_Txp defined, and stand-ins for the ".adj" and
-// ".menu" dialogs that its buttons open and close; helpers to read the block.
+// ".menu" dialogs that its buttons open and close; helpers to read the block
+// and to find the tick square of a check box, where a person clicks it.
 // Header-only so that the support library needs no alignment subsystem.
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "alignment/AdjustEditorWindow.h"
@@ -55,6 +59,15 @@ inline QList<int> cells(int row, int from, int count)
     for (int c = from; c < from + count; ++c)
         out << AdjustImage[row][c];
     return out;
+}
+
+// The middle of a check box's tick square.
+inline QPoint indicatorCentre(QCheckBox *box)
+{
+    QStyleOptionButton opt;
+    opt.initFrom(box);
+    opt.text = box->text();
+    return box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, box).center();
 }
 
 }
