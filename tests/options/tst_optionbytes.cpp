@@ -4,6 +4,7 @@
 // frame with its entries and what a pick stores in the record. The lists are
 // driven with real keys on shown windows, in both languages.
 #include "options/OptionWindowFixture.h"
+#include "support/ClickWhereSeen.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -251,9 +252,7 @@ void TstOptionBytes::optionBlock()
             // Shown at its factory setting and closed to picks.
             QVERIFY(!list->isEnabled());
             if (list->isVisible()) {
-                const QPoint centre = list->mapToGlobal(list->rect().center());
-                QCOMPARE(QApplication::widgetAt(centre), list);
-                QTest::mouseClick(list, Qt::LeftButton);
+                QVERIFY(clickWhereSeen(list));
                 QCOMPARE(QApplication::activePopupWidget(), nullptr);
             }
             QCOMPARE(list->listIndex(), factory);

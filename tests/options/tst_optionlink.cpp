@@ -120,7 +120,7 @@ void TstOptionLink::readReplacesTheAreaAndShowsIt()
     MemoryImage[256][0] = 0x34;
     OptionEditorWindow *w = loadWatched();
     QSignalSpy done(w->session(), &LinkSession::readCompleted);
-    QTest::mouseClick(w->Command_read, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(w->Command_read));
     QCOMPARE(w->Label_tr_count->text(), texts[0]);
     QVERIFY(!w->ProgressBar1->isHidden());
     TestClock::advance(60000);
@@ -163,7 +163,7 @@ void TstOptionLink::writeSendsThirtyTwoFrames()
     OptionEditorWindow *w = loadWatched();
     const QByteArray area = imageBytes(224, 32);
     QSignalSpy done(w->session(), &LinkSession::writeCompleted);
-    QTest::mouseClick(w->Command_Write, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(w->Command_Write));
     TestClock::advance(60000);
     QCOMPARE(done.count(), 1);
 
@@ -204,7 +204,7 @@ void TstOptionLink::silentRadioFailsAfterFourAttempts()
     OptionEditorWindow *w = loadWatched();
     QSignalSpy failed(w->session(), &LinkSession::exchangeFailed);
     const QByteArray area = imageBytes(224, 32);
-    QTest::mouseClick(w->Command_read, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(w->Command_read));
     TestClock::advance(60000);
     QCOMPARE(failed.count(), 1);
     QList<double> handshakes;
@@ -227,10 +227,10 @@ void TstOptionLink::readAndWriteRefuseWhileBusy()
 {
     fillRadio(*radio);
     OptionEditorWindow *w = loadWatched();
-    QTest::mouseClick(w->Command_read, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(w->Command_read));
     TestClock::advance(50);
-    QTest::mouseClick(w->Command_Write, Qt::LeftButton);
-    QTest::mouseClick(w->Command_read, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(w->Command_Write));
+    QVERIFY(clickWhereSeen(w->Command_read));
     QCOMPARE(boxTexts(), (QStringList{QStringLiteral("Read-write operating with transceiver ."),
                                       QStringLiteral("Read-write operating with transceiver .")}));
     TestClock::advance(60000);

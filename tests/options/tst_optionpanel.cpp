@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "options/OptionWindowFixture.h"
+#include "support/ClickWhereSeen.h"
 
 #include "memory/BandTable.h"
 #include "memory/FactoryImage.h"
@@ -52,9 +53,10 @@ class TstOptionPanel : public QObject
     PickList *list(const char *name) { return panel->findChild<PickList *>(QLatin1String(name)); }
     TextBox *box(const char *name) { return panel->findChild<TextBox *>(QLatin1String(name)); }
     void load();
-    // Clicks into a text box, replaces its text by typing, and leaves it
-    // with Tab.
-    void typeAndLeave(TextBox *b, const QString &keys);
+    // Clicks into a text box where it is seen, replaces its text by typing,
+    // and leaves it with Tab. False, with a warning, when the box cannot be
+    // clicked or takes no focus.
+    [[nodiscard]] bool typeAndLeave(TextBox *b, const QString &keys);
 
 private slots:
     void init();
@@ -109,14 +111,19 @@ void TstOptionPanel::cleanup()
     cleanupProgramState();
 }
 
-void TstOptionPanel::typeAndLeave(TextBox *b, const QString &keys)
+bool TstOptionPanel::typeAndLeave(TextBox *b, const QString &keys)
 {
-    QTest::mouseClick(b, Qt::LeftButton);
-    QTRY_VERIFY(b->hasFocus());
+    if (!clickWhereSeen(b))
+        return false;
+    if (!QTest::qWaitFor([b] { return b->hasFocus(); })) {
+        qWarning("%s takes no focus", qPrintable(b->objectName()));
+        return false;
+    }
     b->selectAll();
     QTest::keyClick(b, Qt::Key_Delete);
     QTest::keyClicks(b, keys);
     QTest::keyClick(b, Qt::Key_Tab);
+    return true;
 }
 
 void TstOptionPanel::listPickStoresItsByteOnly_data()
@@ -158,7 +165,7 @@ void TstOptionPanel::arrowKeysPickLettersDoNot()
 {
     load();
     PickList *sql = list("Combo_Sql");
-    QTest::mouseClick(panel->Text_ANI, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(panel->Text_ANI));
     sql->setFocus();
     QTest::keyClicks(sql, QStringLiteral("7a"));
     QCOMPARE(MemoryImage[224][2], qint16(5));
@@ -183,8 +190,7 @@ void TstOptionPanel::listsWithoutByteStayAtTheirFactorySetting()
     for (const char *name : {"Combo_Vol", "Combo_Abr", "Combo_MDF_A", "Combo_MDF_B", "Combo_save"}) {
         PickList *l = list(name);
         QVERIFY(!l->isEnabled());
-        QCOMPARE(QApplication::widgetAt(l->mapToGlobal(l->rect().center())), l);
-        QTest::mouseClick(l, Qt::LeftButton);
+        QVERIFY(clickWhereSeen(l));
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
         QVERIFY(!l->hasFocus());
     }
@@ -393,7 +399,7 @@ void TstOptionPanel::frequencyCommit()
     QFETCH(Bytes, digits);
     load();
     const Image before = MemoryImage;
-    typeAndLeave(panel->Frame_A->Text_Freq, typed);
+    QVERIFY(typeAndLeave(panel->Frame_A->Text_Freq, typed));
     QCOMPARE(boxTexts(), QStringList());
     QCOMPARE(panel->Frame_A->Text_Freq->text(), shown);
     QCOMPARE(row(240).mid(0, 8), digits);
@@ -415,7 +421,7 @@ void TstOptionPanel::outOfBandWarnsOnceAndStoresTheReplacement()
                           Case{"481", {1, 3, 6, 0, 2, 5, 0, 0}}}) {
         MsgBoxRecorder::clear();
         TextBox *freq = panel->Frame_B->Text_Freq;
-        typeAndLeave(freq, QString::fromLatin1(c.typed));
+        QVERIFY(typeAndLeave(freq, QString::fromLatin1(c.typed)));
         QCOMPARE(boxTexts(), QStringList{QStringLiteral("当前工作频率超出范围 ！")});
         QCOMPARE(MsgBoxRecorder::boxes()[0].title, QStringLiteral("操作提示"));
         QCOMPARE(row(242).mid(0, 8), c.digits);
@@ -429,7 +435,7 @@ void TstOptionPanel::outOfBandWarnsOnceAndStoresTheReplacement()
     for (int c = 0; c < 8; ++c)
         MemoryImage[240][c] = Bytes{4, 5, 0, 0, 0, 0, 0, 0}[c];
     panel->ShowOptions();
-    typeAndLeave(panel->Frame_A->Text_Freq, QStringLiteral("500"));
+    QVERIFY(typeAndLeave(panel->Frame_A->Text_Freq, QStringLiteral("500")));
     QCOMPARE(panel->Frame_A->Text_Freq->text(), QStringLiteral("400.02500"));
     QCOMPARE(row(240).mid(0, 8), (Bytes{4, 0, 0, 0, 2, 5, 0, 0}));
 }
@@ -439,7 +445,7 @@ void TstOptionPanel::tooLongFrequencyIsRefused()
     load();
     TextBox *freq = panel->Frame_A->Text_Freq;
     const Image before = MemoryImage;
-    QTest::mouseClick(freq, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(freq));
     freq->selectAll();
     QTest::keyClick(freq, Qt::Key_Delete);
     QTest::keyClicks(freq, QStringLiteral(".136"));  // a leading point is dropped
@@ -482,7 +488,7 @@ void TstOptionPanel::commitRefusedWhileAWarningIsOpen()
         committed = panel->commitOpenEdit();
         return MsgResult::Ok;
     });
-    typeAndLeave(panel->Frame_A->Text_Freq, QStringLiteral("500"));
+    QVERIFY(typeAndLeave(panel->Frame_A->Text_Freq, QStringLiteral("500")));
     QCOMPARE(answered, 1);
     QVERIFY(!committed);
     QCOMPARE(panel->Frame_A->Text_Freq->text(), QStringLiteral("136.02500"));
@@ -500,7 +506,7 @@ void TstOptionPanel::passingThroughAFrequencyBoxStoresNothing()
     load();
     const Image before = MemoryImage;
     for (TextBox *freq : {panel->Frame_A->Text_Freq, panel->Frame_B->Text_Freq}) {
-        QTest::mouseClick(freq, Qt::LeftButton);
+        QVERIFY(clickWhereSeen(freq));
         QTRY_VERIFY(freq->hasFocus());
         QTest::keyClick(freq, Qt::Key_Tab);
     }
@@ -550,7 +556,7 @@ void TstOptionPanel::codeBoxes()
     QFETCH(Bytes, stored);
     load();
     const Image before = MemoryImage;
-    typeAndLeave(box(name.toLatin1()), keys);
+    QVERIFY(typeAndLeave(box(name.toLatin1()), keys));
     QCOMPARE(::row(row), stored);
     for (int c = 0; c < 16; ++c)
         QCOMPARE(int(OptionValues[(row - 224) * 16 + c]), stored[c]);
@@ -567,7 +573,7 @@ void TstOptionPanel::codeBoxLimitAndPaste()
 {
     load();
     TextBox *end = panel->Text_PttId_End;
-    QTest::mouseClick(end, Qt::LeftButton);
+    QVERIFY(clickWhereSeen(end));
     end->selectAll();
     QTest::keyClick(end, Qt::Key_Delete);
     QTest::keyClicks(end, QStringLiteral("1234567890*#ABCD99"));
@@ -600,7 +606,7 @@ void TstOptionPanel::aniCheckOnLeaving()
                           Case{"#12", " Available ANI ID code from 00000 to 99999. "},
                           Case{"1234", nullptr}, Case{"99999", nullptr}, Case{"1*2", nullptr}}) {
         MsgBoxRecorder::clear();
-        typeAndLeave(panel->Text_ANI, QString::fromLatin1(c.keys));
+        QVERIFY(typeAndLeave(panel->Text_ANI, QString::fromLatin1(c.keys)));
         if (c.message) {
             QCOMPARE(boxTexts(), QStringList{QString::fromLatin1(c.message)});
             QCOMPARE(MsgBoxRecorder::boxes()[0].title, QStringLiteral("Operate Prompt"));
@@ -618,14 +624,14 @@ void TstOptionPanel::powerOnText()
 {
     load();
     TextBox *pon = panel->Text_Model_Disp;
-    typeAndLeave(pon, QStringLiteral("HELLO"));
+    QVERIFY(typeAndLeave(pon, QStringLiteral("HELLO")));
     QCOMPARE(row(254), padded({0x48, 0x45, 0x4C, 0x4C, 0x4F}, 0x20));
-    typeAndLeave(pon, QStringLiteral("AB EF"));
+    QVERIFY(typeAndLeave(pon, QStringLiteral("AB EF")));
     QCOMPARE(row(254), padded({0x41, 0x42, 0x20, 0x45, 0x46}, 0x20));
     panel->ShowOptions();
     QCOMPARE(pon->text(), QStringLiteral("AB EF"));  // the inner blank shown
     QCOMPARE(row(254), padded({0x41, 0x42, 0x20, 0x45, 0x46}, 0x20));  // shown, not rewritten
-    typeAndLeave(pon, QStringLiteral("ABCDEFGHIJKLMNOPQ"));
+    QVERIFY(typeAndLeave(pon, QStringLiteral("ABCDEFGHIJKLMNOPQ")));
     QCOMPARE(pon->text(), QStringLiteral("ABCDEFGHIJKLMNO"));
     QCOMPARE(row(254), padded({65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79}, 0x20));
 }
