@@ -1,10 +1,13 @@
 // The alignment editor's exchange against the simulated radio on the test
 // clock: a read of 8 blocks from 0x3C00 without a password stage, a write of
 // the preamble and 32 rows, a radio that does not answer (panel 2 only), and
-// data replies that are not the block asked for.
+// data replies that are not the block asked for. The editor opens in the
+// main-window stand-in and Read and Write are clicked where they are seen.
 #include "support/AdjustEditorFixture.h"
+#include "support/ClickWhereSeen.h"
 #include "support/LinkFrames.h"
 #include "support/LinkTestBench.h"
+#include "support/MdiStage.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -70,6 +73,7 @@ QByteArray dataReply(int address, const QByteArray &data)
 class TestAdjustExchange : public QObject, LinkTestBench
 {
     Q_OBJECT
+    std::unique_ptr<MainStandIn> main;
     AdjustEditorWindow *w = nullptr;
 
 private slots:
@@ -79,12 +83,16 @@ private slots:
         useFakePorts();
         reset();
         plugRadio(1);
+        main = std::make_unique<MainStandIn>();
+        QVERIFY(main->waitActive());
         w = load();
+        QVERIFY(w);
         MsgBoxRecorder::clear();
     }
     void cleanup()
     {
         AdjustEditorFixture::cleanup();
+        main.reset();
         tearDownBench();
     }
 
@@ -92,7 +100,7 @@ private slots:
     {
         radio->setBytes(0x3C00, radioBlock());
         radio->setBandLimits(1, 144, 146);
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         QCOMPARE(w->Label_tr_count->text(), QStringLiteral("Connecting with transceiver. "));
         const QStringList seen = progressSeen(w);
         QCOMPARE(seen.mid(1, 3), (QStringList{"Reading 3 Data Block|33", "Reading 4 Data Block|44",
@@ -123,7 +131,7 @@ private slots:
         for (int pass = 0; pass < 2; ++pass) {
             radio->clearRecord();
             MsgBoxRecorder::clear();
-            w->Command_Write->click();
+            QVERIFY(clickWhereSeen(w->Command_Write));
             const QStringList seen = progressSeen(w);
             QCOMPARE(seen.mid(1, 3), (QStringList{"Writing  -1  Data Block|0", "Writing  0  Data Block|3",
                                                   "Writing  1  Data Block|6"}));
@@ -165,7 +173,7 @@ private slots:
         LanguageFlag = qint16(language);
         radio->setSilence(0);
         const QList<int> before = block();
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         const QString connecting = w->Label_tr_count->text();
         TestClock::advance(3 * 3000 + 900);
         QCOMPARE(MainPanel(2), QString());
@@ -194,7 +202,7 @@ private slots:
         radio->setBytes(0x3C00, radioBlock());
         radio->replaceReply(1, reply);  // request 0 is the opening command
         const QList<int> before = block();
-        w->Command_read->click();
+        QVERIFY(clickWhereSeen(w->Command_read));
         TestClock::advance(500);
         QCOMPARE(block(), before);
         TestClock::advance(20000);
