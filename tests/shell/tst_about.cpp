@@ -149,8 +149,9 @@ void TestAbout::textsFollowLanguageAtLoad()
 
 void TestAbout::okCloses()
 {
+    MainStandIn stage;
     QVERIFY(Windows::load(Name));
-    window()->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    QVERIFY(clickWhereSeen(window()->findChild<QPushButton *>(QStringLiteral("cmdOK"))));
     QVERIFY(!Windows::isLoaded(Name));
 }
 
@@ -239,26 +240,27 @@ void TestAbout::sysInfoButtonKeepsWindowOpen()
     // start that fails, a first key that can't be opened, a value that is
     // not text.
     LanguageFlag = -1;
+    MainStandIn stage;
     QVERIFY(Windows::load(Name));
     auto *button = window()->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"));
 
     Registry::setString(Registry::LocalMachine, QString::fromLatin1(SysInfoKey),
                         QStringLiteral("PATH"), pathFor(Place::ToolFile));
     m_startSucceeds = false;
-    button->click();
+    QVERIFY(clickWhereSeen(button));
     QCOMPARE(m_started, QStringList{pathFor(Place::ToolFile)});
 
     Registry::denyAccess(Registry::LocalMachine, QString::fromLatin1(SysInfoKey));
     Registry::setString(Registry::LocalMachine, QString::fromLatin1(SysInfoLocationKey),
                         QStringLiteral("MSINFO"), pathFor(Place::ToolFolder));
     m_startSucceeds = true;
-    button->click();  // falls back to the second key
+    QVERIFY(clickWhereSeen(button));  // falls back to the second key
     QCOMPARE(m_started.size(), 2);
 
     Registry::reset();
     Registry::setValue(Registry::LocalMachine, QString::fromLatin1(SysInfoKey),
                        QStringLiteral("PATH"), Registry::Binary, QByteArray("\x01\x02", 2));
-    button->click();
+    QVERIFY(clickWhereSeen(button));
     QCOMPARE(m_started.size(), 2);
 
     QCOMPARE(MsgBoxRecorder::boxes().size(), 2);

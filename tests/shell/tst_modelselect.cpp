@@ -6,6 +6,7 @@
 #include "platform/Screen.h"
 #include "platform/Windows.h"
 #include "shell/ModelSelectWindow.h"
+#include "support/ClickWhereSeen.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -111,7 +112,7 @@ void TestModelSelect::pickAndConfirm()
     QCOMPARE(BandLimits[0].lower, 130.0);
     QCOMPARE(BandLimits[0].upper, 179.0);
 
-    button("Command_enter")->click();
+    QVERIFY(clickWhereSeen(button("Command_enter")));
     QCOMPARE(BandTableRow, qint16(line));
     QCOMPARE(BandLimits[0].lower, lower);
     QCOMPARE(BandLimits[0].upper, upper);
@@ -155,7 +156,7 @@ void TestModelSelect::cancelKeepsWhatOpeningSet()
     QCOMPARE(BandLimits[0].lower, 136.0);
     QVERIFY(Windows::load(Name));
     pick(5);
-    button("Command_Cancel")->click();
+    QVERIFY(clickWhereSeen(button("Command_Cancel")));
     QVERIFY(!Windows::isLoaded(Name));
     QCOMPARE(BandTableRow, qint16(0));
     QCOMPARE(BandLimits[0].lower, 130.0);
@@ -181,7 +182,7 @@ void TestModelSelect::typingRestoresLastPick()
     QCOMPARE(edit->text(), QString());
     QTest::keyClick(edit, Qt::Key_Return);
 
-    button("Command_enter")->click();
+    QVERIFY(clickWhereSeen(button("Command_enter")));
     QCOMPARE(BandTableRow, qint16(4));
     QCOMPARE(BandLimits[0].lower, 450.0);
 }
@@ -195,7 +196,7 @@ void TestModelSelect::rowOutsideTheListLeavesLimitsAlone()
     QCOMPARE(BandLimits[0].lower, 136.0);
     QCOMPARE(BandLimits[0].upper, 174.0);
 
-    button("Command_enter")->click();
+    QVERIFY(clickWhereSeen(button("Command_enter")));
     QVERIFY(!Windows::isLoaded(Name));
     QCOMPARE(BandTableRow, qint16(9));
     QCOMPARE(BandLimits[0].lower, 136.0);

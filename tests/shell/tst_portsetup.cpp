@@ -26,7 +26,10 @@ namespace {
 const QString Name = QStringLiteral("Form_setup");
 
 PortSetupWindow *window() { return Windows::get<PortSetupWindow>(Name); }
-void click(const char *button) { window()->findChild<QPushButton *>(QLatin1String(button))->click(); }
+[[nodiscard]] bool click(const char *button)
+{
+    return clickWhereSeen(window()->findChild<QPushButton *>(QLatin1String(button)));
+}
 int checkedPort()
 {
     int found = 0;
@@ -110,9 +113,10 @@ private slots:
     {
         FakeCommControl::plug(4, radio.get());
         CommPortNumber = 1;
+        MainStandIn stage;
         Windows::load(Name);
-        window()->option(4)->setChecked(true);
-        click("Command_ok");
+        QVERIFY(clickWhereSeen(window()->option(4)));
+        QVERIFY(click("Command_ok"));
         QCOMPARE(int(CommPortNumber), 4);
         QVERIFY(!Windows::isLoaded(Name));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 0);
@@ -129,8 +133,9 @@ private slots:
     {
         FakeCommControl::plug(15, radio.get());
         CommPortNumber = 15;
+        MainStandIn stage;
         Windows::load(Name);
-        click("Command_ok");
+        QVERIFY(click("Command_ok"));
         QCOMPARE(int(CommPortNumber), 15);
         QVERIFY(!Windows::isLoaded(Name));
         TestClock::advance(500);
@@ -140,9 +145,10 @@ private slots:
     void okWithPortThatFailsStaysOpen()
     {
         CommPortNumber = 1;
+        MainStandIn stage;
         Windows::load(Name);
-        window()->option(9)->setChecked(true);
-        click("Command_ok");
+        QVERIFY(clickWhereSeen(window()->option(9)));
+        QVERIFY(click("Command_ok"));
         QCOMPARE(int(CommPortNumber), 9);
         QCOMPARE(PortErrorFlag, qint16(-1));
         QVERIFY(Windows::isLoaded(Name));
@@ -161,13 +167,14 @@ private slots:
         CommPortNumber = 3;
         link->RestartIdentify();
         TestClock::advance(1000);  // waiting for the reply with the port open
+        MainStandIn stage;
         Windows::load(Name);
-        click("Command_ok");
+        QVERIFY(click("Command_ok"));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
         QVERIFY(Windows::isLoaded(Name));
         TestClock::advance(30000);  // the identification gives up
         QCOMPARE(MainPanel(4), QStringLiteral("Communication fault."));
-        click("Command_ok");
+        QVERIFY(click("Command_ok"));
         QVERIFY(!Windows::isLoaded(Name));
         TestClock::advance(500);
         QCOMPARE(MainPanel(2), QStringLiteral("NEWMOD"));
@@ -197,9 +204,10 @@ private slots:
     {
         FakeCommControl::plug(4, radio.get());
         CommPortNumber = 2;
+        MainStandIn stage;
         Windows::load(Name);
-        window()->option(4)->setChecked(true);
-        click("Command1");
+        QVERIFY(clickWhereSeen(window()->option(4)));
+        QVERIFY(click("Command1"));
         QVERIFY(!Windows::isLoaded(Name));
         QCOMPARE(int(CommPortNumber), 2);
         QCOMPARE(MainPanel(2), QStringLiteral("old 2"));
