@@ -9,6 +9,8 @@
 #include "shell/FileDialogName.h"
 #include "platform/FileState.h"
 #include "shell/ImageFile.h"
+#include "support/ClickWhereSeen.h"
+#include "support/MdiStage.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +22,7 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 Q_DECLARE_METATYPE(FileDialogRole)
 Q_DECLARE_METATYPE(FileNameVerdict)
@@ -53,9 +56,12 @@ class TestFileDialog : public QObject
     QTemporaryDir m_root;
     QString m_start;  // the current folder the dialogs start in
     QString m_other;  // a second folder with files to pick
+    std::unique_ptr<MainStandIn> m_stage;  // for the dialog that opens inside the main window
 
     FileDialog *open(FileDialogRole role)
     {
+        if (role == FileDialogRole::OpenImage && !m_stage)
+            m_stage = std::make_unique<MainStandIn>();
         return qobject_cast<FileDialog *>(Windows::load(windowName(role)));
     }
     template <class T> static T *control(QWidget *w, const char *name)
@@ -65,17 +71,27 @@ class TestFileDialog : public QObject
             qFatal("missing control %s", name);
         return c;
     }
-    // Picks a listed file as a click on it does.
-    static bool pick(FileDialog *d, const QString &name)
+    // A click on a listed item where it is seen; false when it is not listed
+    // or cannot be clicked.
+    [[nodiscard]] static bool clickItem(QListWidget *list, const QString &name, bool twice = false)
     {
-        auto *list = control<QListWidget>(d, "File1");
         const auto items = list->findItems(name, Qt::MatchExactly);
-        if (items.isEmpty())
+        if (items.isEmpty()) {
+            qWarning("%s is not listed", qPrintable(name));
             return false;
-        emit list->itemClicked(items.first());
-        return true;
+        }
+        list->scrollToItem(items.first());
+        return clickWhereSeen(list->viewport(), list->visualItemRect(items.first()).center(), twice);
     }
-    static void clickOk(FileDialog *d) { control<QPushButton>(d, "Command_enter")->click(); }
+    // Picks a listed file with a click on it.
+    [[nodiscard]] static bool pick(FileDialog *d, const QString &name)
+    {
+        return clickItem(control<QListWidget>(d, "File1"), name);
+    }
+    [[nodiscard]] static bool clickOk(FileDialog *d)
+    {
+        return clickWhereSeen(control<QPushButton>(d, "Command_enter"));
+    }
 
 private slots:
     void initTestCase()
@@ -108,6 +124,7 @@ private slots:
     void cleanup()
     {
         Windows::reset();
+        m_stage.reset();
         MsgBoxRecorder::uninstall();
     }
 
@@ -234,7 +251,7 @@ private slots:
         const bool imageRole = flag < 0;
         if (!imageRole)
             AdjustFileRequestOpen = AdjustFileRequestSave = 0;
-        clickOk(d);
+        QVERIFY(clickOk(d));
 
         QCOMPARE(FilePath, folder + "/" + file);
         QVERIFY(!Windows::isLoaded(windowName(role)));
@@ -296,11 +313,11 @@ private slots:
         LanguageFlag = qint16(language);  // boxes follow the language when shown
         auto *text = control<QLineEdit>(d, "Text1");
 
-        clickOk(d);  // the initial pattern text
+        QVERIFY(clickOk(d));  // the initial pattern text
         text->setText("c.Dat");
-        clickOk(d);
+        QVERIFY(clickOk(d));
         text->setText("x$y.txt");
-        clickOk(d);
+        QVERIFY(clickOk(d));
 
         const auto &boxes = MsgBoxRecorder::boxes();
         QCOMPARE(boxes.size(), 3);
@@ -324,7 +341,7 @@ private slots:
         AdjustFileRequestSave = -1;
         FileDialog *d = open(FileDialogRole::OpenAdjust);
         QVERIFY(pick(d, "e.adj"));
-        control<QPushButton>(d, "Command_close")->click();
+        QVERIFY(clickWhereSeen(control<QPushButton>(d, "Command_close")));
         QVERIFY(!Windows::isLoaded("Form_open_adj"));
         QCOMPARE(FilePath, QStringLiteral("/kept/path.adj"));
         QCOMPARE(flags(), (Flags{0, -1, 0, 0}));
@@ -337,7 +354,7 @@ private slots:
         MemoryImage[3][3] = 33;
         FileDialog *d = open(FileDialogRole::OpenImage);
         control<QLineEdit>(d, "Text1")->setText("broken.dat");
-        clickOk(d);
+        QVERIFY(clickOk(d));
         QVERIFY(Windows::isLoaded("Form_open_chann"));
         QCOMPARE(MemoryImage[3][3], qint16(33));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
@@ -351,7 +368,7 @@ private slots:
         QVERIFY(d->showFolder("/"));
         QCOMPARE(d->folderShown(), QStringLiteral("/"));
         control<QLineEdit>(d, "Text1")->setText("x.sig");
-        clickOk(d);
+        QVERIFY(clickOk(d));
         QCOMPARE(FilePath, QStringLiteral("//x.sig"));
         QCOMPARE(FileRequestSave, qint16(-1));
     }
@@ -362,16 +379,17 @@ private slots:
         auto *folders = control<FolderList>(d, "Dir1");
         auto *files = control<FileList>(d, "File1");
 
-        // Opening a subfolder from the folder list; the file list follows.
+        // Opening a subfolder from the folder list with a double click; the
+        // file list follows.
         const auto subs = folders->findItems("sub", Qt::MatchEndsWith);
         QCOMPARE(subs.size(), 1);
-        emit folders->itemActivated(subs.first());
+        QVERIFY(clickItem(folders, subs.first()->text(), true));
         QCOMPARE(d->folderShown(), m_start + "/sub");
         QVERIFY(files->names().isEmpty());
         // Back up through the chain of parents.
         const auto up = folders->findItems("start", Qt::MatchEndsWith);
         QCOMPARE(up.size(), 1);
-        emit folders->itemActivated(up.first());
+        QVERIFY(clickItem(folders, up.first()->text(), true));
         QCOMPARE(d->folderShown(), m_start);
         QCOMPARE(files->names().size(), 3);
 
@@ -460,17 +478,17 @@ private slots:
     {
         FileDialog *d = open(FileDialogRole::SaveAdjust);
         QVERIFY(pick(d, "e.adj"));
-        clickOk(d);
+        QVERIFY(clickOk(d));
         QCOMPARE(AdjustFileRequestSave, qint16(-1));
         FileDialog *o = open(FileDialogRole::OpenAdjust);
         QVERIFY(pick(o, "e.adj"));
-        clickOk(o);
+        QVERIFY(clickOk(o));
         QCOMPARE(flags(), (Flags{-1, -1, 0, 0}));
 
         FileDialog *s = open(FileDialogRole::SaveImage);
         QVERIFY(s->showFolder(m_other));
         control<QLineEdit>(s, "Text1")->setText("drop.dat");
-        clickOk(s);
+        QVERIFY(clickOk(s));
         QCOMPARE(flags(), (Flags{-1, 0, 0, 0}));
         QCOMPARE(FilePath, m_other + "/drop.dat");
     }
