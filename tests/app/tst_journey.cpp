@@ -1,7 +1,7 @@
 // The whole program against a simulated radio, on the test clock: start-up
 // finds the radio and identifies it, the whole radio is read, a channel is
 // edited, the image goes to a ".dat" file and back, and is written to the
-// radio again.
+// radio again. Read and Write are clicked where a person sees them.
 #include "app/Application.h"
 #include "channels/ChannelEditorWindow.h"
 #include "link/LinkControls.h"
@@ -20,6 +20,7 @@
 #include "platform/FileState.h"
 #include "shell/ImageFile.h"
 #include "shell/MainWindow.h"
+#include "support/ClickWhereSeen.h"
 #include "support/FakeCommControl.h"
 #include "support/SimRadio.h"
 
@@ -100,7 +101,7 @@ private slots:
         main->Toolbar1_ButtonClick("read");
         auto *read = Windows::get<ReadWindow>("Form_Comm_Read");
         QVERIFY(read);
-        read->Command_read->click();
+        QVERIFY(clickWhereSeen(read->Command_read));
         QVERIFY(runUntil([] { return !LinkSession::anyExchangeRunning(); }, 600000));
         for (int r = 0; r < 788; ++r)
             for (int c = 0; c < 16; ++c)
@@ -128,7 +129,7 @@ private slots:
         main->Toolbar1_ButtonClick("write");
         auto *write = Windows::get<WriteWindow>("Form_Comm_Write");
         QVERIFY(write);
-        write->Command_Write->click();
+        QVERIFY(clickWhereSeen(write->Command_Write));
         QVERIFY(runUntil([] { return !LinkSession::anyExchangeRunning(); }, 900000));
         for (int r = 0; r < 784; ++r)
             for (int c = 0; c < 16; ++c)

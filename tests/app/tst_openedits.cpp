@@ -3,7 +3,8 @@
 // the toolbar and into the whole-radio write, and is dropped when a file
 // replaces the image. An edit that may be neither stored nor dropped (a
 // 5-tone frame of the wrong length) stops the save and the write, with the
-// text and the focus kept in its box.
+// text and the focus kept in its box. Buttons are clicked where a person
+// sees them.
 #include "app/Application.h"
 #include "channels/ChannelEditorWindow.h"
 #include "link/LinkSession.h"
@@ -17,6 +18,7 @@
 #include "shell/ImageFile.h"
 #include "shell/MainWindow.h"
 #include "signalling/FiveToneWindow.h"
+#include "support/ClickWhereSeen.h"
 #include "support/FakeCommControl.h"
 #include "support/GridClick.h"
 #include "support/OnScreenMessageBox.h"
@@ -75,7 +77,7 @@ class TestOpenEdits : public QObject
         QVERIFY(d);
         QVERIFY(d->showFolder(dir.path()));
         d->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(name);
-        d->findChild<QPushButton *>(QStringLiteral("Command_enter"))->click();
+        QVERIFY(clickWhereSeen(d->findChild<QPushButton *>(QStringLiteral("Command_enter"))));
     }
 
 private slots:
@@ -123,7 +125,7 @@ private slots:
         main->Toolbar1_ButtonClick(QStringLiteral("write"));
         auto *write = Windows::get<WriteWindow>(QStringLiteral("Form_Comm_Write"));
         QVERIFY(write);
-        write->Command_Write->click();
+        QVERIFY(clickWhereSeen(write->Command_Write));
         QVERIFY(runUntil([] { return !LinkSession::anyExchangeRunning(); }, 900000));
         QCOMPARE(radio->bytes(0x1000, 5), QByteArray("SENT\xFF", 5));
     }
@@ -157,9 +159,7 @@ private slots:
             main->Toolbar1_ButtonClick(QStringLiteral("write"));
             auto *w = Windows::get<WriteWindow>(QStringLiteral("Form_Comm_Write"));
             QVERIFY(w);
-            QTRY_VERIFY(QApplication::widgetAt(w->Command_Write->mapToGlobal(w->Command_Write->rect().center()))
-                        == w->Command_Write);
-            QTest::mouseClick(w->Command_Write, Qt::LeftButton);
+            QVERIFY(clickWhereSeen(w->Command_Write));
             QVERIFY(!LinkSession::anyExchangeRunning());
             runUntil([] { return false; }, 5000);  // time for a frame to go out, were one sent
             QCOMPARE(radio->bytes(0, 0x2000), radioBefore);
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(d);
         QVERIFY(d->showFolder(dir.path()));
         d->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("before.dat"));
-        d->findChild<QPushButton *>(QStringLiteral("Command_enter"))->click();
+        QVERIFY(clickWhereSeen(d->findChild<QPushButton *>(QStringLiteral("Command_enter"))));
         QVERIFY(!editor->editor()->isOpen());
         editor->MSF_Chann->setCurrentCell(3, 12);
         QCOMPARE(nameBytes(0), QByteArray(8, char(0xFF)));
