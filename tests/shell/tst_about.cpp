@@ -177,10 +177,7 @@ void TestAbout::closeBoxInTheTitleBar()
     QMdiSubWindow *frame = Windows::frameOf(Windows::load(Name));
     QVERIFY(frame);
     QVERIFY(QTest::qWaitForWindowExposed(&stage.main));
-    const QPoint box = frameCloseBoxCentre(frame);
-    QVERIFY(!box.isNull());
-    QTest::mouseMove(frame, box);  // the frame finds the control under the pointer
-    QVERIFY(clickWhereSeen(frame, box));
+    QVERIFY(clickFrameCloseBox(frame));
     QTRY_VERIFY(!Windows::isLoaded(Name));
 }
 

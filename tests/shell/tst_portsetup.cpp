@@ -190,10 +190,7 @@ private slots:
         QVERIFY(frame);
         QVERIFY(QTest::qWaitForWindowExposed(&stage.main));
         QVERIFY(!(frame->windowFlags() & Qt::WindowMinMaxButtonsHint));
-        const QPoint box = frameCloseBoxCentre(frame);
-        QVERIFY(!box.isNull());
-        QTest::mouseMove(frame, box);  // the frame finds the control under the pointer
-        QVERIFY(clickWhereSeen(frame, box));
+        QVERIFY(clickFrameCloseBox(frame));
         QTRY_VERIFY(!Windows::isLoaded(Name));
         QCOMPARE(int(CommPortNumber), 2);  // closed as Cancel closes it
         QCOMPARE(TestClock::nextDue(), qint64(-1));

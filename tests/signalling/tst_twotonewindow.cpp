@@ -562,10 +562,7 @@ private slots:
         LanguageFlag = qint16(language);
         if (button == QLatin1String("frame")) {
             QMdiSubWindow *frame = Windows::frameOf(w);
-            const QPoint box = frameCloseBoxCentre(frame);
-            QVERIFY(!box.isNull());
-            QTest::mouseMove(frame, box);  // the frame finds the control under the pointer
-            QVERIFY(clickWhereSeen(frame, box));
+            QVERIFY(clickFrameCloseBox(frame));
         } else {
             QVERIFY(clickOnScreen(w->findChild<QPushButton *>(button)));
         }
