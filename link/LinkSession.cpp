@@ -1,7 +1,6 @@
 #include "link/LinkSession.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -35,17 +34,6 @@ void timerOff(VbTimer *t)
 {
     if (t)
         t->setEnabled(false);
-}
-
-// The link's clock in ms: the test clock while one is installed.
-double linkNowMs()
-{
-    if (TestClock::installed())
-        return double(TestClock::now());
-    static QElapsedTimer clock;
-    if (!clock.isValid())
-        clock.start();
-    return double(clock.nsecsElapsed()) / 1e6;
 }
 }
 
@@ -164,7 +152,7 @@ void LinkSession::sendNow(quint8 byte)
 void LinkSession::putOnLine(const QByteArray &bytes)
 {
     m_controls.MSC->output(bytes);
-    m_lineFreeMs = std::max(linkNowMs(), m_lineFreeMs) + double(bytes.size()) * Frame::ByteMs;
+    m_lineFreeMs = std::max(VbTimer::nowMs(), m_lineFreeMs) + double(bytes.size()) * Frame::ByteMs;
 }
 
 int LinkSession::takeBytes(quint8 *into, int count)
@@ -491,7 +479,7 @@ void LinkSession::bytesArrived(int event)
         return;
     // No radio answers a frame before its last byte has crossed the line:
     // what arrives earlier belongs to the exchange before it.
-    if (linkNowMs() < m_frameCrossedMs) {
+    if (VbTimer::nowMs() < m_frameCrossedMs) {
         discardInput();
         return;
     }

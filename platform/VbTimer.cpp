@@ -2,6 +2,8 @@
 
 #include "platform/PreciseTimer.h"
 
+#include <QElapsedTimer>
+
 #include <cmath>
 #include <algorithm>
 #include <vector>
@@ -109,6 +111,16 @@ void VbTimer::singleShotUs(qint64 us, QObject *ctx, std::function<void()> fn)
         fn();
     });
     t->start(us, false);
+}
+
+double VbTimer::nowMs()
+{
+    if (manual)
+        return double(clockNow);
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return double(clock.nsecsElapsed()) / 1e6;
 }
 
 void TestClock::install()

@@ -27,6 +27,9 @@ public:
     static void singleShot(int ms, QObject *ctx, std::function<void()> fn);
     // The same to the microsecond (the manual clock rounds up to whole ms).
     static void singleShotUs(qint64 us, QObject *ctx, std::function<void()> fn);
+    // The time this clock keeps, in ms: the manual clock while it is
+    // installed, else a monotonic clock started at its first reading.
+    static double nowMs();
 
 signals:
     void timer();

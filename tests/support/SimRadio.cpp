@@ -31,7 +31,6 @@ void putDigits(quint8 *at, int value)
 
 SimRadio::SimRadio(QObject *parent) : QObject(parent), m_memory(MemorySize, char(0xFF))
 {
-    m_clock.start();
     for (int i = 0; i < 12; ++i)
         m_memory[PasswordAddress + i] = char(0x20);
 
@@ -52,12 +51,7 @@ SimRadio::~SimRadio()
     delete m_notifier;
 }
 
-double SimRadio::now() const
-{
-    if (TestClock::installed())
-        return double(TestClock::now());
-    return double(m_clock.nsecsElapsed()) / 1e6;
-}
+double SimRadio::now() const { return VbTimer::nowMs(); }
 
 // --- transport -----------------------------------------------------------
 

@@ -34,9 +34,9 @@
 //   ... run the exchange, TestClock::advance(ms) ...
 //   QCOMPARE(radio.frameBytes(), expectedFrames);
 //
-// Time: with the TestClock installed, time stamps are TestClock::now() and all
-// delays run on it (VbTimer::singleShot); otherwise they are milliseconds of a
-// QElapsedTimer started with the radio, and delays are real timers. Replies
+// Time: time stamps are VbTimer::nowMs(), the program's own timer clock (the
+// TestClock while it is installed), and all delays run on it
+// (VbTimer::singleShot). Replies
 // never block the event loop, paced or not. Paced or not, the radio answers a
 // frame no earlier than its last byte can have crossed the line at byteMs a
 // byte (a 21-byte write frame handed over at once: 21.9 ms later).
@@ -46,7 +46,6 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
-#include <QElapsedTimer>
 #include <memory>
 
 class Pty;
@@ -239,7 +238,6 @@ private:
     QList<RxByte> m_rx;
     QList<TxChunk> m_tx;
 
-    QElapsedTimer m_clock;
     std::unique_ptr<Pty> m_pty;
     QSocketNotifier *m_notifier = nullptr;
     FakeCommControl *m_fake = nullptr;
