@@ -22,10 +22,8 @@ PickList::PickList(QWidget *parent) : QComboBox(parent)
     });
     // An item shown ends a value shown without one.
     connect(this, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (i >= 0 && !placeholderText().isEmpty()) {
-            setPlaceholderText(QString());
-            setAccessibleName(QString());
-        }
+        if (i >= 0)
+            endUnlisted();
     });
 }
 
@@ -41,10 +39,7 @@ void PickList::clearList()
     m_silent = true;
     clear();
     setCurrentIndex(-1);
-    if (!placeholderText().isEmpty()) {
-        setPlaceholderText(QString());
-        setAccessibleName(QString());
-    }
+    endUnlisted();
     if (m_edit)
         m_edit->setText(QString());
     m_silent = false;
@@ -92,6 +87,14 @@ void PickList::showUnlisted(const QString &text)
     showIndex(-1);
     setPlaceholderText(text);
     setAccessibleName(text);
+}
+
+void PickList::endUnlisted()
+{
+    if (placeholderText().isEmpty())
+        return;
+    setPlaceholderText(QString());
+    setAccessibleName(QString());
 }
 
 void PickList::setListIndex(int i)

@@ -80,6 +80,8 @@ protected:
 
 private:
     void keepSelection(int before);
+    // Drops a value shown without an item (its text and its spoken name).
+    void endUnlisted();
 
     TextBox *m_edit = nullptr;
     TextBox::KeyFilter m_filter;

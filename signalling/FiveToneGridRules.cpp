@@ -47,8 +47,9 @@ void enterCode(GridCellEditor &editor, bool changed)
         editor.hideEditor();
         return;
     }
-    if (!editor.commitOpenEdit())
-        return;  // kept open on its cell, with the focus, for the user to complete
+    // A code of the wrong length stays open on its cell, with the focus,
+    // for the user to complete.
+    (void)editor.commitOpenEdit();
 }
 
 QStringList callFunctions()

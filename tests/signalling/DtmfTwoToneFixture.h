@@ -6,8 +6,6 @@
 // (Whether each caption shows whole is checked for every window in
 // tests/app/tst_controls.cpp.)
 #include <QApplication>
-#include <QMainWindow>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QTest>
