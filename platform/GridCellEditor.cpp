@@ -27,6 +27,7 @@ GridCellEditor::GridCellEditor(FlexGrid *grid, TextBox *text, PickList *list, Gr
         m_list->setKeyFilter(filter);
         m_list->installEventFilter(this);
     }
+    m_grid->installEventFilter(this);
     connect(m_grid, &FlexGrid::gridClick, this, &GridCellEditor::open);
     connect(m_grid, &FlexGrid::scrolled, this, &GridCellEditor::follow);
     connect(m_grid, &FlexGrid::leaveCell, this, &GridCellEditor::leaveCell);
@@ -85,6 +86,7 @@ void GridCellEditor::open()
         follow();
         if (QWidget *w = openWidget())
             w->setFocus(Qt::OtherFocusReason);
+        selectWholeText();
         return;
     }
     close();
@@ -117,6 +119,24 @@ void GridCellEditor::open()
     w->setFocus(Qt::OtherFocusReason);
     if (choice.kind == CellEditorChoice::List && choice.select >= 0)
         m_list->setListIndex(choice.select);  // raises picked: stored as a user's pick
+    selectWholeText();
+}
+
+TextBox *GridCellEditor::typedBox() const
+{
+    switch (m_open) {
+    case CellEditorChoice::Text: return m_text;
+    case CellEditorChoice::List: return m_list->textBox();
+    default: return nullptr;
+    }
+}
+
+void GridCellEditor::selectWholeText()
+{
+    // Typing replaces what the cell held; the caret keys move inside it.
+    if (TextBox *box = typedBox())
+        box->selectAll();
+    m_pressesSinceOpen = 0;
 }
 
 void GridCellEditor::openAt(int row, int col)
@@ -262,14 +282,38 @@ void GridCellEditor::enterPressed()
 
 bool GridCellEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    // Tab in an in-cell editor commits it and gives the focus back to the
-    // grid, instead of to the window's next button.
-    if (event->type() == QEvent::KeyPress && isOpen()) {
+    if (!isOpen())
+        return QObject::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        event->accept();  // the key is the editor's, whatever shortcut the window has
+        return true;
+    }
+    if (type == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        // Escape abandons the edit, shown or hidden by Return: the cell and
+        // the image keep what they held.
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+            discardOpenEdit();
+            return true;
+        }
+        // Tab in an in-cell editor commits it and gives the focus back to the
+        // grid, instead of to the window's next button.
+        if (watched != m_grid && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
             m_grid->setFocus(Qt::TabFocusReason);
             // An edit the rules keep open has taken the focus back.
             (void)commitOpenEdit();
+            return true;
+        }
+    } else if (watched != m_grid && watched == typedBox()) {
+        // The second press of a double click whose first press opened the
+        // editor lands in the editor: the whole text stays selected, where
+        // the box would put the caret and select one word.
+        if (type == QEvent::MouseButtonPress) {
+            ++m_pressesSinceOpen;
+        } else if (type == QEvent::MouseButtonDblClick && m_pressesSinceOpen <= 1) {
+            typedBox()->selectAll();
             return true;
         }
     }

@@ -17,7 +17,12 @@
 // - a rule's commit may refuse to let its cell be left (stayOnCell, after
 //   its warning): the editor stays open on that cell with its text as
 //   typed and takes the focus back; a click or a cursor move that took the
-//   grid elsewhere is undone. The user completes or empties the text.
+//   grid elsewhere is undone. The user completes or empties the text;
+// - an editor opens (or shows a pending edit again) with its whole text
+//   selected, so that typing replaces it; the caret keys move inside it.
+//   The double click that opened it keeps it so;
+// - Escape abandons the open edit, shown or hidden: the editor closes, the
+//   cell and the image keep what they held, nothing is committed.
 #include <QObject>
 #include <QString>
 
@@ -98,6 +103,9 @@ private:
     void close();
     bool editorHasFocus() const;
     QWidget *openWidget() const;
+    // The open editor's text box: the text editor's, or a typing list's.
+    TextBox *typedBox() const;
+    void selectWholeText();
 
     FlexGrid *m_grid;
     TextBox *m_text;
@@ -112,4 +120,5 @@ private:
     bool m_returnPending = false;  // the grid moved off a cell that was not left
     bool m_leaving = false;
     int m_busy = 0;
+    int m_pressesSinceOpen = 0;  // mouse presses into the editor since it opened
 };

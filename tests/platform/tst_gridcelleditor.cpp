@@ -4,7 +4,9 @@
 // a commit before a save - one warning per try, and the editor stays open
 // on its cell, in view, with the focus and the text as typed. A rule that
 // takes the text closes the editor as before; a list can open on an item
-// it picks (a stored value beyond the list).
+// it picks (a stored value beyond the list). An editor opens with its whole
+// text selected, so that typing replaces it, also after the double click
+// that opened it; Escape abandons the edit.
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
 #include "platform/MessageBox.h"
@@ -104,6 +106,25 @@ struct Stage {
         return true;
     }
     QList<int> current() const { return {grid->row(), grid->col()}; }
+    // The second press of a double click on cell (r, c): it lands on what
+    // the first press put there, as a person's hand does. False when that
+    // is not the text editor.
+    [[nodiscard]] bool secondPressOfADoubleClick(int r, int c)
+    {
+        const QPoint global = grid->viewport()->mapToGlobal(cellAt(r, c).center());
+        QWidget *under = QApplication::widgetAt(global);
+        if (under != text) {
+            qWarning("the second press lands on %s", under ? under->metaObject()->className() : "nothing");
+            return false;
+        }
+        const QPoint at = under->mapFromGlobal(global);
+        QTest::mousePress(under, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(under, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(under, Qt::LeftButton, {}, at);
+        return true;
+    }
+    // A key where the keyboard focus is.
+    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
 };
 } // namespace
 
@@ -253,6 +274,96 @@ private slots:
         QCOMPARE(s->rules.commits, QStringList{"pick 4,2=2"});
         QVERIFY(s->click(5, 2));
         QCOMPARE(s->grid->textMatrix(4, 2), "c");
+    }
+
+    // An editor opens with the cell's whole text selected: typing replaces
+    // it, however the editor was opened; the caret keys move inside it.
+    void typingReplacesTheCellText_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("committed");
+        QTest::newRow("a click") << "click" << "a c" << "xyz" << "xyz";
+        QTest::newRow("a double click") << "double click" << "a c" << "xyz" << "xyz";
+        QTest::newRow("shown again after Return") << "Return" << "a c" << "xyz" << "xyz";
+        QTest::newRow("End, then typing appends") << "End" << "ab" << "c" << "abc";
+        QTest::newRow("Home, then typing goes first") << "Home" << "bc" << "a" << "abc";
+    }
+    void typingReplacesTheCellText()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, cell);
+        QFETCH(QString, typed);
+        QFETCH(QString, committed);
+        s->grid->setTextMatrix(2, 1, cell);
+        QVERIFY(s->click(2, 1));
+        if (how == "double click")
+            QVERIFY(s->secondPressOfADoubleClick(2, 1));
+        QTRY_COMPARE(QApplication::focusWidget(), s->text);
+        QCOMPARE(s->text->selectedText(), cell);
+        if (how == "Return") {
+            QTest::keyClicks(s->text, "q");
+            s->key(Qt::Key_Return);
+            QVERIFY(!s->text->isVisible());
+            QVERIFY(s->click(2, 1));  // the pending edit, shown again
+            QTRY_COMPARE(QApplication::focusWidget(), s->text);
+            QCOMPARE(s->text->selectedText(), "q");
+        } else if (how == "End") {
+            s->key(Qt::Key_End);
+        } else if (how == "Home") {
+            s->key(Qt::Key_Home);
+        }
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        QCOMPARE(s->text->text(), committed);
+        QVERIFY(s->click(6, 1));
+        QVERIFY(boxTexts().isEmpty());
+        QCOMPARE(s->rules.commits, QStringList{"2,1=" + committed});
+        QCOMPARE(s->grid->textMatrix(2, 1), committed);
+    }
+
+    // Escape abandons the open edit, shown, hidden by Return or kept after
+    // a refused leave: the editor closes, the grid has the focus, the cell
+    // keeps its text, and nothing is committed or warned of afterwards.
+    void escapeAbandonsTheEdit_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("typed") << "typed" << 0;
+        QTest::newRow("hidden by Return") << "Return" << 0;
+        QTest::newRow("kept after a refused leave") << "refused" << 1;
+    }
+    void escapeAbandonsTheEdit()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, boxes);
+        s->grid->setTextMatrix(2, 1, "a c");
+        QVERIFY(s->click(2, 1));
+        QTest::keyClicks(s->text, "xy");
+        if (how == "Return") {
+            s->key(Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), s->grid);
+        } else if (how == "refused") {
+            QVERIFY(s->click(5, 1));
+            QTRY_COMPARE(QApplication::focusWidget(), s->text);
+        }
+        s->key(Qt::Key_Escape);
+        QVERIFY(!s->editor.isOpen());
+        QVERIFY(!s->text->isVisible());
+        QCOMPARE(QApplication::focusWidget(), s->grid);
+        QCOMPARE(s->current(), (QList<int>{2, 1}));
+        QCOMPARE(s->grid->textMatrix(2, 1), "a c");
+        // Neither a click elsewhere nor a save finds anything to commit.
+        QVERIFY(s->click(6, 1));
+        QVERIFY(s->editor.commitOpenEdit());
+        QCoreApplication::processEvents();
+        QCOMPARE(s->current(), (QList<int>{6, 1}));
+        QVERIFY(s->rules.commits.isEmpty());
+        QCOMPARE(s->grid->textMatrix(2, 1), "a c");
+        QCOMPARE(boxTexts().size(), boxes);
+        // The cell opens again on what it held.
+        QVERIFY(s->click(2, 1));
+        QCOMPARE(s->text->text(), "a c");
     }
 };
 
