@@ -312,8 +312,7 @@ void FrequencyModeFrame::Text_Freq_LostFocus()
     QString text = Text_Freq->text();
     if (CheckBandFrequency(TextToNumber(text)) == 255) {
         m_committing = true;
-        MsgBox(QString::fromUtf8(OptionTexts::FrequencyOutOfBand), MsgIcon::Exclamation,
-               QString::fromUtf8(OptionTexts::ChineseTitle));
+        MsgBox(OptionTexts::FrequencyOutOfBand, MsgIcon::Exclamation, PromptTitle);
         m_committing = false;
         Text_Freq->setFocus();
         text = outOfBandReplacement(r);

@@ -43,11 +43,9 @@ inline constexpr BiText Busy{"Read-write operating with transceiver .", "正在�
 inline constexpr BiText CloseBusy{"Read-write operating，don't close the window.,",
                                   "正在进行读写操作,请勿关窗口 ！,"};
 
-// Frequency box warnings. The out-of-band warning is Chinese in either
-// language, under the Chinese title.
+// Frequency box warnings (title PromptTitle).
 inline constexpr BiText FrequencyTooLong{"Over the range of  frequency .", "频率超出范围 ！"};
-inline const char *const FrequencyOutOfBand = "当前工作频率超出范围 ！";
-inline const char *const ChineseTitle = "操作提示";
+inline constexpr BiText FrequencyOutOfBand{"The working frequency is out of range.", "当前工作频率超出范围 ！"};
 
 // ANI check warnings (title PromptTitleCap).
 inline constexpr BiText AniLength{"ANI ID code length is 3 to 5 digit.", "身份码长度为 3 - 5 位 ！"};

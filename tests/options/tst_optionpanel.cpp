@@ -73,6 +73,7 @@ private slots:
     void codeBoxesRepackedByRedisplay();
     void frequencyCommit_data();
     void frequencyCommit();
+    void outOfBandWarnsOnceAndStoresTheReplacement_data();
     void outOfBandWarnsOnceAndStoresTheReplacement();
     void tooLongFrequencyIsRefused();
     void commitRefusedWhileAWarningIsOpen();
@@ -408,8 +409,21 @@ void TstOptionPanel::frequencyCommit()
     QCOMPARE(changedCells(before), QStringList());
 }
 
+void TstOptionPanel::outOfBandWarnsOnceAndStoresTheReplacement_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("English") << 0 << "The working frequency is out of range." << "Operate prompt";
+    QTest::newRow("Chinese") << -1 << "当前工作频率超出范围 ！" << "操作提示";
+}
+
 void TstOptionPanel::outOfBandWarnsOnceAndStoresTheReplacement()
 {
+    QFETCH(int, language);
+    QFETCH(QString, warning);
+    QFETCH(QString, title);
+    LanguageFlag = qint16(language);
     load();
     struct Case {
         const char *typed;
@@ -422,8 +436,8 @@ void TstOptionPanel::outOfBandWarnsOnceAndStoresTheReplacement()
         MsgBoxRecorder::clear();
         TextBox *freq = panel->Frame_B->Text_Freq;
         QVERIFY(typeAndLeave(freq, QString::fromLatin1(c.typed)));
-        QCOMPARE(boxTexts(), QStringList{QStringLiteral("当前工作频率超出范围 ！")});
-        QCOMPARE(MsgBoxRecorder::boxes()[0].title, QStringLiteral("操作提示"));
+        QCOMPARE(boxTexts(), QStringList{warning});
+        QCOMPARE(MsgBoxRecorder::boxes()[0].title, title);
         QCOMPARE(row(242).mid(0, 8), c.digits);
         QCOMPARE(freq->text(), QStringLiteral("136.02500"));
         QTRY_VERIFY(freq->hasFocus());

@@ -5,7 +5,12 @@
 #include "platform/Screen.h"
 #include "platform/StatusBar.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(MsgButtons)
+Q_DECLARE_METATYPE(MsgResult)
 
 class TestMessageBox : public QObject
 {
@@ -31,6 +36,65 @@ private slots:
         QCOMPARE(MsgBoxRecorder::boxes()[0].icon, MsgIcon::Exclamation);
         MsgBoxRecorder::clear();
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    // A box shown for real, in the language in use: every button speaks it,
+    // and Return answers with the default button.
+    void shownBoxButtonsSpeakTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<MsgButtons>("buttons");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<MsgResult>("onReturn");
+        QTest::newRow("English OK") << 0 << MsgButtons::OkOnly << QStringList{"OK"} << MsgResult::Ok;
+        QTest::newRow("Chinese OK") << -1 << MsgButtons::OkOnly << QStringList{"确定"} << MsgResult::Ok;
+        QTest::newRow("English OK, Cancel") << 0 << MsgButtons::OkCancel << QStringList{"Cancel", "OK"}
+                                            << MsgResult::Ok;
+        QTest::newRow("Chinese OK, Cancel") << -1 << MsgButtons::OkCancel << QStringList{"取消", "确定"}
+                                            << MsgResult::Ok;
+        QTest::newRow("Chinese Yes, No, Cancel") << -1 << MsgButtons::YesNoCancel
+                                                 << QStringList{"取消", "否(&N)", "是(&Y)"} << MsgResult::Yes;
+        QTest::newRow("English Yes, No") << 0 << MsgButtons::YesNo << QStringList{"&No", "&Yes"}
+                                         << MsgResult::Yes;
+    }
+    void shownBoxButtonsSpeakTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(MsgButtons, buttons);
+        QFETCH(QStringList, captions);
+        QFETCH(MsgResult, onReturn);
+        LanguageFlag = qint16(language);
+        QWidget owner;
+        owner.show();
+        owner.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&owner));
+
+        QStringList seen;
+        bool pressed = false;
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isActiveWindow())
+                return;
+            poll.stop();
+            for (QAbstractButton *b : box->buttons())
+                if (b->isVisible())
+                    seen << b->text();
+            pressed = true;
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box, Qt::Key_Return);
+        });
+        QTimer::singleShot(3000, &poll, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->reject();  // never became active: the test fails below, it does not hang
+        });
+        poll.start();
+        const MsgResult answer = MsgBox("text", MsgIcon::Exclamation, PromptTitle, buttons);
+        QVERIFY(pressed);
+        seen.sort();
+        captions.sort();
+        QCOMPARE(seen, captions);
+        QCOMPARE(answer, onReturn);
     }
 
     void bilingualTextFollowsTheFlag_data()

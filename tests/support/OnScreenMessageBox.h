@@ -20,18 +20,7 @@ inline MsgResult answerOnScreen(const MsgRecord &record)
 {
     const QPointer<QWidget> owner = QApplication::activeWindow();
     QMessageBox box(owner);
-    box.setText(record.text);
-    box.setWindowTitle(record.title);
-    const bool question = record.buttons == MsgButtons::YesNo || record.buttons == MsgButtons::YesNoCancel;
-    switch (record.buttons) {
-    case MsgButtons::OkOnly: box.setStandardButtons(QMessageBox::Ok); break;
-    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case MsgButtons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
-    }
-    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    PrepareMsgBox(box, record);  // as the program builds it, buttons in the language in use
     QTimer poll;
     poll.setInterval(10);
     int polls = 0;
@@ -57,10 +46,5 @@ inline MsgResult answerOnScreen(const MsgRecord &record)
         if (!QTest::qWaitForWindowActive(owner))
             qWarning("the window under the box did not become active again");
     }
-    switch (answer) {
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Cancel: return MsgResult::Cancel;
-    default: return MsgResult::Ok;
-    }
+    return MsgBoxAnswer(answer);
 }
