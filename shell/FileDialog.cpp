@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -135,6 +136,37 @@ void FileDialog::Dir1_Change()
 void FileDialog::File1_Click(const QString &name)
 {
     m_name->setText(name);
+}
+
+// A key the control with the focus left to the dialog: Return and Enter
+// press the focused button or else OK, Escape presses Cancel. The folder list
+// keeps Return for opening its folder; the OK button and the lists' popups
+// take their keys themselves.
+void FileDialog::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!m_folders->hasFocus()) {
+                event->accept();
+                if (m_close->hasFocus())
+                    Command_close_Click();
+                else
+                    Command_enter_Click();
+                return;
+            }
+            break;
+        case Qt::Key_Escape:
+            event->accept();
+            Command_close_Click();
+            return;
+        default:
+            break;
+        }
+    }
+    Form::keyPressEvent(event);
 }
 
 void FileDialog::Command_close_Click()

@@ -2,6 +2,8 @@
 // The program's own file dialog: a drive list, a folder list, a file list and
 // a name box with OK and Cancel. One shape serves eight windows; its role
 // decides the file kind, the texts and what OK does with an accepted name.
+// Return confirms (as OK) and Escape cancels (as Cancel) wherever the focus
+// stands in it; in the folder list Return opens the folder.
 #include "platform/Windows.h"
 #include "shell/FileDialogRoles.h"
 
@@ -33,6 +35,9 @@ public:
     void Command_enter_Click();
     void Command_close_Click();
     void File1_Click(const QString &name);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool Drive1_Change();

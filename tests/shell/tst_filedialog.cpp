@@ -9,9 +9,11 @@
 #include "shell/FileDialogName.h"
 #include "platform/FileState.h"
 #include "shell/ImageFile.h"
+#include "support/BoxTexts.h"
 #include "support/ClickWhereSeen.h"
 #include "support/MdiStage.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -345,6 +347,94 @@ private slots:
         QVERIFY(!Windows::isLoaded("Form_open_adj"));
         QCOMPARE(FilePath, QStringLiteral("/kept/path.adj"));
         QCOMPARE(flags(), (Flags{0, -1, 0, 0}));
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
+    // Return confirms and Escape cancels, pressed on the shown dialog with
+    // the focus where a person put it: a click into the name box or on a
+    // listed file, or Tab from the name box to a button or the drive list.
+    void keysConfirmAndCancel_data()
+    {
+        QTest::addColumn<QString>("clicked");  // Text1, or File1 (a click on e.adj)
+        QTest::addColumn<int>("tabs");         // then this many Tab keys
+        QTest::addColumn<QString>("focus");    // where the focus stands
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("confirmed");   // OK's action, else Cancel's
+        QTest::newRow("name box, Return") << "Text1" << 0 << "Text1" << int(Qt::Key_Return) << true;
+        QTest::newRow("name box, keypad Enter") << "Text1" << 0 << "Text1" << int(Qt::Key_Enter) << true;
+        QTest::newRow("name box, Escape") << "Text1" << 0 << "Text1" << int(Qt::Key_Escape) << false;
+        QTest::newRow("file list, Return") << "File1" << 0 << "File1" << int(Qt::Key_Return) << true;
+        QTest::newRow("file list, Escape") << "File1" << 0 << "File1" << int(Qt::Key_Escape) << false;
+        QTest::newRow("OK button, Return") << "Text1" << 1 << "Command_enter" << int(Qt::Key_Return) << true;
+        QTest::newRow("Cancel button, Return") << "Text1" << 2 << "Command_close" << int(Qt::Key_Return) << false;
+        QTest::newRow("OK button, Escape") << "Text1" << 1 << "Command_enter" << int(Qt::Key_Escape) << false;
+        QTest::newRow("drive list, Return") << "Text1" << 3 << "Drive1" << int(Qt::Key_Return) << true;
+        QTest::newRow("drive list, Escape") << "Text1" << 3 << "Drive1" << int(Qt::Key_Escape) << false;
+    }
+    void keysConfirmAndCancel()
+    {
+        QFETCH(QString, clicked);
+        QFETCH(int, tabs);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(bool, confirmed);
+        FilePath = "/kept/path.adj";
+        FileDialog *d = open(FileDialogRole::OpenAdjust);
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        auto *text = control<QLineEdit>(d, "Text1");
+        if (clicked == "File1") {
+            QVERIFY(pick(d, "e.adj"));
+        } else {
+            QVERIFY(clickWhereSeen(text));
+            text->selectAll();
+            QTest::keyClicks(text, "e.adj");
+        }
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(text->text(), QStringLiteral("e.adj"));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(!Windows::isLoaded("Form_open_adj"));
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+        if (confirmed) {
+            QCOMPARE(FilePath, m_start + "/e.adj");
+            QCOMPARE(flags(), (Flags{-1, 0, 0, 0}));
+        } else {
+            QCOMPARE(FilePath, QStringLiteral("/kept/path.adj"));
+            QCOMPARE(flags(), (Flags{0, 0, 0, 0}));
+        }
+    }
+
+    // In the dialog inside the main window: Return on a refused name gives
+    // OK's box and keeps the dialog; Return in the folder list opens the
+    // folder and confirms nothing; Escape closes it.
+    void keysInTheDialogInsideTheMainWindow()
+    {
+        FileDialog *d = open(FileDialogRole::OpenImage);
+        QVERIFY(m_stage->waitActive());
+        auto *text = control<QLineEdit>(d, "Text1");
+        QVERIFY(clickWhereSeen(text));
+        QTRY_VERIFY(text->hasFocus());
+        QTest::keyClick(text, Qt::Key_Return);  // the pattern text "*.dat"
+        QCOMPARE(boxTexts(), QStringList{"Open the file name is nullity "});
+        QVERIFY(Windows::isLoaded("Form_open_chann"));
+
+        MsgBoxRecorder::clear();
+        auto *folders = control<FolderList>(d, "Dir1");
+        const auto subs = folders->findItems("sub", Qt::MatchEndsWith);
+        QCOMPARE(subs.size(), 1);
+        QVERIFY(clickItem(folders, subs.first()->text()));
+        QTRY_VERIFY(folders->hasFocus());
+        QTest::keyClick(folders, Qt::Key_Return);
+        QCOMPARE(d->folderShown(), m_start + "/sub");
+        QVERIFY(Windows::isLoaded("Form_open_chann"));
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+
+        QTest::keyClick(folders, Qt::Key_Escape);
+        QVERIFY(!Windows::isLoaded("Form_open_chann"));
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
 
