@@ -7,8 +7,8 @@
 namespace {
 constexpr BiText LoadFailedText{"Loading the optional parameters from file failed; the parameters are unchanged.",
                                 "调整参数从文件调入失败，参数未改变 ！"};
-constexpr BiText SaveFailedText{"Storing the optional parameters failed; an existing file is left unchanged.",
-                                "调整参数保存失败，原有文件未改变 ！"};
+// Followed by what became of the file (SaveFailureText).
+constexpr BiText SaveFailedText{"Storing the optional parameters failed", "调整参数保存失败"};
 constexpr BiText TooShortText{"The file ends at line %1, before all 512 values were read.",
                               "文件在第 %1 行结束，不足 512 个数值。"};
 } // namespace
@@ -43,6 +43,7 @@ AdjustFileStatus WriteAdjustFile(const QString &path, const AdjustGrid &grid)
 
 QString AdjustFileFailureText(const AdjustFileStatus &status, bool load)
 {
-    const BiText head = load ? LoadFailedText : SaveFailedText;
-    return head.text() + QLatin1Char('\n') + NumberFileFaultText(status, TooShortText);
+    if (!load)
+        return SaveFailureText(status, SaveFailedText);
+    return LoadFailedText.text() + QLatin1Char('\n') + NumberFileFaultText(status, TooShortText);
 }

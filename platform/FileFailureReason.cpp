@@ -79,6 +79,7 @@ BiText wordsFor(FileFailureReason reason)
     case R::NotSupported: return {"the disk does not support the operation", "磁盘不支持此操作"};
     case R::StaleFile: return {"the network file is no longer valid", "网络文件已失效"};
     case R::TimedOut: return {"the disk did not answer in time", "磁盘响应超时"};
+    case R::FolderNotWritable: return {"the folder may not be written to", "文件夹不允许写入"};
     case R::Other: break;
     }
     return {"", ""};

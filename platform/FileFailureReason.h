@@ -33,6 +33,8 @@ enum class FileFailureReason {
     NotSupported,      // the disk does not support the operation
     StaleFile,         // a network file that the server no longer knows
     TimedOut,          // a network disk did not answer
+    FolderNotWritable, // no new file may be made in the folder (a save's
+                       // temporary file was refused), whatever the file allows
 };
 
 // The reason for a system error code (errno); Other for a code without words

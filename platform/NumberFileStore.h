@@ -31,6 +31,9 @@ struct NumberFileStatus {
     FileFailureReason reason = FileFailureReason::Other;  // why it could not be opened or written
     int systemCode = 0;   // the system's error code (errno) of that failure; 0 when none
     QString path;         // the file concerned
+    bool existed = false;   // a save: a plain file stood at the path before it
+    bool replaced = false;  // a failed save: the new content is in the file all the
+                            // same, but the disk did not confirm that it is stored
     bool ok() const { return fault == NumberFileFault::None; }
 };
 
@@ -85,13 +88,25 @@ NumberFileStatus LoadNumberFileInto(const QString &path, int count, Grid &grid, 
 }
 
 // Writes `bytes` to `path` through a temporary file beside it that replaces
-// the target only once everything was written: a failed save leaves an
-// existing file as it was and no temporary behind, and keeps the error code
-// of the step that failed and its reason. An existing file keeps its
-// permissions; a symbolic link keeps pointing at the file it names, which is
-// the one replaced.
+// the target only once everything was written, then syncs the folder so that
+// the new name survives a crash: a failed save leaves an existing file as it
+// was and no temporary behind, and keeps the error code of the step that
+// failed and its reason. The file is replaced, not written over: a hard link
+// to it keeps the old content. An existing file keeps its permissions, its
+// group and its owner as far as the user may give them (a save never fails
+// only for that); a symbolic link keeps pointing at the file it names, which
+// is the one replaced, or made when the link names no file yet. When only
+// the folder's sync fails the new content is in place: the save is reported
+// as failed with `replaced` set, since the disk did not confirm it.
 NumberFileStatus SaveNumberFile(const QString &path, const QByteArray &bytes);
 
 // What went wrong, in the current language; `tooShort` is the kind's own
 // text for a file that ends early (%1: the line).
 QString NumberFileFaultText(const NumberFileStatus &status, const BiText &tooShort);
+
+// The whole message of a failed save: the kind's own words `failed`, without
+// a full stop ("Storing the parameter failed"), then what became of the file
+// (that an existing file is left unchanged only when one stood at the path;
+// that the new content is in it when only the disk's confirmation failed),
+// and on the next line the reason.
+QString SaveFailureText(const NumberFileStatus &status, const BiText &failed);

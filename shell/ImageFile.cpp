@@ -11,8 +11,8 @@
 namespace {
 constexpr BiText SavedText{"Complete storing  parameter.", "参数保存完毕 ！"};
 constexpr BiText LoadedText{"Succeed fold the parameter from file.", "参数从文件调入成功 ！"};
-constexpr BiText SaveFailedText{"Storing the parameter failed; an existing file is left unchanged.",
-                                "参数保存失败，原有文件未改变 ！"};
+// Followed by what became of the file (SaveFailureText).
+constexpr BiText SaveFailedText{"Storing the parameter failed", "参数保存失败"};
 constexpr BiText LoadFailedText{"Loading the parameter from file failed; the parameters are unchanged.",
                                 "参数从文件调入失败，参数未改变 ！"};
 constexpr BiText BusyText{"Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！"};
@@ -78,8 +78,7 @@ bool WriteImageFile(const QString &folder, const QString &name)
     AdjustFileRequestSave = 0;
     const ImageFileStatus status = SaveImageFile(FilePath, MemoryImage);
     if (!status.ok()) {
-        MsgBox(SaveFailedText.text() + QLatin1Char('\n') + ImageFileFaultText(status),
-               MsgIcon::Exclamation, PromptTitle);
+        MsgBox(SaveFailureText(status, SaveFailedText), MsgIcon::Exclamation, PromptTitle);
         return false;
     }
     MsgBox(SavedText, MsgIcon::Exclamation, PromptTitle);

@@ -70,8 +70,8 @@ inline constexpr BiText Loaded{"Succeed fold the Signal parameters from file.", 
 inline constexpr BiText Saved{"Complete storing Signal parameters.", "信令参数保存完毕 ！"};
 inline constexpr BiText LoadFailed{"Loading the Signal parameters from file failed; nothing was changed.",
                                    "信令参数从文件调入失败，参数未改变 ！"};
-inline constexpr BiText SaveFailed{"Storing the Signal parameters failed; an existing file is left unchanged.",
-                                   "信令参数保存失败，原有文件未改变 ！"};
+// Followed by what became of the file (SaveFailureText).
+inline constexpr BiText SaveFailed{"Storing the Signal parameters failed", "信令参数保存失败"};
 inline constexpr BiText TooShort{"The file ends at line %1, before all 256 rows were read.",
                                  "文件在第 %1 行结束，不足 256 行。"};
 }

@@ -693,8 +693,7 @@ void FiveToneWindow::SaveSignalFile()
     refresh();
     const SignalFileStatus status = SaveSignalFileImage(FilePath, signalFileSheet());
     if (!status.ok()) {
-        MsgBox(T::SaveFailed.text() + QLatin1Char('\n') + SignalFileFaultText(status), MsgIcon::Exclamation,
-               PromptTitleCap);
+        MsgBox(SaveFailureText(status, T::SaveFailed), MsgIcon::Exclamation, PromptTitleCap);
         return;
     }
     MsgBox(T::Saved, MsgIcon::Exclamation, PromptTitleCap);

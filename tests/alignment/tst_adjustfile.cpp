@@ -171,8 +171,7 @@ private slots:
         s = WriteAdjustFile(dir.path(), g);
         QCOMPARE(s.fault, AdjustFileFault::CannotWrite);
         QVERIFY(AdjustFileFailureText(s, false)
-                    .startsWith("Storing the optional parameters failed; an existing file is left unchanged.\n"
-                                "Cannot write the file "));
+                    .startsWith("Storing the optional parameters failed.\nCannot write the file "));
     }
 };
 

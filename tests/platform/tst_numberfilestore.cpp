@@ -16,6 +16,8 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,6 +28,16 @@ QStringList entries(const QString &folder)
 
 const QByteArray OldFile = " 9  9  9 \r\n";
 const QByteArray NewFile = " 1  2  3 \r\n 4  5  6 \r\n";
+
+// A kind's words for its failed save, as the windows give them.
+constexpr BiText StoringFailed{"Storing failed", "保存失败"};
+
+struct stat statOf(const QString &path)
+{
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info;
+}
 }
 
 class TestNumberFileStore : public QObject
@@ -93,10 +105,14 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("a.txt");
         QVERIFY(writeAll(path, QByteArray(100000, 'x')));
+        // The file is replaced, not written over: a hard link keeps the old.
+        const QString hard = dir.filePath("hard.txt");
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(hard).constData()), 0);
         const NumberFileStatus status = SaveNumberFile(path, NewFile);
         QVERIFY(status.ok());
         QCOMPARE(readAll(path), NewFile);
-        QCOMPARE(entries(dir.path()), QStringList{"a.txt"});
+        QCOMPARE(readAll(hard), QByteArray(100000, 'x'));
+        QCOMPARE(entries(dir.path()), (QStringList{"a.txt", "hard.txt"}));
     }
 
     // A replaced file keeps its permissions; a symbolic link keeps pointing
@@ -136,8 +152,9 @@ private slots:
             {"full disk", FileRefusal::DiskFull, FileFailureReason::DiskFull, "the disk is full", "磁盘已满"},
             {"read-only disk", FileRefusal::ReadOnlyDisk, FileFailureReason::ReadOnlyDisk, "the disk is read-only",
              "磁盘为只读"},
-            {"folder not writable", FileRefusal::PermissionDenied, FileFailureReason::PermissionDenied,
-             "permission denied", "没有访问权限"},
+            // The file may be written; the folder refuses the temporary.
+            {"folder not writable", FileRefusal::PermissionDenied, FileFailureReason::FolderNotWritable,
+             "the folder may not be written to", "文件夹不允许写入"},
         };
         for (const auto &r : refusals)
             for (bool existing : {true, false})
@@ -162,11 +179,16 @@ private slots:
         QCOMPARE(status.fault, NumberFileFault::CannotWrite);
         QCOMPARE(int(status.reason), reason);
         QCOMPARE(status.path, path);
-        QCOMPARE(NumberFileFaultText(status, BiText{"", ""}),
-                 QStringLiteral("Cannot write the file %1 (%2).").arg(path, english));
+        QCOMPARE(status.existed, existing);
+        QVERIFY(!status.replaced);
+        // Only a file that stood there is said to be left unchanged.
+        QCOMPARE(SaveFailureText(status, StoringFailed),
+                 QStringLiteral("Storing failed%1\nCannot write the file %2 (%3).")
+                     .arg(existing ? "; an existing file is left unchanged." : ".", path, english));
         LanguageFlag = -1;
-        QCOMPARE(NumberFileFaultText(status, BiText{"", ""}),
-                 QStringLiteral("无法写入文件 %1（%2）。").arg(path, chinese));
+        QCOMPARE(SaveFailureText(status, StoringFailed),
+                 QStringLiteral("保存失败%1\n无法写入文件 %2（%3）。")
+                     .arg(existing ? QStringLiteral("，原有文件未改变 ！") : QStringLiteral(" ！"), path, chinese));
         QCOMPARE(entries(dir.path()), existing ? QStringList{"a.txt"} : QStringList{});
         if (existing)
             QCOMPARE(readAll(path), OldFile);
@@ -228,6 +250,9 @@ private slots:
         QFETCH(QString, english);
         const QString englishShown =
             english.isEmpty() ? QStringLiteral("system error %1: %2").arg(code).arg(qt_error_string(code)) : english;
+        // A refused save's first step makes the temporary file: a refusal of
+        // permission there is the folder's.
+        const bool folderRefuses = code == EACCES || code == EPERM;
         const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
         for (const bool save : {true, false}) {
             // An interrupted read is simply tried again.
@@ -247,11 +272,12 @@ private slots:
                 QSKIP("this system cannot refuse file calls to one thread");
             QCOMPARE(status.fault, save ? NumberFileFault::CannotWrite : NumberFileFault::CannotOpen);
             QCOMPARE(status.systemCode, code);
-            QCOMPARE(int(status.reason), reason);
+            const bool byFolder = save && folderRefuses;
+            QCOMPARE(int(status.reason), byFolder ? int(FileFailureReason::FolderNotWritable) : reason);
             LanguageFlag = 0;
             QCOMPARE(NumberFileFaultText(status, BiText{"", ""}),
                      (save ? QStringLiteral("Cannot write the file %1 (%2).") : QStringLiteral("Cannot open the file %1 (%2)."))
-                         .arg(path, englishShown));
+                         .arg(path, byFolder ? QStringLiteral("the folder may not be written to") : englishShown));
             LanguageFlag = -1;
             const QString chinese = FileFailureText(status.reason, status.systemCode);
             QVERIFY2(!chinese.isEmpty() && !chinese.contains(latin), qPrintable(chinese));
@@ -270,7 +296,7 @@ private slots:
     {
         LanguageFlag = -1;
         QSet<QString> seen;
-        for (int r = int(FileFailureReason::NoSuchFile); r <= int(FileFailureReason::TimedOut); ++r) {
+        for (int r = int(FileFailureReason::NoSuchFile); r <= int(FileFailureReason::FolderNotWritable); ++r) {
             const QString words = FileFailureText(FileFailureReason(r), 0);
             QVERIFY2(!seen.contains(words), qPrintable(words));
             seen.insert(words);
@@ -306,6 +332,149 @@ private slots:
         QCOMPARE(NumberFileFaultText(status, BiText{"", ""}),
                  QStringLiteral("无法写入文件 %1（文件为只读）。").arg(path));
         QCOMPARE(readAll(path), OldFile);
+    }
+
+    // After the rename the folder is synced, so that a crash cannot bring
+    // the old file back. When the disk does not confirm it, the new content
+    // is in place all the same: the save is not reported as done, and the
+    // old file is not said to be kept. A folder that cannot be synced at all
+    // (one the user may not read, a disk without folder syncs) saves.
+    void folderSync_data()
+    {
+        QTest::addColumn<int>("call");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<QString>("english");  // the reason; empty when saved
+        QTest::addColumn<QString>("chinese");
+        const int sync = int(RefusedCall::SyncFolder);
+        const int open = int(RefusedCall::OpenFolder);
+        const QString io = QStringLiteral("the disk or device could not be read or written");
+        const QString ioZh = QStringLiteral("磁盘或设备读写出错");
+        QTest::newRow("sync fails, over a file") << sync << EIO << true << io << ioZh;
+        QTest::newRow("sync fails, new file") << sync << EIO << false << io << ioZh;
+        QTest::newRow("folder cannot be opened") << open << EMFILE << true << QStringLiteral("too many files are open")
+                                                 << QStringLiteral("打开的文件太多");
+        QTest::newRow("disk without folder syncs") << sync << EINVAL << true << QString() << QString();
+        QTest::newRow("folder the user may not read") << open << EACCES << true << QString() << QString();
+    }
+    void folderSync()
+    {
+        QFETCH(int, call);
+        QFETCH(int, code);
+        QFETCH(bool, existing);
+        QFETCH(QString, english);
+        QFETCH(QString, chinese);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.txt");
+        if (existing)
+            QVERIFY(writeAll(path, OldFile));
+        NumberFileStatus status;
+        if (!RunWhileCallsRefused(RefusedCall(call), code, [&] { status = SaveNumberFile(path, NewFile); }))
+            QSKIP("this system cannot refuse file calls to one thread");
+        QCOMPARE(readAll(path), NewFile);
+        QCOMPARE(entries(dir.path()), QStringList{"a.txt"});
+        if (english.isEmpty()) {
+            QVERIFY(status.ok());
+            return;
+        }
+        QCOMPARE(status.fault, NumberFileFault::CannotWrite);
+        QVERIFY(status.replaced);
+        QCOMPARE(status.systemCode, code);
+        QCOMPARE(SaveFailureText(status, StoringFailed),
+                 QStringLiteral("Storing failed; the file holds the new content, but it may not be safely on the disk.\n"
+                                "The disk did not confirm that the file %1 is stored (%2); save it again.")
+                     .arg(path, english));
+        LanguageFlag = -1;
+        QCOMPARE(SaveFailureText(status, StoringFailed),
+                 QStringLiteral("保存失败，文件已是新内容，但可能未安全写入磁盘 ！\n"
+                                "磁盘未确认文件 %1 已保存（%2），请再保存一次。")
+                     .arg(path, chinese));
+    }
+
+    // The replaced file keeps its owner and group, or at least its group
+    // where the owner may not be given away; the save never fails for it.
+    void saveKeepsOwnerAndGroup_data()
+    {
+        QTest::addColumn<bool>("ownerRefused");
+        QTest::newRow("owner and group") << false;
+        QTest::newRow("owner refused, group kept") << true;
+    }
+    void saveKeepsOwnerAndGroup()
+    {
+        QFETCH(bool, ownerRefused);
+        // Root may give a file to anyone; a user only to a group of their own.
+        uid_t owner = ::geteuid();
+        gid_t group = 0;
+        if (owner == 0) {
+            owner = 54321;
+            group = 12345;
+        } else {
+            QList<gid_t> groups(::getgroups(0, nullptr));
+            groups.resize(::getgroups(int(groups.size()), groups.data()));
+            for (gid_t g : groups)
+                if (g != ::getegid())
+                    group = g;
+            if (group == 0)
+                QSKIP("the user belongs to no second group");
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.txt");
+        QVERIFY(writeAll(path, OldFile));
+        const QByteArray name = QFile::encodeName(path);
+        QCOMPARE(::chown(name.constData(), owner, group), 0);
+        QCOMPARE(::chmod(name.constData(), 0640), 0);
+        NumberFileStatus status;
+        if (!ownerRefused)
+            status = SaveNumberFile(path, NewFile);
+        else if (!RunWhileCallsRefused(RefusedCall::ChangeOwner, EPERM, [&] { status = SaveNumberFile(path, NewFile); }))
+            QSKIP("this system cannot refuse file calls to one thread");
+        QVERIFY(status.ok());
+        QCOMPARE(readAll(path), NewFile);
+        const struct stat info = statOf(path);
+        QCOMPARE(info.st_gid, group);
+        QCOMPARE(info.st_uid, ownerRefused ? ::geteuid() : owner);
+        QCOMPARE(info.st_mode & 07777, mode_t(0640));
+    }
+
+    // A symbolic link that names no file yet: the file is made where it
+    // points, a relative link read from its own folder; the link stays.
+    void danglingLinkMakesItsTarget_data()
+    {
+        QTest::addColumn<QString>("link");      // in the test's folder
+        QTest::addColumn<QStringList>("chain");  // each link's text, in turn from `link`
+        QTest::addColumn<QString>("made");      // where the file is to be made; empty: refused
+        QTest::newRow("relative") << "links/a.txt" << QStringList{"../data/t.txt"} << "data/t.txt";
+        QTest::newRow("absolute") << "links/a.txt" << QStringList{"%1/data/t.txt"} << "data/t.txt";
+        QTest::newRow("a link to a link") << "links/a.txt" << QStringList{"b.txt", "../data/t.txt"} << "data/t.txt";
+        QTest::newRow("the target's folder missing") << "links/a.txt" << QStringList{"../gone/t.txt"} << QString();
+    }
+    void danglingLinkMakesItsTarget()
+    {
+        QFETCH(QString, link);
+        QFETCH(QStringList, chain);
+        QFETCH(QString, made);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("links"));
+        QVERIFY(QDir(dir.path()).mkpath("data"));
+        QString at = dir.filePath(link);
+        for (const QString &text : chain) {
+            const QString target = QString(text).replace("%1", dir.path());
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(at).constData()), 0);
+            at = QFileInfo(QFileInfo(at).dir(), target).absoluteFilePath();
+        }
+        const NumberFileStatus status = SaveNumberFile(dir.filePath(link), NewFile);
+        QVERIFY(QFileInfo(dir.filePath(link)).isSymLink());
+        if (made.isEmpty()) {
+            QCOMPARE(status.reason, FileFailureReason::NoSuchFile);
+            QVERIFY(!status.existed);
+            QCOMPARE(entries(dir.filePath("data")), QStringList{});
+            return;
+        }
+        QVERIFY(status.ok());
+        QCOMPARE(readAll(dir.filePath(made)), NewFile);
+        QCOMPARE(readAll(dir.filePath(link)), NewFile);
+        QCOMPARE(entries(dir.filePath("data")), QStringList{"t.txt"});
+        QCOMPARE(entries(dir.filePath("links")).size(), chain.size());
     }
 
     // A read-only disk also refuses a load's nothing: reading still works.

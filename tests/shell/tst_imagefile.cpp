@@ -387,8 +387,9 @@ private slots:
         QTest::addColumn<QString>("text");  // %1: the file's path
         const QString loadEn = QStringLiteral("Loading the parameter from file failed; the parameters are unchanged.\n");
         const QString loadZh = QStringLiteral("参数从文件调入失败，参数未改变 ！\n");
-        const QString saveEn = QStringLiteral("Storing the parameter failed; an existing file is left unchanged.\n");
-        const QString saveZh = QStringLiteral("参数保存失败，原有文件未改变 ！\n");
+        // No file stood at the path: none is said to be left unchanged.
+        const QString saveEn = QStringLiteral("Storing the parameter failed.\n");
+        const QString saveZh = QStringLiteral("参数保存失败 ！\n");
         QTest::newRow("load, no such file, en") << 0 << "none" << false
             << loadEn + "Cannot open the file %1 (no such file or folder).";
         QTest::newRow("load, no such file, zh") << -1 << "none" << false

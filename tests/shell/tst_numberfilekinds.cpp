@@ -12,6 +12,7 @@
 #include "shell/ImageFile.h"
 #include "signalling/FiveToneSignalFile.h"
 #include "signalling/FiveToneState.h"
+#include "signalling/FiveToneTexts.h"
 #include "support/ProgramState.h"
 #include "support/RefusingFileSystem.h"
 #include "support/FileBytes.h"
@@ -124,7 +125,7 @@ Told save(Kind kind, const QString &folder)
     }
     case Kind::Signal: {
         const SignalFileStatus status = SaveSignalFileImage(path, SignalFileSheet{});
-        return {status.ok(), SignalFileFaultText(status)};
+        return {status.ok(), status.ok() ? QString() : SaveFailureText(status, FiveToneTexts::SaveFailed)};
     }
     case Kind::Adjust: {
         const AdjustFileStatus status = WriteAdjustFile(path, AdjustImage);
@@ -211,11 +212,13 @@ private slots:
         QVERIFY(ProgramFiles() == before);
     }
 
-    // The system refuses the save; the file that was there is kept whole.
+    // The system refuses the save; the file that was there is kept whole,
+    // and only then is it said to be left unchanged.
     void refusedSaves_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("refusal");
+        QTest::addColumn<bool>("existing");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("reason");
         for (const auto &k : Kinds) {
@@ -223,24 +226,33 @@ private slots:
             const int full = int(FileRefusal::DiskFull);
             const int readOnly = int(FileRefusal::ReadOnlyDisk);
             const int denied = int(FileRefusal::PermissionDenied);
-            QTest::addRow("%s, full disk, en", k.name) << kind << full << 0 << "(the disk is full).";
-            QTest::addRow("%s, full disk, zh", k.name) << kind << full << -1 << QStringLiteral("（磁盘已满）。");
-            QTest::addRow("%s, read-only disk, en", k.name) << kind << readOnly << 0 << "(the disk is read-only).";
-            QTest::addRow("%s, read-only disk, zh", k.name) << kind << readOnly << -1 << QStringLiteral("（磁盘为只读）。");
-            QTest::addRow("%s, folder not writable, en", k.name) << kind << denied << 0 << "(permission denied).";
+            QTest::addRow("%s, full disk, en", k.name) << kind << full << true << 0 << "(the disk is full).";
+            QTest::addRow("%s, full disk, zh", k.name) << kind << full << true << -1 << QStringLiteral("（磁盘已满）。");
+            QTest::addRow("%s, read-only disk, en", k.name) << kind << readOnly << true << 0 << "(the disk is read-only).";
+            QTest::addRow("%s, read-only disk, zh", k.name) << kind << readOnly << true << -1
+                                                             << QStringLiteral("（磁盘为只读）。");
+            QTest::addRow("%s, folder not writable, en", k.name) << kind << denied << true << 0
+                                                                  << "(the folder may not be written to).";
+            QTest::addRow("%s, folder not writable, zh", k.name) << kind << denied << true << -1
+                                                                  << QStringLiteral("（文件夹不允许写入）。");
+            QTest::addRow("%s, new file, full disk, en", k.name) << kind << full << false << 0 << "(the disk is full).";
+            QTest::addRow("%s, new file, folder not writable, zh", k.name)
+                << kind << denied << false << -1 << QStringLiteral("（文件夹不允许写入）。");
         }
     }
     void refusedSaves()
     {
         QFETCH(int, kind);
         QFETCH(int, refusal);
+        QFETCH(bool, existing);
         QFETCH(int, language);
         QFETCH(QString, reason);
         const auto &k = Kinds[kind];
         QTemporaryDir dir;
         const QString path = dir.filePath(fileName(k.kind));
         const QByteArray old = soundFile(k.kind).bytes;
-        QVERIFY(writeAll(path, old));
+        if (existing)
+            QVERIFY(writeAll(path, old));
         LanguageFlag = qint16(language);
         const ProgramFiles before;
 
@@ -250,8 +262,15 @@ private slots:
         QVERIFY(!told.ok);
         QVERIFY2(told.text.endsWith(reason), qPrintable(told.text));
         QVERIFY2(told.text.contains(path), qPrintable(told.text));
-        QCOMPARE(readAll(path), old);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{fileName(k.kind)});
+        const QString headline = told.text.section(QLatin1Char('\n'), 0, 0);
+        const QString kept = language == 0 ? QStringLiteral("failed; an existing file is left unchanged.")
+                                           : QStringLiteral("失败，原有文件未改变 ！");
+        const QString nothing = language == 0 ? QStringLiteral("failed.") : QStringLiteral("失败 ！");
+        QVERIFY2(headline.endsWith(existing ? kept : nothing), qPrintable(headline));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 existing ? QStringList{fileName(k.kind)} : QStringList{});
+        if (existing)
+            QCOMPARE(readAll(path), old);
         QVERIFY(ProgramFiles() == before);
 
         // The same save, nothing refused, replaces the file.

@@ -22,8 +22,13 @@ bool RunWhileFilesRefused(FileRefusal refusal, const std::function<void()> &work
 enum class RefusedCall {
     OpenForWriting,  // opening a file for writing or creating it
     Read,            // reading from a file (descriptors above 2)
+    OpenFolder,      // opening a folder as such (O_DIRECTORY)
+    SyncFolder,      // syncing a folder (fsync, fdatasync); a file's sync passes
+    ChangeOwner,     // giving a file another owner (its group alone may change)
 };
 
 // Runs `work` while that call fails with `code` and waits for it. False when
 // the system offers no way to refuse (work did not run; the test should skip).
+// A folder's sync is told from a file's by the calling thread, which the
+// system asks about each sync the work makes.
 bool RunWhileCallsRefused(RefusedCall call, int code, const std::function<void()> &work);
