@@ -10,20 +10,60 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QTimer>
+
+#include "platform/MessageBox.h"
+
+namespace {
+// The words a filter gave with its last KeyRefused (the filters run on the
+// GUI thread, one at a time, and pass() collects them right after each).
+std::optional<BiText> pendingRefusal;
+
+// A filter that refused without words.
+constexpr BiText CannotHold{"This box cannot hold that character .", "此处不能输入该字符 ！"};
+}
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
 
+int TextBox::refuse(const BiText &holds)
+{
+    pendingRefusal = holds;
+    return KeyRefused;
+}
+
+TextBox::Passed TextBox::pass(const QString &text) const
+{
+    Passed out;
+    if (!m_filter) {
+        out.text = text;
+        return out;
+    }
+    for (QChar ch : text) {
+        pendingRefusal.reset();
+        const int code = applyFilter(ch.unicode());
+        if (code == KeyRefused) {
+            out.refusal = pendingRefusal.value_or(CannotHold);
+            pendingRefusal.reset();
+            out.text.clear();
+            return out;
+        }
+        if (code > 0 && code <= 0xFFFF && code != KeyBackspace && code != KeyEnter)
+            out.text += QChar(char16_t(code));
+    }
+    pendingRefusal.reset();
+    return out;
+}
+
 QString TextBox::filtered(const QString &text) const
 {
-    if (!m_filter)
-        return text;
-    QString out;
-    for (QChar ch : text) {
-        int code = applyFilter(ch.unicode());
-        if (code > 0 && code <= 0xFFFF && code != KeyBackspace && code != KeyEnter)
-            out += QChar(char16_t(code));
-    }
-    return out;
+    return pass(text).text;
+}
+
+void TextBox::sayRefused(const BiText &holds)
+{
+    // Modal: the box's window gets the focus back, on this box, when it
+    // closes; nothing of the refused text was inserted.
+    MsgBox(holds.text(), MsgIcon::Exclamation, PromptTitleCap);
 }
 
 void TextBox::setPasswordChar(QChar ch)
@@ -42,11 +82,17 @@ void TextBox::pasteText(const QString &text)
 {
     if (isReadOnly())
         return;
-    QString t = filtered(text);
-    // One line only, as a paste into a line edit.
+    // One line only, as a paste into a line edit: the line breaks go before
+    // the filter sees the characters.
+    QString t = text;
     t.replace(QLatin1Char('\r'), QString()).replace(QLatin1Char('\n'), QString());
-    if (!t.isEmpty())
-        insert(t);
+    const Passed out = pass(t);
+    if (out.refusal) {
+        sayRefused(*out.refusal);
+        return;
+    }
+    if (!out.text.isEmpty())
+        insert(out.text);
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event)
@@ -78,14 +124,19 @@ void TextBox::keyPressEvent(QKeyEvent *event)
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const QString out = filtered(text);
+    const Passed out = pass(text);
     event->accept();
-    if (out == text) {
+    if (out.refusal) {
+        if (!isReadOnly())
+            sayRefused(*out.refusal);
+        return;
+    }
+    if (out.text == text) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    if (!out.isEmpty() && !isReadOnly())
-        insert(out);
+    if (!out.text.isEmpty() && !isReadOnly())
+        insert(out.text);
 }
 
 void TextBox::inputMethodEvent(QInputMethodEvent *event)
@@ -94,9 +145,18 @@ void TextBox::inputMethodEvent(QInputMethodEvent *event)
         QLineEdit::inputMethodEvent(event);
         return;
     }
+    const Passed out = pass(event->commitString());
+    if (out.refusal) {
+        // The composition ends with nothing put in; the box says why.
+        QInputMethodEvent none;
+        QLineEdit::inputMethodEvent(&none);
+        event->accept();
+        if (!isReadOnly())
+            sayRefused(*out.refusal);
+        return;
+    }
     QInputMethodEvent copy(event->preeditString(), event->attributes());
-    copy.setCommitString(filtered(event->commitString()), event->replacementStart(),
-                         event->replacementLength());
+    copy.setCommitString(out.text, event->replacementStart(), event->replacementLength());
     QLineEdit::inputMethodEvent(&copy);
     event->accept();
 }
@@ -147,13 +207,20 @@ void TextBox::dropEvent(QDropEvent *event)
         QLineEdit::dropEvent(event);
         return;
     }
-    const QString out = filtered(event->mimeData()->text());
-    if (out.isEmpty()) {
+    const Passed out = pass(event->mimeData()->text());
+    if (out.refusal) {
+        event->ignore();
+        // Said once the drag has ended, not inside it.
+        if (!isReadOnly())
+            QTimer::singleShot(0, this, [this, holds = *out.refusal] { sayRefused(holds); });
+        return;
+    }
+    if (out.text.isEmpty()) {
         event->ignore();
         return;
     }
     QMimeData data;
-    data.setText(out);
+    data.setText(out.text);
     QDropEvent copy(event->position(), event->dropAction(), &data, event->buttons(),
                     event->modifiers(), event->type());
     QLineEdit::dropEvent(&copy);

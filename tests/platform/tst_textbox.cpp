@@ -1,4 +1,5 @@
-// The text box: one key filter for typing, pastes and drops; Enter; and a
+// The text box: one key filter for typing, pastes and drops; a character
+// refused in words, once, for the whole text it came in; Enter; and a
 // lost-focus event that fires once per real move of the focus.
 #include "platform/TextBox.h"
 
@@ -6,11 +7,15 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include "platform/MessageBox.h"
 
 namespace {
 // The tone columns' filter: digits, the point and D/N/I, lower case raised.
@@ -21,6 +26,18 @@ int toneKeys(int k)
     if (k == 'd' || k == 'n' || k == 'i')
         return k - 32;
     return 0;
+}
+
+// A box of single-byte letters and digits: digits and capitals pass, lower
+// case is dropped without a word (as a full box drops a key), and a control
+// character or one beyond one byte is refused in words.
+constexpr BiText HoldsLatin{"Letters and digits only .", "只能输入字母和数字 ！"};
+int latinKeys(int k)
+{
+    const bool control = k < 0x20 && k != TextBox::KeyBackspace && k != TextBox::KeyEnter;
+    if (k > 0xFF || control)
+        return TextBox::refuse(HoldsLatin);
+    return (k >= 'a' && k <= 'z') ? 0 : k;
 }
 }
 
@@ -33,6 +50,8 @@ private slots:
     void pasteGoesThroughTheFilter_data();
     void pasteGoesThroughTheFilter();
     void contextMenuPasteIsFiltered();
+    void refusedCharacterRefusesItsWholeText_data();
+    void refusedCharacterRefusesItsWholeText();
     void enterRaisesEnterOnce();
     void lostFocusFiresOncePerRealMove();
     void modalBoxInLostFocusDoesNotFireAgain();
@@ -104,6 +123,81 @@ void TstTextBox::contextMenuPasteIsFiltered()
     paste->trigger();
     QCOMPARE(box.text(), QStringLiteral("12"));
     menu->close();
+}
+
+void TstTextBox::refusedCharacterRefusesItsWholeText_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("after");   // the box's text afterwards
+    QTest::addColumn<QString>("words");   // the refusal's words, none when empty
+    const QString en = QStringLiteral("Letters and digits only .");
+    const QString zh = QStringLiteral("只能输入字母和数字 ！");
+    QTest::newRow("composed, English") << "compose" << QStringLiteral("中文AB") << 0 << "AB|CD" << en;
+    QTest::newRow("composed, Chinese") << "compose" << QStringLiteral("AB中") << -1 << "AB|CD" << zh;
+    QTest::newRow("composed, allowed") << "compose" << QStringLiteral("XY") << 0 << "ABXY|CD" << "";
+    QTest::newRow("pasted") << "paste" << QStringLiteral("欢迎 OK") << 0 << "AB|CD" << en;
+    // The line break of a copied line goes before the filter sees it.
+    QTest::newRow("pasted with a line break") << "paste" << QStringLiteral("OK\r\n") << 0 << "ABOK|CD" << "";
+    QTest::newRow("dropped") << "drop" << QStringLiteral("中A") << 0 << "AB|CD" << en;
+    // Dropped without a word, as before: lower case here.
+    QTest::newRow("pasted, silent drop") << "paste" << QStringLiteral("xY") << 0 << "ABY|CD" << "";
+}
+
+void TstTextBox::refusedCharacterRefusesItsWholeText()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(int, language);
+    QFETCH(QString, after);
+    QFETCH(QString, words);
+    LanguageFlag = qint16(language);
+    MsgBoxRecorder::install();
+    TextBox box;
+    box.setKeyFilter(latinKeys);
+    box.setText(QStringLiteral("ABCD"));
+    box.setCursorPosition(2);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    if (how == QLatin1String("compose")) {
+        QInputMethodEvent start(QStringLiteral("zhong"), {});
+        QApplication::sendEvent(&box, &start);
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(&box, &commit);
+    } else if (how == QLatin1String("paste")) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QMimeData data;
+        data.setText(text);
+        // Dropped where the caret stands.
+        QPoint at(0, box.height() / 2);
+        while (at.x() < box.width() && box.cursorPositionAt(at) < 2)
+            at.rx() += 1;
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&box, &enter);
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&box, &drop);
+        QCoreApplication::processEvents();  // its words come once the drag has ended
+    }
+    const int caret = int(after.indexOf(QLatin1Char('|')));
+    QCOMPARE(box.text(), QString(after).remove(QLatin1Char('|')));
+    if (how != QLatin1String("drop") || !words.isEmpty())
+        QCOMPARE(box.cursorPosition(), caret);
+    const QList<MsgRecord> boxes = MsgBoxRecorder::boxes();
+    MsgBoxRecorder::uninstall();
+    LanguageFlag = 0;
+    if (words.isEmpty()) {
+        QVERIFY(boxes.isEmpty());
+        return;
+    }
+    QCOMPARE(boxes.size(), 1);  // once for the whole text
+    QCOMPARE(boxes[0].text, words);
+    QCOMPARE(boxes[0].title, language ? QStringLiteral("操作提示") : QStringLiteral("Operate Prompt"));
+    QCOMPARE(boxes[0].icon, MsgIcon::Exclamation);
+    QCOMPARE(boxes[0].buttons, MsgButtons::OkOnly);
 }
 
 void TstTextBox::enterRaisesEnterOnce()
