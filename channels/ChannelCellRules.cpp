@@ -46,9 +46,19 @@ int ChannelCellRules::ToneKeyFilter(int key)
     return 0;
 }
 
+int ChannelCellRules::NameKeyFilter(int key)
+{
+    if (key == TextBox::KeyEnter || key == TextBox::KeyBackspace
+        || ChannelNameTypable(QChar(char16_t(key))))
+        return key;
+    return TextBox::refuse(ChannelTexts::NameCharacters);
+}
+
 int ChannelCellRules::keyFilter(int, int col, int key)
 {
-    return col == ColRxTone || col == ColTxTone ? ToneKeyFilter(key) : key;
+    if (col == ColRxTone || col == ColTxTone)
+        return ToneKeyFilter(key);
+    return col == ColName ? NameKeyFilter(key) : key;
 }
 
 CellEditorChoice ChannelCellRules::editorFor(int r, int c)

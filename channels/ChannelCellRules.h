@@ -21,6 +21,9 @@ public:
     // The tone columns' key filter: digits, the point, D, N, I (capitals),
     // Backspace and Enter.
     static int ToneKeyFilter(int key);
+    // The name column's key filter: a character a name cannot hold
+    // (ChannelNameTypable) is refused in words, the name warning's.
+    static int NameKeyFilter(int key);
 
 private:
     void commitRxFrequency(GridCellEditor &editor, int r, QString t);

@@ -5,6 +5,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/ChannelRows.h"
 #include "link/Frames.h"
+#include "memory/CharacterCodec.h"
 #include "link/LinkProfiles.h"
 #include "link/LinkState.h"
 #include "memory/MemoryImage.h"
@@ -27,7 +28,7 @@ QString DecodeRawNameBytes(const quint8 *bytes)
         const int v = bytes[k];
         if (v <= 9)
             text += QChar(char16_t('0' + v));
-        else if (v >= 17 && v <= 37)
+        else if (v >= 17 && v <= 37 && v != 0x20)
             text += QChar(char16_t(v + 48));
         else if (v >= 48 && v <= 250)
             text += byteToChar(quint8(v));
@@ -35,8 +36,11 @@ QString DecodeRawNameBytes(const quint8 *bytes)
             text += QLatin1Char('+');
         else if (v == 253)
             text += QLatin1Char('-');
+        else if (IsNameBlankByte(v))
+            text += QLatin1Char(' ');
     }
-    return text;
+    // Blanks inside the name show, as in the editor's own display.
+    return TrimSpaces(text);
 }
 
 ChannelLinkSession::ChannelLinkSession(const LinkControls &controls, FlexGrid *grid, QObject *parent)

@@ -14,8 +14,9 @@
 class FlexGrid;
 
 // The text of 8 raw name bytes as the exchange shows them after a read:
-// 0-9 their digit, 17-37 "A"-"U", 48-250 the character of that byte, 251
-// "+", 253 "-", anything else nothing; empty when the first byte is 0xFF.
+// 0-9 their digit, 17-37 "A"-"U" (but 0x20, a blank), 48-250 the character
+// of that byte, 251 "+", 253 "-", 0x20 and 0xFF a blank, anything else
+// nothing; the blanks at the ends trimmed; empty when the first byte is 0xFF.
 QString DecodeRawNameBytes(const quint8 *bytes);
 
 class ChannelLinkSession : public LinkSession

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "memory/CharacterCodec.h"
 #include "memory/FrequencyCodec.h"
 #include "memory/MemoryImage.h"
 #include "memory/MemoryMap.h"
@@ -134,8 +135,10 @@ QString ChannelNameText(int ch)
         const QChar c{char16_t(v)};
         if (isNameCharacter(c))
             name += c;
+        else if (IsNameBlankByte(v))
+            name += QLatin1Char(' ');
     }
-    return name;
+    return TrimSpaces(name);
 }
 
 void EraseChannelRecords(int ch)
@@ -244,13 +247,19 @@ int ToneListPositionOfName(const QString &text)
     return -1;
 }
 
+bool ChannelNameTypable(QChar c)
+{
+    return isNameCharacter(c) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+        || c == QLatin1Char(' ');
+}
+
 QString NormalizeChannelName(const QString &typed, NameVerdict *verdict)
 {
     NameVerdict found = NameVerdict::Kept;
     QString name;
     for (QChar c : typed.trimmed()) {
         const QChar upper = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? c.toUpper() : c;
-        if (!isNameCharacter(upper) && upper != QLatin1Char(' ')) {
+        if (!ChannelNameTypable(c)) {
             found = NameVerdict::Refused;
             name.clear();
             break;
@@ -269,11 +278,16 @@ QString NormalizeChannelName(const QString &typed, NameVerdict *verdict)
 void StoreChannelName(int ch, const QString &name)
 {
     const int row = MemoryMap::ChannelNameFirstRow + ch;
+    std::array<int, NameLength> before;
     for (int k = 0; k < NameLength; ++k)
-        setByte(row, k, 0xFF);
-    for (int k = 0; k < NameLength && k < name.size(); ++k) {
-        const QChar c = name.at(k);
+        before[k] = byteAt(row, k);
+    for (int k = 0; k < NameLength; ++k) {
+        const QChar c = k < name.size() ? name.at(k) : QChar();
         if (isNameCharacter(c))
             setByte(row, k, c.unicode());
+        else if (c == QLatin1Char(' ') && IsInnerNameBlank(before, k))
+            setByte(row, k, before[k]);  // a stored blank (0x20 from the radio) stays
+        else
+            setByte(row, k, 0xFF);
     }
 }

@@ -66,7 +66,9 @@ std::optional<std::array<QString, 16>> ChannelCellTexts(int ch);
 QString ToneWordText(int low, int high, bool keepBlanks);
 
 // The name shown for a name record: empty when byte 0 is 0xFF, else the
-// characters 0-9 and A-Z among bytes 0-7, in order, the others skipped.
+// characters 0-9 and A-Z among bytes 0-7, in order, a blank byte (0x20 or
+// 0xFF) as a blank, the other bytes skipped; the blanks at the ends trimmed,
+// those inside kept.
 QString ChannelNameText(int ch);
 
 // Both records of channel ch := 16 bytes 0xFF.
@@ -98,10 +100,17 @@ void StoreToneWord(int ch, int col, int low, int high);
 // What became of a typed name: kept as typed (apart from blanks around and
 // capitals), cut to NameLength characters, or refused whole.
 enum class NameVerdict { Kept, Cut, Refused };
+// A character a typed name can hold: 0-9, A-Z, a-z (kept as capitals) and
+// the blank.
+bool ChannelNameTypable(QChar c);
 // The name a user typed, as the channel keeps it: trimmed, letters a-z in
 // capitals, cut to 8 characters, trimmed again. A name that holds, after the
 // first trim, any character other than 0-9, A-Z, a-z and blank is refused:
 // the radio cannot show it, and the result is empty.
 QString NormalizeChannelName(const QString &typed, NameVerdict *verdict);
-// Name record bytes 0-7 := 0xFF, then each 0-9/A-Z of name at its position.
+// Name record bytes 0-7: each 0-9/A-Z of name at its position, every other
+// byte 0xFF (a typed blank's byte), except that a blank of the name where
+// the record holds a blank inside its name (IsInnerNameBlank: 0x20 from the
+// radio) keeps that byte: an edit elsewhere leaves the stored blanks as
+// they were.
 void StoreChannelName(int ch, const QString &name);

@@ -14,6 +14,9 @@ public:
 
     CellEditorChoice editorFor(int row, int col) override;
     void commit(GridCellEditor &editor, int row, int col, const QString &text) override;
+    // The name cell refuses in words a character the record cannot hold
+    // (FmNameCharacter); the frequency cell takes every key.
+    int keyFilter(int row, int col, int key) override;
 
 private:
     FlexGrid *m_grid;

@@ -1,7 +1,9 @@
 #include "channels/FmRecord.h"
 
+#include <array>
 #include <cmath>
 
+#include "memory/CharacterCodec.h"
 #include "memory/FrequencyCodec.h"
 #include "memory/MemoryImage.h"
 #include "platform/ByteCodec.h"
@@ -56,13 +58,16 @@ QString FmNameText(int n)
     QString name;
     for (int k = FmGrid::FirstNameByte; k < 16; ++k) {
         const int b = byteOf(n, k);
-        if (b == 0x20 || b == 0xFF)
+        if (IsNameBlankByte(b)) {
+            name += QLatin1Char(' ');
             continue;
+        }
         const QChar ch = byteToChar(quint8(b));
         if (ch.isPrint())
             name += ch;
     }
-    return name;
+    // The 0xFF bytes around a centred name are no blanks of it.
+    return TrimSpaces(name);
 }
 
 bool FmNameCharacter(QChar ch)
@@ -99,11 +104,23 @@ bool PackFmRecord(int n, double mhz, const QString &fullName)
         rec[k] = qint16(steps % 10);
         steps /= 10;
     }
+    std::array<int, 16> before{};
+    for (int k = 0; k < 16; ++k)
+        before[k] = rec[k] & 0xFF;
     for (int k = FmGrid::FirstNameByte; k < 16; ++k)
         rec[k] = 0xFF;
     const int start = FmNameStartByte(int(name.size()));
-    for (qsizetype i = 0; i < name.size(); ++i)
-        rec[start + i] = *charToByte(name.at(i));
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const int k = start + int(i);
+        // A blank inside the stored name (0xFF from the radio or another
+        // program) stays the byte it was while the text has a blank there.
+        if (name.at(i) == QLatin1Char(' ')
+            && IsInnerNameBlank(std::span<const int>(before).subspan(FmGrid::FirstNameByte),
+                                k - FmGrid::FirstNameByte))
+            rec[k] = qint16(before[k]);
+        else
+            rec[k] = *charToByte(name.at(i));
+    }
     return true;
 }
 

@@ -35,8 +35,9 @@ QString Cov_Freq(int d0, int d1, int d2, int d3, int d4, int d5, int d6, int d7)
 // record reads 0xFF throughout).
 bool FmRecordIsEmpty(int n);
 // The texts the grid shows for record n; both empty for an empty record.
-// The name is the characters of bytes 8-15 in order, blanks, 0xFF and
-// bytes without a printable character left out.
+// The name is the characters of bytes 8-15 in order, a blank byte (0x20
+// or 0xFF) as a blank, bytes without a printable character left out; the
+// blanks at the ends trimmed, those inside kept.
 QString FmFrequencyText(int n);
 QString FmNameText(int n);
 
@@ -50,7 +51,10 @@ int FmNameStartByte(int length);
 
 // Writes record n whole: the digits of mhz (cut to 10 Hz), bytes 8-15 0xFF,
 // then the codes of the name's first six characters from their start byte,
-// so bytes 14 and 15 always end 0xFF. Refuses (false, nothing written) n
+// so bytes 14 and 15 always end 0xFF. A blank of the name is stored as
+// 0x20, or, where the record holds a blank inside its name
+// (IsInnerNameBlank: 0xFF from the radio), as that byte: repacking a shown
+// name leaves its stored blanks as they were. Refuses (false, nothing written) n
 // outside 0-15, a value outside 0 <= mhz < 1000, or a name with a character
 // that is no FmNameCharacter among the characters stored.
 bool PackFmRecord(int n, double mhz, const QString &name);

@@ -79,6 +79,23 @@ QString TrimSpaces(const QString &text)
     return text.mid(start, end - start);
 }
 
+bool IsNameBlankByte(int byte)
+{
+    return byte == 0x20 || byte == 0xFF;
+}
+
+bool IsInnerNameBlank(std::span<const int> bytes, int k)
+{
+    if (k < 0 || k >= int(bytes.size()) || !IsNameBlankByte(bytes[k]))
+        return false;
+    bool before = false, after = false;
+    for (int i = 0; i < k; ++i)
+        before = before || !IsNameBlankByte(bytes[i]);
+    for (int i = k + 1; i < int(bytes.size()); ++i)
+        after = after || !IsNameBlankByte(bytes[i]);
+    return before && after;
+}
+
 DtmfCodeString EncodeDtmfCodeString(const QString &text)
 {
     DtmfCodeString codes;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <span>
 
 // "1"-"9" -> 1-9, "0" -> 10, "*" 11, "#" 12, "A"/"a" 13, "B"/"b" 14,
 // "C"/"c" 15, "D"/"d" 0; anything else (empty text too) 255.
@@ -30,6 +31,17 @@ QString DecodeDtmfCodeString(const DtmfCodeString &codes);
 
 // The text without leading and trailing space characters (only ' ').
 QString TrimSpaces(const QString &text);
+
+// A byte of a stored name (channel or FM station) that shows as a blank
+// when characters follow it: 0x20, and 0xFF, the byte of no character that
+// the channel editor writes for a typed blank. The names' display trims the
+// blanks at the ends (TrimSpaces) and keeps those inside.
+bool IsNameBlankByte(int byte);
+// True when name byte k is a blank inside the stored name: a blank byte
+// with a byte of another kind somewhere before it and somewhere after it.
+// A name stored again keeps such a byte where its text still has a blank
+// there, so an edit elsewhere leaves the stored blanks as they were.
+bool IsInnerNameBlank(std::span<const int> bytes, int k);
 
 // Writes a code string into MemoryImage row `row`, columns 0..15.
 void StoreDtmfCodeString(const QString &text, int row);

@@ -145,13 +145,13 @@ void TstChannelLink::readShowsNamesWithTheWiderDecoder()
     QVERIFY(clickWhereSeen(w->Command_read));
     TestClock::advance(120000);
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColName), QStringLiteral("AB"));
-    QCOMPARE(w->MSF_Chann->textMatrix(2, ColName), QStringLiteral("CHP7+-"));
+    QCOMPARE(w->MSF_Chann->textMatrix(2, ColName), QStringLiteral("CH 7+-"));
     QCOMPARE(w->MSF_Chann->textMatrix(1, ColRxFreq), QStringLiteral("145.50000"));
     QCOMPARE(w->MSF_Chann->textMatrix(3, ColBand), QString());
     // The image holds the raw bytes; the next redraw shows the editor's own reading.
     QCOMPARE(int(MemoryImage[256][0]), 0x11);
     w->ShowChannels();
-    QCOMPARE(w->MSF_Chann->textMatrix(2, ColName), QStringLiteral("CH7"));
+    QCOMPARE(w->MSF_Chann->textMatrix(2, ColName), QStringLiteral("CH 7"));
 }
 
 void TstChannelLink::writeSendsFourHundredFrames()

@@ -74,6 +74,8 @@ private slots:
     void typedFrequencyTexts();
     void typedNames_data();
     void typedNames();
+    void storedBlanksOutliveAnEditElsewhere_data();
+    void storedBlanksOutliveAnEditElsewhere();
 };
 
 void TstChannelRecord::init()
@@ -190,7 +192,11 @@ void TstChannelRecord::nameRecords_data()
 {
     QTest::addColumn<Bytes>("bytes");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letters and digits close up") << Bytes{0x41, 0xFF, 0x42, 0x20, 0x61, 0x33, 0xFF, 0xFF} << "AB3";
+    QTest::newRow("inner blanks shown, other bytes skipped") << Bytes{0x41, 0xFF, 0x42, 0x20, 0x61, 0x33, 0xFF, 0xFF} << "A B 3";
+    QTest::newRow("0xFF inside") << Bytes{0x48, 0x4F, 0x4D, 0x45, 0xFF, 0x32, 0xFF, 0xFF} << "HOME 2";
+    QTest::newRow("0x20 inside") << Bytes{0x48, 0x4F, 0x4D, 0x45, 0x20, 0x32, 0xFF, 0xFF} << "HOME 2";
+    QTest::newRow("two blanks inside") << Bytes{0x41, 0x20, 0xFF, 0x42} << "A  B";
+    QTest::newRow("blanks at both ends trimmed") << Bytes{0x20, 0x41, 0x42, 0x20, 0x20, 0xFF, 0xFF, 0xFF} << "AB";
     QTest::newRow("byte 0 FF: no name") << Bytes{0xFF, 0x41, 0x42, 0x43} << "";
     QTest::newRow("eight characters") << Bytes{0x5A, 0x51, 0x37, 0x33, 0x31, 0x30, 0x2D, 0x41} << "ZQ7310A";
     QTest::newRow("bytes 8-15 not read") << Bytes{0x43, 0x48, 0x31, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x41} << "CH1";
@@ -253,7 +259,10 @@ void TstChannelRecord::rawNamesAfterARead_data()
     QTest::newRow("name codes 17, 18") << Bytes{17, 18, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << "AB";
     QTest::newRow("character codes") << Bytes{0x43, 0x48, 253, 0x37, 0x2D, 0xFF, 0xFF, 0xFF} << "CH-7";
     QTest::newRow("digits 0-9 as codes") << Bytes{0, 9, 5, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << "095";
-    QTest::newRow("a blank is P") << Bytes{32, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << "P";
+    // A blank inside a name shows as one, as in the editor's own display
+    // (0x20 is no "P" here), and the blanks at the ends go.
+    QTest::newRow("blanks inside") << Bytes{'H', 'O', 0x20, 'M', 0xFF, '2', 0xFF, 0xFF} << "HO M 2";
+    QTest::newRow("a lone blank") << Bytes{32, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << "";
     QTest::newRow("251 and 253") << Bytes{251, 253, 252, 10, 38, 254, 0xFF, 0xFF} << "+-";
     QTest::newRow("first byte FF") << Bytes{0xFF, 0x41, 0x42, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF} << "";
 }
@@ -384,6 +393,48 @@ void TstChannelRecord::typedNames()
     NameVerdict found = NameVerdict::Kept;
     QCOMPARE(NormalizeChannelName(typed, &found), name);
     QCOMPARE(int(found), verdict);
+}
+
+// A stored name shown, changed by the user somewhere else, and stored again:
+// a blank stored inside it keeps its byte (0x20 from the radio, or 0xFF, the
+// byte of a typed blank) where the text still has a blank.
+void TstChannelRecord::storedBlanksOutliveAnEditElsewhere_data()
+{
+    QTest::addColumn<Bytes>("stored");  // bytes 0-7
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Bytes>("after");
+    QTest::newRow("0xFF, last letter changed") << Bytes{'H', 'O', 'M', 'E', 0xFF, '2', 0xFF, 0xFF}
+        << "HOME 2" << "HOME 3" << Bytes{'H', 'O', 'M', 'E', 0xFF, '3', 0xFF, 0xFF};
+    QTest::newRow("0x20, last letter changed") << Bytes{'H', 'O', 'M', 'E', 0x20, '2', 0xFF, 0xFF}
+        << "HOME 2" << "home 3" << Bytes{'H', 'O', 'M', 'E', 0x20, '3', 0xFF, 0xFF};
+    QTest::newRow("0x20, a letter added") << Bytes{'A', 0x20, 'B', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}
+        << "A B" << "A BC" << Bytes{'A', 0x20, 'B', 'C', 0xFF, 0xFF, 0xFF, 0xFF};
+    // A blank typed where none was stored is the typed blank's byte; a
+    // blank the user moved is stored where it now stands.
+    QTest::newRow("0x20, the blank moved") << Bytes{'A', 0x20, 'B', 'C', 0xFF, 0xFF, 0xFF, 0xFF}
+        << "A BC" << "AB C" << Bytes{'A', 'B', 0xFF, 'C', 0xFF, 0xFF, 0xFF, 0xFF};
+    QTest::newRow("trailing 0x20 is no blank of the name") << Bytes{'A', 'B', 0x20, 0x20, 0xFF, 0xFF, 0xFF, 0xFF}
+        << "AB" << "AB C" << Bytes{'A', 'B', 0xFF, 'C', 0xFF, 0xFF, 0xFF, 0xFF};
+}
+
+void TstChannelRecord::storedBlanksOutliveAnEditElsewhere()
+{
+    QFETCH(Bytes, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, typed);
+    QFETCH(Bytes, after);
+    putRecord(9, Bytes{0, 0, 0, 0, 0, 0, 0, 4});
+    putName(9, stored + Bytes(8, 0x11));
+    QCOMPARE(ChannelNameText(9), shown);
+    NameVerdict verdict = NameVerdict::Refused;
+    StoreChannelName(9, NormalizeChannelName(typed, &verdict));
+    QCOMPARE(int(verdict), int(NameVerdict::Kept));
+    Bytes bytes;
+    for (int k = 0; k < 16; ++k)
+        bytes << int(MemoryImage[256 + 9][k]);
+    QCOMPARE(bytes, after + Bytes(8, 0x11));
+    QCOMPARE(ChannelNameText(9), NormalizeChannelName(typed, nullptr));
 }
 
 QTEST_MAIN(TstChannelRecord)

@@ -58,6 +58,8 @@ private slots:
     void typedFrequencies();
     void typedNames_data();
     void typedNames();
+    void storedBlanksOutliveAnEditElsewhere_data();
+    void storedBlanksOutliveAnEditElsewhere();
 };
 
 void TstFmRecord::init()
@@ -102,8 +104,12 @@ void TstFmRecord::recordsShowTheirCells_data()
                                       << "88.90000" << "MUSIC";
     QTest::newRow("eight name bytes") << Bytes{1, 0, 1, 0, 0, 0, 0, 0, 'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'}
                                       << "101.00000" << "ABCDEFGH";
-    QTest::newRow("blank inside left out") << Bytes{0, 9, 0, 0, 0, 0, 0, 0, F, 'A', 'B', ' ', 'C', 'D', F, F}
-                                           << "90.00000" << "ABCD";
+    QTest::newRow("blank inside shown") << Bytes{0, 9, 0, 0, 0, 0, 0, 0, F, 'A', 'B', ' ', 'C', 'D', F, F}
+                                        << "90.00000" << "AB CD";
+    QTest::newRow("0xFF inside shown as a blank") << Bytes{0, 9, 0, 0, 0, 0, 0, 0, 'A', 'B', F, F, 'C', 'D', F, F}
+                                                  << "90.00000" << "AB  CD";
+    QTest::newRow("blanks around trimmed") << Bytes{0, 9, 0, 0, 0, 0, 0, 0, ' ', F, 'A', 'B', ' ', F, ' ', F}
+                                           << "90.00000" << "AB";
     QTest::newRow("unprintable bytes left out") << Bytes{0, 9, 0, 0, 0, 0, 0, 0, 0, 'A', 0x07, 'B', 0, 0, 0, 0}
                                                 << "90.00000" << "AB";
     QTest::newRow("no channel: 0, 0, 0") << Bytes{0, 0, 0, 5, 1, 2, 3, 4, 'A', 'B', 'C', 'D', 'E', F, F, F}
@@ -194,7 +200,7 @@ void TstFmRecord::packedRowsShowBack_data()
     QTest::newRow("leading zero") << "087.5" << "" << Bytes{0, 8, 7, 5, 0, 0, 0, 0, F, F, F, F, F, F, F, F}
                                   << "87.50000" << "";
     QTest::newRow("blank inside a name") << "90.00000" << "AB CD" << Bytes{0, 9, 0, 0, 0, 0, 0, 0, F, 'A', 'B', ' ', 'C', 'D', F, F}
-                                         << "90.00000" << "ABCD";
+                                         << "90.00000" << "AB CD";
     // A name that used all eight bytes (from the radio or a file) packs its
     // first six from byte 8.
     QTest::newRow("eight characters") << "98.30000" << "ABCDEFGH" << Bytes{0, 9, 8, 3, 0, 0, 0, 0, 'A', 'B', 'C', 'D', 'E', 'F', F, F}
@@ -334,8 +340,44 @@ void TstFmRecord::typedNames()
     QCOMPARE(c.name, name);
     if (!c.refused) {
         QVERIFY(PackFmRecord(2, 98.3, c.name));
-        QCOMPARE(FmNameText(2), QString(c.name).remove(QLatin1Char(' ')));
+        QCOMPARE(FmNameText(2), c.name);
     }
+}
+
+// A stored name shown, changed by the user somewhere else (or its row
+// stored again for a new frequency), and packed again: a blank stored inside
+// it keeps its byte where the text still has a blank there; a blank typed
+// anywhere else is 0x20.
+void TstFmRecord::storedBlanksOutliveAnEditElsewhere_data()
+{
+    QTest::addColumn<Bytes>("stored");  // bytes 8-15
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Bytes>("after");
+    QTest::newRow("0xFF, last letter changed") << Bytes{F, 'A', 'B', F, 'C', 'D', F, F} << "AB CD" << "AB CE"
+                                               << Bytes{F, 'A', 'B', F, 'C', 'E', F, F};
+    QTest::newRow("0xFF, name stored as shown") << Bytes{F, 'A', 'B', F, 'C', 'D', F, F} << "AB CD" << "AB CD"
+                                                << Bytes{F, 'A', 'B', F, 'C', 'D', F, F};
+    QTest::newRow("0x20, last letter changed") << Bytes{F, 'A', 'B', ' ', 'C', 'D', F, F} << "AB CD" << "ab cx"
+                                               << Bytes{F, 'A', 'B', ' ', 'C', 'X', F, F};
+    // The 0xFF around a centred name is no blank of it.
+    QTest::newRow("blank typed over the padding") << Bytes{F, F, 'A', 'B', 'C', 'D', F, F} << "ABCD" << "A BCDE"
+                                                  << Bytes{'A', ' ', 'B', 'C', 'D', 'E', F, F};
+}
+
+void TstFmRecord::storedBlanksOutliveAnEditElsewhere()
+{
+    QFETCH(Bytes, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, typed);
+    QFETCH(Bytes, after);
+    putRecord(5, Bytes{0, 9, 5, 5, 0, 0, 0, 0} + stored);
+    QCOMPARE(FmNameText(5), shown);
+    const FmNameCommit c = FmNameCommitOf(typed, true);
+    QVERIFY(!c.refused);
+    QVERIFY(PackFmRecord(5, 95.5, c.name));
+    QCOMPARE(record(5), Bytes({0, 9, 5, 5, 0, 0, 0, 0}) + after);
+    QCOMPARE(FmNameText(5), c.name);
 }
 
 QTEST_MAIN(TstFmRecord)
