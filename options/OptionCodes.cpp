@@ -1,8 +1,12 @@
 #include "options/OptionCodes.h"
 
+#include <algorithm>
+#include <array>
+
 #include "memory/CharacterCodec.h"
 #include "memory/MemoryImage.h"
 #include "memory/MemoryMap.h"
+#include "options/OptionTexts.h"
 #include "platform/ByteCodec.h"
 #include "platform/TextBox.h"
 
@@ -53,6 +57,18 @@ QString CodeTextFromValues(OptionField field)
     return text;
 }
 
+bool CodeTextStored(OptionField field, const QString &text)
+{
+    const int b = codeFirstByte(field);
+    if (b < 0)
+        return false;
+    const DtmfCodeString codes = EncodeDtmfCodeString(text);
+    for (int k = 0; k < CodeLength; ++k)
+        if ((OptionValues[b + k] & 0xFF) != codes[k])
+            return false;
+    return true;
+}
+
 AniProblem CheckAniCode(const QString &text)
 {
     const QString t = TrimSpaces(text);
@@ -64,15 +80,34 @@ AniProblem CheckAniCode(const QString &text)
     return AniProblem::None;
 }
 
-void StorePowerOnText(const QString &text)
+namespace {
+// The 16 bytes a store of the power-on box's text writes.
+std::array<qint16, 16> powerOnBytes(const QString &text)
 {
-    auto &row = MemoryImage[MemoryMap::PowerOnTextRow];
-    for (int c = 0; c < 16; ++c)
-        row[c] = 0x20;
+    std::array<qint16, 16> bytes;
+    bytes.fill(0x20);
     const QString t = TrimSpaces(text);
     const int n = int(std::min<qsizetype>(t.size(), PowerOnLength));
     for (int c = 0; c < n; ++c)
-        row[c] = qint16(charToByte(t.at(c)).value_or(quint8('?')));
+        bytes[c] = qint16(charToByte(t.at(c)).value_or(quint8('?')));
+    return bytes;
+}
+}
+
+void StorePowerOnText(const QString &text)
+{
+    const auto bytes = powerOnBytes(text);
+    for (int c = 0; c < 16; ++c)
+        MemoryImage[MemoryMap::PowerOnTextRow][c] = bytes[c];
+}
+
+bool PowerOnTextStored(const QString &text)
+{
+    const auto bytes = powerOnBytes(text);
+    for (int c = 0; c < PowerOnLength; ++c)
+        if ((MemoryImage[MemoryMap::PowerOnTextRow][c] & 0xFF) != bytes[c])
+            return false;
+    return true;
 }
 
 QString PowerOnTextFromImage()
@@ -87,11 +122,25 @@ QString PowerOnTextFromImage()
     return TrimSpaces(text);
 }
 
+bool PowerOnCharacter(int key)
+{
+    return key == 0x20 || printableByte(key);
+}
+
 int PowerOnKey(const QString &text, int key)
 {
     if (key == TextBox::KeyBackspace)  // never lengthens the text
         return key;
-    if (key <= 0 || key > 0xFF)
-        return 0;
+    if (key != TextBox::KeyEnter && !PowerOnCharacter(key))
+        return TextBox::refuse(OptionTexts::PowerOnCharacters);
     return TrimSpaces(text).size() >= PowerOnLength ? 0 : key;
+}
+
+int CodeKey(int key)
+{
+    if (key == TextBox::KeyBackspace || key == TextBox::KeyEnter || key == ' ')
+        return key;
+    return DtmfCharToCode(QString(QChar(char16_t(key)))) != 255
+        ? key
+        : TextBox::refuse(OptionTexts::CodeCharacters);
 }

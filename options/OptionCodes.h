@@ -24,6 +24,16 @@ void StoreCodeText(OptionField field, const QString &text);
 // entries, values without a character skipped.
 QString CodeTextFromValues(OptionField field);
 
+// A code box's key filter: the DTMF characters (a-d as A-D), the blank,
+// Backspace and Enter pass; any other character is refused in words
+// (TextBox::KeyRefused), as it could not be stored.
+int CodeKey(int key);
+
+// True when a code box's text stands for the codes its field holds now (a
+// store of it would write the same bytes): a redraw leaves such a box, its
+// caret and its bytes as they are.
+bool CodeTextStored(OptionField field, const QString &text);
+
 // The ANI check on leaving the box.
 enum class AniProblem { None, Length, Range };
 AniProblem CheckAniCode(const QString &text);
@@ -43,7 +53,17 @@ void StorePowerOnText(const QString &text);
 // The box's change stores it back as it stands.
 QString PowerOnTextFromImage();
 
-// The power-on box's key filter: a character without a single-byte code is
-// dropped; so is every key but Backspace once the trimmed text holds 15
-// characters. Returns key or 0.
+// True when the power-on box's text stands for bytes 0-14 of row 254 as
+// they are (a store of it would write the same bytes): a redraw leaves the
+// box and its caret as they are.
+bool PowerOnTextStored(const QString &text);
+
+// A character the power-on text can hold: a printable single-byte
+// character, the blank included (not 0xFF, the byte of unwritten memory).
+bool PowerOnCharacter(int key);
+
+// The power-on box's key filter: a character the text cannot hold is
+// refused in words (TextBox::KeyRefused); every other key but Backspace is
+// dropped once the trimmed text holds 15 characters. Returns key, 0 or
+// KeyRefused.
 int PowerOnKey(const QString &text, int key);

@@ -104,6 +104,7 @@ TextBox *OptionPanel::codeBox(const char *name, OptionField field)
     auto *box = new TextBox(this);
     box->setObjectName(QString::fromLatin1(name));
     box->setMaxLength(CodeLength);  // typed or pasted, a code never outgrows its row
+    box->setKeyFilter(CodeKey);      // a character without a DTMF code is refused
     // Only the user's edits are stored; a redisplay puts the text in silently.
     connect(box, &QLineEdit::textEdited, this, [this, field](const QString &t) {
         StoreCodeText(field, t);
@@ -215,6 +216,10 @@ void OptionPanel::ShowOptions()
     for (auto [box, field] : {std::pair{Text_ANI, OptionField::Text_ANI},
                               std::pair{Text_PttId_Begin, OptionField::Text_PttId_Begin},
                               std::pair{Text_PttId_End, OptionField::Text_PttId_End}}) {
+        // A box that already stands for its bytes (the user types in it, a
+        // refused character's box has just closed) keeps its text and caret.
+        if (CodeTextStored(field, box->text()))
+            continue;
         const QString text = CodeTextFromValues(field);
         box->setText(text);
         StoreCodeText(field, text);
@@ -222,8 +227,9 @@ void OptionPanel::ShowOptions()
     ShowLeftFrequencyMode();
     ShowRightFrequencyMode();
     // The power-on text keeps its bytes, inner blanks included, until the
-    // user edits it.
-    Text_Model_Disp->setText(PowerOnTextFromImage());
+    // user edits it; a box that already stands for them is left as it is.
+    if (!PowerOnTextStored(Text_Model_Disp->text()))
+        Text_Model_Disp->setText(PowerOnTextFromImage());
 }
 
 void OptionPanel::ShowLeftFrequencyMode() { Frame_A->showRecord(); }

@@ -33,7 +33,9 @@ public:
     // as that index; the code fields are packed again from the shown codes;
     // a list without a byte shows its factory setting. Every byte is read
     // before any control is touched; in-range bytes and the power-on text
-    // are left as they are.
+    // are left as they are. A code box or the power-on box whose text
+    // already stands for its bytes is not refilled: its text and caret stay
+    // as the user left them.
     void ShowOptions();
 
     // The display routines of the two frames: the record each shows now.

@@ -6,6 +6,7 @@
 #include "memory/OptionFields.h"
 #include "options/OptionBlock.h"
 #include "options/OptionCodes.h"
+#include "platform/TextBox.h"
 
 #include <QtTest>
 
@@ -293,22 +294,26 @@ void TstOptionFields::powerOnKey_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("passes");
-    QTest::newRow("letter") << "ABC" << int('D') << true;
-    QTest::newRow("fifteenth") << "ABCDEFGHIJKLMN" << int('O') << true;
-    QTest::newRow("sixteenth") << "ABCDEFGHIJKLMNO" << int('P') << false;
-    QTest::newRow("blanks do not count") << "  ABCDEFGHIJKLMN  " << int('O') << true;
-    QTest::newRow("backspace when full") << "ABCDEFGHIJKLMNO" << 8 << true;
-    QTest::newRow("no single byte") << "A" << int(u'中') << false;
-    QTest::newRow("latin-1") << "A" << 0xE9 << true;
+    QTest::addColumn<int>("answer");  // 1 passes, 0 dropped, -1 refused in words
+    QTest::newRow("letter") << "ABC" << int('D') << 1;
+    QTest::newRow("fifteenth") << "ABCDEFGHIJKLMN" << int('O') << 1;
+    QTest::newRow("sixteenth") << "ABCDEFGHIJKLMNO" << int('P') << 0;
+    QTest::newRow("blanks do not count") << "  ABCDEFGHIJKLMN  " << int('O') << 1;
+    QTest::newRow("backspace when full") << "ABCDEFGHIJKLMNO" << 8 << 1;
+    QTest::newRow("no single byte") << "A" << int(u'中') << -1;
+    QTest::newRow("no single byte when full") << "ABCDEFGHIJKLMNO" << int(u'中') << -1;
+    QTest::newRow("latin-1") << "A" << 0xE9 << 1;
+    // 0xFF reads as unwritten memory, a control character as nothing.
+    QTest::newRow("the byte 0xFF") << "A" << 0xFF << -1;
+    QTest::newRow("a tab") << "A" << 9 << -1;
 }
 
 void TstOptionFields::powerOnKey()
 {
     QFETCH(QString, text);
     QFETCH(int, key);
-    QFETCH(bool, passes);
-    QCOMPARE(PowerOnKey(text, key), passes ? key : 0);
+    QFETCH(int, answer);
+    QCOMPARE(PowerOnKey(text, key), answer == 1 ? key : answer == 0 ? 0 : int(TextBox::KeyRefused));
 }
 
 QTEST_GUILESS_MAIN(TstOptionFields)
