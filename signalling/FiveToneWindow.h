@@ -10,20 +10,16 @@
 // loads, after Default and its own read, and whenever it is activated.
 // Save and Write first take an open edit; a frame of the wrong length is
 // warned of and kept open, and stops them.
-#include <array>
-#include <memory>
-
+// Each page is a widget of its own, with its controls and handlers; the
+// window holds the tabs, the buttons, the load and show, the commit of open
+// edits, the exchange, and the one rule across pages: a click on a code's
+// number in the encode or decode list closes the standards table's list.
 #include "link/EditorWindow.h"
-#include "signalling/FiveToneDecodeList.h"
+#include "signalling/FiveToneDecodePage.h"
+#include "signalling/FiveToneEncodePage.h"
+#include "signalling/FiveToneStandardsPage.h"
 
-class FiveToneDecodeRules;
-class FiveToneEncodeRules;
-class FiveToneStandardRules;
-class FlexGrid;
 class GridCellEditor;
-class PickList;
-class QCheckBox;
-class QGroupBox;
 class QTabBar;
 class VbTimer;
 struct SignalFileSheet;
@@ -38,8 +34,6 @@ public:
     // Every grid cell and settings control from MemoryImage. A settings byte
     // beyond its list is stored as the list's last position, as shown.
     void ShowFiveTone();
-    // The 16 frequency labels from the standard chosen in Combo_stxh.
-    void ShowStandardFrequencies();
 
     void TabStrip1_Click(int index);
     void Command_def_Click();
@@ -57,9 +51,9 @@ public:
     bool commitOpenEdit() override;
     void discardOpenEdit() override;
 
-    GridCellEditor *standardEditor() const { return m_stdEditor; }
-    GridCellEditor *encodeEditor() const { return m_encEditor; }
-    GridCellEditor *decodeEditor() const { return m_decEditor; }
+    GridCellEditor *standardEditor() const { return Frame_std->editor(); }
+    GridCellEditor *encodeEditor() const { return Frame_Encode->editor(); }
+    GridCellEditor *decodeEditor() const { return Frame_Decode->editor(); }
 
     QTabBar *TabStrip1 = nullptr;
     QPushButton *Command_def = nullptr;
@@ -68,50 +62,11 @@ public:
     QPushButton *Command_close = nullptr;
     VbTimer *Timer4 = nullptr;
 
-    // First tab.
-    QGroupBox *Frame_std = nullptr;
-    FlexGrid *MSF_Chann = nullptr;
-    PickList *Combo_edit = nullptr;
-    TextBox *Text_Edit = nullptr;
-    PickList *Combo_stxh = nullptr;
-    QLabel *Label_std_name = nullptr;
-    std::array<QLabel *, 16> Label_code{};
-    std::array<QLabel *, 16> Label_freq{};
-
-    // Second tab.
-    QGroupBox *Frame_Encode = nullptr;
-    FlexGrid *MSF_Encode = nullptr;
-    PickList *Combo_Encode = nullptr;
-    TextBox *Text_Encode = nullptr;
-    std::array<PickList *, 4> Combo_Enc_ys{};  // Combo_Enc_ys1, _ys2, Combo_enc_ys3, Combo_Enc_ys4
-    std::array<QLabel *, 4> Label_enc_ys{};
-    PickList *Combo_Decode_Std = nullptr;
-    QLabel *Label_Decode_Std = nullptr;
-    PickList *Combo_Dec_Res_Time = nullptr;
-    QLabel *Label_Reset_Time = nullptr;
-    std::array<QCheckBox *, 3> Check_Decode_HJ{};
-    QLabel *Label_Decode_HJ = nullptr;
-    std::array<QCheckBox *, 3> Check_Decode_Disp{};
-    QLabel *Label_Decode_Disp = nullptr;
-
-    // The page no tab shows.
-    QGroupBox *Frame_Decode = nullptr;
-    FlexGrid *MSF_Decode = nullptr;
-    PickList *Combo_Decode = nullptr;
-    TextBox *Text_Decode = nullptr;
-    QGroupBox *Frame_Dec_xx = nullptr;
-    std::array<QCheckBox *, 3> Check_Disp{}, Check_Led{}, Check_Kz{}, Check_Ts{};
-    std::array<std::array<QCheckBox *, 3>, 5> Check_zh{};  // Check_zh0 .. Check_zh4
-    QCheckBox *Check_Dec_back = nullptr;
-    QCheckBox *Check_Dec_Bcl = nullptr;
-    PickList *Combo_Dec_Back_Time = nullptr;
-    QLabel *Label8 = nullptr;
-
-    // The decode list's function bits, and the code whose boxes are shown.
-    DecodeFunctionGrid DecodeFunctionTable{};
-    int CurrentDecodeRow = 0;
-    void ShowDecodeFunctions(int row);
-    void StoreDecodeFunctions(int row);
+    // The pages, each a frame of the design: the first tab's, the
+    // second's, and the one no tab shows.
+    FiveToneStandardsPage *Frame_std = nullptr;
+    FiveToneEncodePage *Frame_Encode = nullptr;
+    FiveToneDecodePage *Frame_Decode = nullptr;
 
 protected:
     void loadForm() override;
@@ -120,33 +75,6 @@ protected:
     void formUnload() override;
 
 private:
-    void showStandardsTable();
-    // A click on a standard's name (grid row r): that standard's
-    // frequencies; the table's editor hidden, nothing stored.
-    void standardNameClicked(int r);
-    // Closes the standards table's list (a click on a standard's name or a
-    // code's number): its pick is already stored, the table shows the image.
-    void hideStandardEditor();
-    void buildStandardPage();
-    void buildEncodePage();
-    void buildDecodePage();
     void layOut();
     void FillToneLists();
-    void settingPicked(int byte, int index);
-    void frameBoxClicked(int byte, int bit, bool on);
-    void MSF_Chann_Click();
-    void MSF_Encode_DblClick();
-    void MSF_Decode_Click();
-    // Code r of the decode list (1..15): its caption and function boxes.
-    void showDecodeCode(int r);
-    void MSF_Decode_DblClick();
-    void Text_Decode_Change(const QString &text);
-    void Check_Dec_back_Click();
-
-    std::unique_ptr<FiveToneStandardRules> m_stdRules;
-    std::unique_ptr<FiveToneEncodeRules> m_encRules;
-    std::unique_ptr<FiveToneDecodeRules> m_decRules;
-    GridCellEditor *m_stdEditor = nullptr;
-    GridCellEditor *m_encEditor = nullptr;
-    GridCellEditor *m_decEditor = nullptr;
 };

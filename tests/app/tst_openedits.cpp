@@ -144,11 +144,11 @@ private slots:
         QVERIFY(clickTabWhereSeen(five->TabStrip1, 1));
         // Code 1's second frame (row 1, column 2) clicked where it is seen,
         // and typed into over what it holds.
-        QVERIFY(clickGridCellWhereSeen(five->MSF_Encode, 1, 2));
-        QVERIFY(five->Text_Encode->isVisible());
-        QTRY_COMPARE(QApplication::focusWidget(), five->Text_Encode);
-        QTest::keyClick(five->Text_Encode, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(five->Text_Encode, QStringLiteral("12"));
+        QVERIFY(clickGridCellWhereSeen(five->Frame_Encode->MSF_Encode, 1, 2));
+        QVERIFY(five->Frame_Encode->Text_Encode->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), five->Frame_Encode->Text_Encode);
+        QTest::keyClick(five->Frame_Encode->Text_Encode, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(five->Frame_Encode->Text_Encode, QStringLiteral("12"));
         const auto before = MemoryImage;
         const QByteArray radioBefore = radio->bytes(0, 0x2000);
         // The warning shown and closed with Return as a user closes it; the
@@ -170,10 +170,10 @@ private slots:
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
         QCOMPARE(MsgBoxRecorder::boxes().first().text, QStringLiteral("Encode Digit is 5 Bits."));
         QVERIFY(MemoryImage == before);
-        QVERIFY(five->Text_Encode->isVisible());
-        QCOMPARE(five->Text_Encode->text(), QStringLiteral("12"));
+        QVERIFY(five->Frame_Encode->Text_Encode->isVisible());
+        QCOMPARE(five->Frame_Encode->Text_Encode->text(), QStringLiteral("12"));
         // The window comes forward with the box, for the user to finish it.
-        QTRY_COMPARE(QApplication::focusWidget(), five->Text_Encode);
+        QTRY_COMPARE(QApplication::focusWidget(), five->Frame_Encode->Text_Encode);
     }
 
     void loadedFileDropsTheOpenEdit()

@@ -56,13 +56,13 @@ private slots:
             QCOMPARE(imageRow(FirstRow + r), radio->bytes(0x2400 + 16 * r, 16));
         QCOMPARE(int(MemoryImage[512][0]), 0x77);
         QCOMPARE(int(MemoryImage[656][0]), 0x66);
-        QCOMPARE(w->MSF_Chann->textMatrix(4, 1), "50");
-        QCOMPARE(w->MSF_Chann->textMatrix(4, 2), "C");
-        QCOMPARE(w->MSF_Encode->textMatrix(3, 1), "12345");
-        QCOMPARE(w->MSF_Encode->textMatrix(3, 4), "EURO");
-        QCOMPARE(w->Combo_Enc_ys[3]->text(), "50");
-        QCOMPARE(w->Combo_Decode_Std->text(), "CCITT");
-        QCOMPARE(w->Combo_Dec_Res_Time->text(), "600");
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(4, 1), "50");
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(4, 2), "C");
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(3, 1), "12345");
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(3, 4), "EURO");
+        QCOMPARE(w->Frame_Encode->Combo_Enc_ys[3]->text(), "50");
+        QCOMPARE(w->Frame_Encode->Combo_Decode_Std->text(), "CCITT");
+        QCOMPARE(w->Frame_Encode->Combo_Dec_Res_Time->text(), "600");
         QCOMPARE(boxTexts(), QStringList{"Complete reading the data from transceiver."});
     }
 
@@ -73,8 +73,8 @@ private slots:
         MemoryImage[527][3] = 0x21;  // standard 15 of the first table
         FiveToneWindow *w = FiveToneFixture::load();
         QVERIFY(FiveToneFixture::clickTab(w, 1));
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 4, 1));
-        QTest::keyClicks(w->Text_Encode, "ABCDE");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 4, 1));
+        QTest::keyClicks(w->Frame_Encode->Text_Encode, "ABCDE");
         QSignalSpy done(w->session(), &LinkSession::writeCompleted);
         QVERIFY(clickWhereSeen(w->Command_Write));
         QCOMPARE(MemoryImage[encodeRow(4)][0], 10);

@@ -51,7 +51,7 @@ private slots:
             QVERIFY(!w->Frame_Decode->isVisible());
         }
         // What the encode page holds answers the mouse where it is seen.
-        QVERIFY(clickWhereSeen(w->Check_Decode_HJ[1]));
+        QVERIFY(clickWhereSeen(w->Frame_Encode->Check_Decode_HJ[1]));
         QCOMPARE(int(MemoryImage[SettingsRow][CallFramesByte]), 3);
     }
 
@@ -71,63 +71,78 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, name);
         FiveToneWindow *w = load();
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 3, 1));
-        QVERIFY(w->Combo_edit->isVisible());
-        QTest::keyClick(w->Combo_edit, Qt::Key_Down);  // "80", stored at the pick
+        QVERIFY(clickGridCellWhereSeen(w->Frame_std->MSF_Chann, 3, 1));
+        QVERIFY(w->Frame_std->Combo_edit->isVisible());
+        QTest::keyClick(w->Frame_std->Combo_edit, Qt::Key_Down);  // "80", stored at the pick
         auto expected = MemoryImage;
         QCOMPARE(int(expected[standardRow(2)][PeriodByte]), 6);
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, row, 0));
-        QCOMPARE(w->Combo_stxh->text(), name);
+        QVERIFY(clickGridCellWhereSeen(w->Frame_std->MSF_Chann, row, 0));
+        QCOMPARE(w->Frame_std->Combo_stxh->text(), name);
         QStringList shown, table;
         for (int d = 0; d < 16; ++d) {
-            shown << w->Label_freq[d]->text();
+            shown << w->Frame_std->Label_freq[d]->text();
             table << FiveToneTables.text[row - 1][d].trimmed();
         }
         QCOMPARE(shown, table);
-        QVERIFY(!w->Combo_edit->isVisible());
-        QCOMPARE(QApplication::focusWidget(), w->MSF_Chann);
-        QCOMPARE(w->MSF_Chann->textMatrix(3, 1), "80");
+        QVERIFY(!w->Frame_std->Combo_edit->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w->Frame_std->MSF_Chann);
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(3, 1), "80");
         QVERIFY(MemoryImage == expected);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
         // The cell opens again as before.
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 3, 1));
-        QVERIFY(w->Combo_edit->isVisible());
-        QCOMPARE(w->Combo_edit->text(), "80");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_std->MSF_Chann, 3, 1));
+        QVERIFY(w->Frame_std->Combo_edit->isVisible());
+        QCOMPARE(w->Frame_std->Combo_edit->text(), "80");
     }
 
     // The standards table's list, left open on the first page, is closed by
-    // a click on a code number of the encode list: its pick is kept, nothing
-    // else is stored, the table shows the image and the focus stays on the
-    // encode list, where the person clicked.
+    // a click on a code number of the encode list or of the decode list:
+    // its pick is kept, nothing else is stored, the table shows the image
+    // and the focus stays on the list where the person clicked (the decode
+    // list also shows that code's function boxes).
     void codeNumberClosesStandardsEditor_data()
     {
         QTest::addColumn<int>("downs");   // cursor-down picks made in the open list
         QTest::addColumn<QString>("shown");
-        QTest::newRow("after a pick") << 2 << "90";
-        QTest::newRow("without a pick") << 0 << "70";
+        QTest::addColumn<bool>("decode");  // the decode list's number clicked
+        QTest::newRow("encode, after a pick") << 2 << "90" << false;
+        QTest::newRow("encode, without a pick") << 0 << "70" << false;
+        QTest::newRow("decode, after a pick") << 2 << "90" << true;
+        QTest::newRow("decode, without a pick") << 0 << "70" << true;
     }
     void codeNumberClosesStandardsEditor()
     {
         QFETCH(int, downs);
         QFETCH(QString, shown);
+        QFETCH(bool, decode);
         FiveToneWindow *w = load();
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 3, 1));  // PCCIR's period, 70 ms
-        QCOMPARE(QApplication::focusWidget(), w->Combo_edit);
+        QVERIFY(clickGridCellWhereSeen(w->Frame_std->MSF_Chann, 3, 1));  // PCCIR's period, 70 ms
+        QCOMPARE(QApplication::focusWidget(), w->Frame_std->Combo_edit);
         for (int i = 0; i < downs; ++i)
-            QTest::keyClick(w->Combo_edit, Qt::Key_Down);
+            QTest::keyClick(w->Frame_std->Combo_edit, Qt::Key_Down);
         auto expected = MemoryImage;
         QCOMPARE(int(expected[standardRow(2)][PeriodByte]), 5 + downs);
-        QVERIFY(clickTab(w, 1));
+        if (decode)
+            w->TabStrip1_Click(3);  // no tab shows the decode page
+        else
+            QVERIFY(clickTab(w, 1));
         QVERIFY(w->standardEditor()->isOpen());  // hidden with its page, still open
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 3, 0));  // code 3's number
+        FlexGrid *codes = decode ? w->Frame_Decode->MSF_Decode : w->Frame_Encode->MSF_Encode;
+        QVERIFY(clickGridCellWhereSeen(codes, 3, 0));  // code 3's number
         QVERIFY(!w->standardEditor()->isOpen());
-        QCOMPARE(QApplication::focusWidget(), w->MSF_Encode);
-        QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{1, 1}));
-        QVERIFY(!w->Text_Encode->isVisible());
+        QCOMPARE(QApplication::focusWidget(), codes);
+        QCOMPARE((QList<int>{codes->row(), codes->col()}), (QList<int>{1, 1}));
+        QVERIFY(!w->Frame_Encode->Text_Encode->isVisible());
+        QVERIFY(!w->Frame_Decode->Text_Decode->isVisible());
+        if (decode)
+            QCOMPARE(w->Frame_Decode->Frame_Dec_xx->title(), "Execute after Code 3 Decode Succeeded ");
         QVERIFY(MemoryImage == expected);
+        if (decode)
+            QVERIFY(clickTab(w, 1));  // the strip still stands on the first tab
         QVERIFY(clickTab(w, 0));
-        QVERIFY(!w->Combo_edit->isVisible());
-        QCOMPARE(w->MSF_Chann->textMatrix(3, 1), shown);
+        QVERIFY(w->Frame_std->isVisible());
+        QVERIFY(!w->Frame_std->Combo_edit->isVisible());
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(3, 1), shown);
         QVERIFY(MemoryImage == expected);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
@@ -159,13 +174,13 @@ private slots:
         expected[encodeRow(5)][EncodeStandardByte] = qint16(after);
         FiveToneWindow *w = load();
         QVERIFY(clickTab(w, 1));
-        QCOMPARE(w->MSF_Encode->textMatrix(5, 4), cellBefore);
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 5, 4));
-        QVERIFY(w->Combo_Encode->isVisible());
-        QCOMPARE(w->Combo_Encode->text(), shown);
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(5, 4), cellBefore);
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 5, 4));
+        QVERIFY(w->Frame_Encode->Combo_Encode->isVisible());
+        QCOMPARE(w->Frame_Encode->Combo_Encode->text(), shown);
         QVERIFY(MemoryImage == expected);
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 5, 1));
-        QCOMPARE(w->MSF_Encode->textMatrix(5, 4), shown);
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 5, 1));
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(5, 4), shown);
         QVERIFY(MemoryImage == expected);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
@@ -199,25 +214,25 @@ private slots:
         MsgBoxRecorder::install(answerOnScreen);
         const auto before = MemoryImage;
         QVERIFY(clickTab(w, 1));
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 2));  // code 1, frame 2: "34567"
-        QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
-        w->Text_Encode->selectAll();
-        QTest::keyClicks(w->Text_Encode, typed);
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 1, 2));  // code 1, frame 2: "34567"
+        QCOMPARE(QApplication::focusWidget(), w->Frame_Encode->Text_Encode);
+        w->Frame_Encode->Text_Encode->selectAll();
+        QTest::keyClicks(w->Frame_Encode->Text_Encode, typed);
         if (how == "click cell")
-            QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 3));
+            QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 1, 3));
         else if (how == "click row")
-            QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 9, 1));
+            QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 9, 1));
         else if (how == "Tab")
-            QTest::keyClick(w->Text_Encode, Qt::Key_Tab);
+            QTest::keyClick(w->Frame_Encode->Text_Encode, Qt::Key_Tab);
         else if (how == "Return")
-            QTest::keyClick(w->Text_Encode, Qt::Key_Return);
+            QTest::keyClick(w->Frame_Encode->Text_Encode, Qt::Key_Return);
         else if (how == "Save")
             QVERIFY(clickWhereSeen(w->Command_save));
         else if (how == "Write")
             QVERIFY(clickWhereSeen(w->Command_Write));
         else if (how == "Standard tab, Save") {
             QVERIFY(clickTab(w, 0));
-            QVERIFY(!w->Text_Encode->isVisible());
+            QVERIFY(!w->Frame_Encode->Text_Encode->isVisible());
             QVERIFY(clickWhereSeen(w->Command_save));
         }
         const QString warning = language ? "编码位数为 5 位 ！" : "Encode Digit is 5 Bits.";
@@ -225,12 +240,14 @@ private slots:
         if (warnings)
             QCOMPARE(MsgBoxRecorder::boxes().first().title, language ? QString("操作提示") : QString("Operate Prompt\""));
         QVERIFY(w->Frame_Encode->isVisible());
-        QVERIFY(w->Text_Encode->isVisible());
-        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Encode);
-        QCOMPARE(w->Text_Encode->text(), typed);
-        QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{1, 2}));
-        QCOMPARE(w->Text_Encode->geometry(), w->MSF_Encode->cellRect(1, 2).translated(w->MSF_Encode->pos()));
-        QCOMPARE(w->MSF_Encode->textMatrix(1, 2), "34567");
+        QVERIFY(w->Frame_Encode->Text_Encode->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), w->Frame_Encode->Text_Encode);
+        QCOMPARE(w->Frame_Encode->Text_Encode->text(), typed);
+        QCOMPARE((QList<int>{w->Frame_Encode->MSF_Encode->row(), w->Frame_Encode->MSF_Encode->col()}),
+                 (QList<int>{1, 2}));
+        QCOMPARE(w->Frame_Encode->Text_Encode->geometry(),
+                 w->Frame_Encode->MSF_Encode->cellRect(1, 2).translated(w->Frame_Encode->MSF_Encode->pos()));
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(1, 2), "34567");
         QVERIFY(MemoryImage == before);
         QVERIFY(!Windows::isLoaded(WindowName::Form_save_chann));
         QCOMPARE(w->session()->WriteBusy, qint16(0));
@@ -254,28 +271,29 @@ private slots:
         QFETCH(Bytes, frame);
         FiveToneWindow *w = load();
         QVERIFY(clickTab(w, 1));
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 2));
-        QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
-        w->Text_Encode->selectAll();
-        QTest::keyClicks(w->Text_Encode, "12");
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 4, 1));
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 1, 2));
+        QCOMPARE(QApplication::focusWidget(), w->Frame_Encode->Text_Encode);
+        w->Frame_Encode->Text_Encode->selectAll();
+        QTest::keyClicks(w->Frame_Encode->Text_Encode, "12");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 4, 1));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
         if (keys.isEmpty()) {
-            w->Text_Encode->selectAll();
-            QTest::keyClick(w->Text_Encode, Qt::Key_Delete);
+            w->Frame_Encode->Text_Encode->selectAll();
+            QTest::keyClick(w->Frame_Encode->Text_Encode, Qt::Key_Delete);
         } else {
-            QTest::keyClicks(w->Text_Encode, keys);
+            QTest::keyClicks(w->Frame_Encode->Text_Encode, keys);
         }
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 4, 1));
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 4, 1));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
-        QCOMPARE(w->MSF_Encode->textMatrix(1, 2), cell);
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(1, 2), cell);
         QCOMPARE(row(encodeRow(1)).mid(frameByte(2), 5), frame);
         QCOMPARE(row(encodeRow(1)).mid(0, 5), (Bytes{1, 2, 3, 4, 5}));
-        QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{4, 1}));
-        QVERIFY(w->Text_Encode->isVisible());  // code 4's own editor
-        QCOMPARE(w->Text_Encode->text(), "     ");
-        QTest::keyClick(w->Text_Encode, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w->MSF_Encode);
+        QCOMPARE((QList<int>{w->Frame_Encode->MSF_Encode->row(), w->Frame_Encode->MSF_Encode->col()}),
+                 (QList<int>{4, 1}));
+        QVERIFY(w->Frame_Encode->Text_Encode->isVisible());  // code 4's own editor
+        QCOMPARE(w->Frame_Encode->Text_Encode->text(), "     ");
+        QTest::keyClick(w->Frame_Encode->Text_Encode, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w->Frame_Encode->MSF_Encode);
         QVERIFY(clickWhereSeen(w->Command_save));
         QVERIFY(Windows::isLoaded(WindowName::Form_save_chann));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
@@ -287,35 +305,36 @@ private slots:
     {
         FiveToneWindow *w = load();
         w->TabStrip1_Click(3);
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 1));
-        w->Combo_Decode->setListIndex(10);  // EIA
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 2));
-        QCOMPARE(QApplication::focusWidget(), w->Text_Decode);
-        QTest::keyClicks(w->Text_Decode, "12345");
-        QTest::keyClick(w->Text_Decode, Qt::Key_Tab);
-        QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12345");
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 8));
-        QCOMPARE(QApplication::focusWidget(), w->Text_Decode);
-        QTest::keyClicks(w->Text_Decode, "AB");
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 6, 1));
-        QTest::keyClick(w->Text_Decode, Qt::Key_Tab);
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 1));
+        w->Frame_Decode->Combo_Decode->setListIndex(10);  // EIA
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 2));
+        QCOMPARE(QApplication::focusWidget(), w->Frame_Decode->Text_Decode);
+        QTest::keyClicks(w->Frame_Decode->Text_Decode, "12345");
+        QTest::keyClick(w->Frame_Decode->Text_Decode, Qt::Key_Tab);
+        QCOMPARE(w->Frame_Decode->MSF_Decode->textMatrix(4, 2), "12345");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 8));
+        QCOMPARE(QApplication::focusWidget(), w->Frame_Decode->Text_Decode);
+        QTest::keyClicks(w->Frame_Decode->Text_Decode, "AB");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 6, 1));
+        QTest::keyClick(w->Frame_Decode->Text_Decode, Qt::Key_Tab);
         QCOMPARE(boxTexts(), QStringList(2, "Encode Digit is 5 Bits."));
-        QCOMPARE(QApplication::focusWidget(), w->Text_Decode);
-        QCOMPARE(w->Text_Decode->text(), "AB");
-        QCOMPARE((QList<int>{w->MSF_Decode->row(), w->MSF_Decode->col()}), (QList<int>{4, 8}));
-        QCOMPARE(w->MSF_Decode->textMatrix(4, 8), "");
-        QTest::keyClicks(w->Text_Decode, "CDE");
-        QTest::keyClick(w->Text_Decode, Qt::Key_Return);
-        QCOMPARE(w->MSF_Decode->textMatrix(4, 8), "ABCDE");
-        QCOMPARE(QApplication::focusWidget(), w->MSF_Decode);
-        QVERIFY(!w->Text_Decode->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w->Frame_Decode->Text_Decode);
+        QCOMPARE(w->Frame_Decode->Text_Decode->text(), "AB");
+        QCOMPARE((QList<int>{w->Frame_Decode->MSF_Decode->row(), w->Frame_Decode->MSF_Decode->col()}),
+                 (QList<int>{4, 8}));
+        QCOMPARE(w->Frame_Decode->MSF_Decode->textMatrix(4, 8), "");
+        QTest::keyClicks(w->Frame_Decode->Text_Decode, "CDE");
+        QTest::keyClick(w->Frame_Decode->Text_Decode, Qt::Key_Return);
+        QCOMPARE(w->Frame_Decode->MSF_Decode->textMatrix(4, 8), "ABCDE");
+        QCOMPARE(QApplication::focusWidget(), w->Frame_Decode->MSF_Decode);
+        QVERIFY(!w->Frame_Decode->Text_Decode->isVisible());
         // Emptied: the cell keeps its code.
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 2));
-        QCOMPARE(QApplication::focusWidget(), w->Text_Decode);
-        w->Text_Decode->selectAll();
-        QTest::keyClick(w->Text_Decode, Qt::Key_Delete);
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 8));
-        QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12345");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 2));
+        QCOMPARE(QApplication::focusWidget(), w->Frame_Decode->Text_Decode);
+        w->Frame_Decode->Text_Decode->selectAll();
+        QTest::keyClick(w->Frame_Decode->Text_Decode, Qt::Key_Delete);
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 8));
+        QCOMPARE(w->Frame_Decode->MSF_Decode->textMatrix(4, 2), "12345");
         QCOMPARE(MsgBoxRecorder::boxes().size(), 2);
     }
 
@@ -334,25 +353,26 @@ private slots:
         const auto before = MemoryImage;
         QVERIFY(clickTab(w, 1));
         if (!open.isEmpty()) {
-            QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 15, 2));
-            QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
-            w->Text_Encode->selectAll();
-            QTest::keyClicks(w->Text_Encode, open);
+            QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 15, 2));
+            QCOMPARE(QApplication::focusWidget(), w->Frame_Encode->Text_Encode);
+            w->Frame_Encode->Text_Encode->selectAll();
+            QTest::keyClicks(w->Frame_Encode->Text_Encode, open);
         }
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 0, true));  // code 1's number
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 1, 0, true));  // code 1's number
         QVERIFY(MemoryImage == before);
         if (open.isEmpty()) {
             QVERIFY(MsgBoxRecorder::boxes().isEmpty());
             for (int c = 1; c <= 4; ++c)
-                QCOMPARE(w->MSF_Encode->textMatrix(1, c), "");
+                QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(1, c), "");
             w->ShowFiveTone();
-            QCOMPARE(w->MSF_Encode->textMatrix(1, 1), "12345");
+            QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(1, 1), "12345");
         } else {
             QCOMPARE(boxTexts(), QStringList{"Encode Digit is 5 Bits."});
-            QCOMPARE(w->MSF_Encode->textMatrix(1, 1), "12345");
-            QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
-            QCOMPARE(w->Text_Encode->text(), open);
-            QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{15, 2}));
+            QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(1, 1), "12345");
+            QCOMPARE(QApplication::focusWidget(), w->Frame_Encode->Text_Encode);
+            QCOMPARE(w->Frame_Encode->Text_Encode->text(), open);
+            QCOMPARE((QList<int>{w->Frame_Encode->MSF_Encode->row(), w->Frame_Encode->MSF_Encode->col()}),
+                     (QList<int>{15, 2}));
         }
     }
 };

@@ -57,11 +57,12 @@ private slots:
         const QStringList shown{w->windowTitle(), w->TabStrip1->tabText(0), w->TabStrip1->tabText(1),
                                 w->Command_read->text(), w->Command_Write->text(), w->Command_def->text(),
                                 w->Command_save->text(), w->Command_open->text(), w->Command_close->text(),
-                                w->Label_enc_ys[0]->text(), w->MSF_Chann->textMatrix(0, 1),
-                                w->MSF_Encode->textMatrix(0, 1), w->Check_Decode_HJ[0]->text()};
+                                w->Frame_Encode->Label_enc_ys[0]->text(), w->Frame_std->MSF_Chann->textMatrix(0, 1),
+                                w->Frame_Encode->MSF_Encode->textMatrix(0, 1),
+                                w->Frame_Encode->Check_Decode_HJ[0]->text()};
         QCOMPARE(shown, texts);
         QCOMPARE(w->TabStrip1->count(), 2);  // no tab for the decode page
-        QCOMPARE(w->MSF_Decode->cols(), 9);
+        QCOMPARE(w->Frame_Decode->MSF_Decode->cols(), 9);
     }
 
     // The factory image as the window first shows it.
@@ -70,33 +71,35 @@ private slots:
         FiveToneWindow *w = load();
         QStringList periods, groups, repeats;
         for (int r = 1; r <= 15; ++r) {
-            periods << w->MSF_Chann->textMatrix(r, 1);
-            groups << w->MSF_Chann->textMatrix(r, 2);
-            repeats << w->MSF_Chann->textMatrix(r, 3);
+            periods << w->Frame_std->MSF_Chann->textMatrix(r, 1);
+            groups << w->Frame_std->MSF_Chann->textMatrix(r, 2);
+            repeats << w->Frame_std->MSF_Chann->textMatrix(r, 3);
         }
         QCOMPARE(periods, (QStringList{"100", "70", "70", "70", "70", "70", "70", "70", "70", "40", "30",
                                        "100", "70", "70", "40"}));
         QCOMPARE(groups, QStringList(15, "A"));
         QCOMPARE(repeats, QStringList(15, "E"));
-        QCOMPARE(w->MSF_Chann->textMatrix(10, 0), "EEA");
-        QCOMPARE(w->Combo_stxh->text(), "CCIR1");
-        QCOMPARE(w->Label_freq[0]->text(), "1981.0");
-        QCOMPARE(w->Label_freq[15]->text(), "1055.0");
-        QCOMPARE(w->Label_code[11]->text(), "B");
-        QCOMPARE(w->MSF_Encode->textMatrix(1, 1), "12345");
-        QCOMPARE(w->MSF_Encode->textMatrix(15, 4), "MODAT");
-        QCOMPARE(w->MSF_Encode->textMatrix(2, 1), "     ");
-        QCOMPARE(w->MSF_Encode->textMatrix(7, 0), "7");
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(10, 0), "EEA");
+        QCOMPARE(w->Frame_std->Combo_stxh->text(), "CCIR1");
+        QCOMPARE(w->Frame_std->Label_freq[0]->text(), "1981.0");
+        QCOMPARE(w->Frame_std->Label_freq[15]->text(), "1055.0");
+        QCOMPARE(w->Frame_std->Label_code[11]->text(), "B");
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(1, 1), "12345");
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(15, 4), "MODAT");
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(2, 1), "     ");
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(7, 0), "7");
         QStringList delays;
-        for (PickList *l : w->Combo_Enc_ys)
+        for (PickList *l : w->Frame_Encode->Combo_Enc_ys)
             delays << l->text();
         QCOMPARE(delays, (QStringList{"200", "200", "200", "0"}));
-        QCOMPARE(w->Combo_Decode_Std->text(), "CCIR1");
-        QCOMPARE(w->Combo_Dec_Res_Time->text(), "6000");
-        const QList<bool> call{w->Check_Decode_HJ[0]->isChecked(), w->Check_Decode_HJ[1]->isChecked(),
-                               w->Check_Decode_HJ[2]->isChecked()};
-        const QList<bool> disp{w->Check_Decode_Disp[0]->isChecked(), w->Check_Decode_Disp[1]->isChecked(),
-                               w->Check_Decode_Disp[2]->isChecked()};
+        QCOMPARE(w->Frame_Encode->Combo_Decode_Std->text(), "CCIR1");
+        QCOMPARE(w->Frame_Encode->Combo_Dec_Res_Time->text(), "6000");
+        const QList<bool> call{w->Frame_Encode->Check_Decode_HJ[0]->isChecked(),
+                               w->Frame_Encode->Check_Decode_HJ[1]->isChecked(),
+                               w->Frame_Encode->Check_Decode_HJ[2]->isChecked()};
+        const QList<bool> disp{w->Frame_Encode->Check_Decode_Disp[0]->isChecked(),
+                               w->Frame_Encode->Check_Decode_Disp[1]->isChecked(),
+                               w->Frame_Encode->Check_Decode_Disp[2]->isChecked()};
         QCOMPARE(call, (QList<bool>{true, false, false}));
         QCOMPARE(disp, (QList<bool>{false, true, true}));
         QVERIFY(w->Frame_std->isVisible());
@@ -144,25 +147,29 @@ private slots:
         for (int i = 0; i < 6; ++i)
             expected[SettingsRow][listBytes[i]] = qint16(after[i]);
         FiveToneWindow *w = load();
-        const QStringList texts{w->Combo_Enc_ys[0]->text(), w->Combo_Enc_ys[1]->text(), w->Combo_Enc_ys[2]->text(),
-                                w->Combo_Enc_ys[3]->text(), w->Combo_Decode_Std->text(),
-                                w->Combo_Dec_Res_Time->text()};
+        const QStringList texts{w->Frame_Encode->Combo_Enc_ys[0]->text(), w->Frame_Encode->Combo_Enc_ys[1]->text(),
+                                w->Frame_Encode->Combo_Enc_ys[2]->text(), w->Frame_Encode->Combo_Enc_ys[3]->text(),
+                                w->Frame_Encode->Combo_Decode_Std->text(),
+                                w->Frame_Encode->Combo_Dec_Res_Time->text()};
         QCOMPARE(texts, shown);
         QVERIFY(MemoryImage == expected);
         // The frame boxes read bits 0-2 alone; a standard of 0xFF bytes is
         // shown as computed and stays as it is.
         for (int k = 0; k < 3; ++k)
-            QVERIFY(w->Check_Decode_HJ[k]->isChecked() && w->Check_Decode_Disp[k]->isChecked());
-        QCOMPARE(w->MSF_Chann->textMatrix(5, 1), "2570");
-        QCOMPARE(w->MSF_Chann->textMatrix(5, 2), " ");
+            QVERIFY(w->Frame_Encode->Check_Decode_HJ[k]->isChecked()
+                    && w->Frame_Encode->Check_Decode_Disp[k]->isChecked());
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(5, 1), "2570");
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(5, 2), " ");
         // What the lists show is what Save and Write take.
         for (int i = 0; i < 6; ++i) {
-            PickList *list = i < 4 ? w->Combo_Enc_ys[i] : i == 4 ? w->Combo_Decode_Std : w->Combo_Dec_Res_Time;
+            PickList *list = i < 4    ? w->Frame_Encode->Combo_Enc_ys[i]
+                             : i == 4 ? w->Frame_Encode->Combo_Decode_Std
+                                      : w->Frame_Encode->Combo_Dec_Res_Time;
             QCOMPARE(list->listIndex(), after[i]);
         }
         // Unticking call frame 2 when byte 9 is 0xFF clears that bit alone.
         QVERIFY(clickTab(w, 1));
-        QVERIFY(clickWhereSeen(w->Check_Decode_HJ[1]));
+        QVERIFY(clickWhereSeen(w->Frame_Encode->Check_Decode_HJ[1]));
         QCOMPARE(int(MemoryImage[SettingsRow][CallFramesByte]), 0xFD);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
@@ -171,30 +178,30 @@ private slots:
     {
         FiveToneWindow *w = load();
         // The EEA row's period: the selector follows, the list opens on the cell's value.
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 10, 1));
-        QCOMPARE(w->Combo_stxh->text(), "EEA");
-        QCOMPARE(w->Label_freq[10]->text(), "1055.0");
-        QVERIFY(w->Combo_edit->isVisible());
-        QCOMPARE(w->Combo_edit->text(), "40");
-        QCOMPARE(w->Combo_edit->listCount(), 19);
-        QCOMPARE(QApplication::focusWidget(), w->Combo_edit);
+        QVERIFY(clickGridCellWhereSeen(w->Frame_std->MSF_Chann, 10, 1));
+        QCOMPARE(w->Frame_std->Combo_stxh->text(), "EEA");
+        QCOMPARE(w->Frame_std->Label_freq[10]->text(), "1055.0");
+        QVERIFY(w->Frame_std->Combo_edit->isVisible());
+        QCOMPARE(w->Frame_std->Combo_edit->text(), "40");
+        QCOMPARE(w->Frame_std->Combo_edit->listCount(), 19);
+        QCOMPARE(QApplication::focusWidget(), w->Frame_std->Combo_edit);
         // Two steps down the list: "60", stored at each pick.
-        QTest::keyClick(w->Combo_edit, Qt::Key_Down);
-        QTest::keyClick(w->Combo_edit, Qt::Key_Down);
+        QTest::keyClick(w->Frame_std->Combo_edit, Qt::Key_Down);
+        QTest::keyClick(w->Frame_std->Combo_edit, Qt::Key_Down);
         QCOMPARE(int(MemoryImage[standardRow(9)][PeriodByte]), 4);
-        QCOMPARE(w->MSF_Chann->textMatrix(10, 1), "40");  // shown once left
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 1, 3));
-        QCOMPARE(w->MSF_Chann->textMatrix(10, 1), "60");
-        QCOMPARE(w->Combo_edit->listCount(), 16);
-        w->Combo_edit->setListIndex(12);  // "C"
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(10, 1), "40");  // shown once left
+        QVERIFY(clickGridCellWhereSeen(w->Frame_std->MSF_Chann, 1, 3));
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(10, 1), "60");
+        QCOMPARE(w->Frame_std->Combo_edit->listCount(), 16);
+        w->Frame_std->Combo_edit->setListIndex(12);  // "C"
         QCOMPARE(int(MemoryImage[standardRow(0)][RepeatToneByte]), 12);
         // Typing into the list changes nothing.
-        QTest::keyClicks(w->Combo_edit, "7");
+        QTest::keyClicks(w->Frame_std->Combo_edit, "7");
         QCOMPARE(int(MemoryImage[standardRow(0)][RepeatToneByte]), 12);
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 5, 2));
-        QCOMPARE(w->MSF_Chann->textMatrix(1, 3), "C");
-        QCOMPARE(w->Combo_stxh->text(), "ZVEI2");
-        QCOMPARE(w->Combo_edit->text(), "A");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_std->MSF_Chann, 5, 2));
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(1, 3), "C");
+        QCOMPARE(w->Frame_std->Combo_stxh->text(), "ZVEI2");
+        QCOMPARE(w->Frame_std->Combo_edit->text(), "A");
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
 
@@ -204,29 +211,30 @@ private slots:
         QVERIFY(clickTab(w, 1));
         QVERIFY(w->Frame_Encode->isVisible());
         QVERIFY(!w->Frame_std->isVisible());
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 3, 1));
-        QVERIFY(w->Text_Encode->isVisible());
-        QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
-        w->Text_Encode->selectAll();
-        QTest::keyClicks(w->Text_Encode, "1a2");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 3, 1));
+        QVERIFY(w->Frame_Encode->Text_Encode->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w->Frame_Encode->Text_Encode);
+        w->Frame_Encode->Text_Encode->selectAll();
+        QTest::keyClicks(w->Frame_Encode->Text_Encode, "1a2");
         // Three digits: the warning, nothing stored, and the box stays open on
         // its cell with the text as typed.
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 5, 2));
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 5, 2));
         QCOMPARE(boxTexts(), QStringList{"Encode Digit is 5 Bits."});
         QCOMPARE(MsgBoxRecorder::boxes().first().title, QString("Operate Prompt\""));
         QCOMPARE(row(encodeRow(3)), Bytes(16, 0xFF));
-        QCOMPARE(w->MSF_Encode->textMatrix(3, 1), "     ");
-        QCOMPARE(QApplication::focusWidget(), w->Text_Encode);
-        QCOMPARE(w->Text_Encode->text(), "1a2");
-        QCOMPARE((QList<int>{w->MSF_Encode->row(), w->MSF_Encode->col()}), (QList<int>{3, 1}));
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(3, 1), "     ");
+        QCOMPARE(QApplication::focusWidget(), w->Frame_Encode->Text_Encode);
+        QCOMPARE(w->Frame_Encode->Text_Encode->text(), "1a2");
+        QCOMPARE((QList<int>{w->Frame_Encode->MSF_Encode->row(), w->Frame_Encode->MSF_Encode->col()}),
+                 (QList<int>{3, 1}));
         // Five digits, lower case among them: stored and shown in capitals.
-        QTest::keyClicks(w->Text_Encode, "bc9");   // the sixth passes the filter
-        QTest::keyClicks(w->Text_Encode, "7g");    // a seventh does not, nor a g
-        QCOMPARE(w->Text_Encode->text(), "1a2bc9");
-        QTest::keyClick(w->Text_Encode, Qt::Key_Backspace);
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 3, 2));
+        QTest::keyClicks(w->Frame_Encode->Text_Encode, "bc9");   // the sixth passes the filter
+        QTest::keyClicks(w->Frame_Encode->Text_Encode, "7g");    // a seventh does not, nor a g
+        QCOMPARE(w->Frame_Encode->Text_Encode->text(), "1a2bc9");
+        QTest::keyClick(w->Frame_Encode->Text_Encode, Qt::Key_Backspace);
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 3, 2));
         QCOMPARE(row(encodeRow(3)).mid(0, 5), (Bytes{1, 10, 2, 11, 12}));
-        QCOMPARE(w->MSF_Encode->textMatrix(3, 1), "1A2BC");
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(3, 1), "1A2BC");
         QCOMPARE(row(encodeRow(3)).mid(5), Bytes(11, 0xFF));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
     }
@@ -235,24 +243,24 @@ private slots:
     {
         FiveToneWindow *w = load();
         QVERIFY(clickTab(w, 1));
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 4));
-        QVERIFY(w->Combo_Encode->isVisible());
-        QCOMPARE(w->Combo_Encode->text(), "CCIR1");
-        w->Combo_Encode->setListIndex(4);  // "ZVEI2"
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 1, 4));
+        QVERIFY(w->Frame_Encode->Combo_Encode->isVisible());
+        QCOMPARE(w->Frame_Encode->Combo_Encode->text(), "CCIR1");
+        w->Frame_Encode->Combo_Encode->setListIndex(4);  // "ZVEI2"
         QCOMPARE(int(MemoryImage[encodeRow(1)][EncodeStandardByte]), 4);
         QCOMPARE(int(MemoryImage[encodeRow(15)][EncodeStandardByte]), 14);
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 1));
-        QCOMPARE(w->MSF_Encode->textMatrix(1, 4), "ZVEI2");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 1, 1));
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(1, 4), "ZVEI2");
         // Frame 1 emptied: the frame is cleared, the row blanked on screen,
         // and the code's other cells open nothing until the next redraw.
-        w->Text_Encode->clear();
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 2, 1));
+        w->Frame_Encode->Text_Encode->clear();
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 2, 1));
         QCOMPARE(row(encodeRow(1)).mid(0, 5), Bytes(5, 0xFF));
         QCOMPARE(row(encodeRow(1)).mid(5, 5), (Bytes{3, 4, 5, 6, 7}));
-        QCOMPARE(w->MSF_Encode->textMatrix(1, 2), "");
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 1, 2));
-        QVERIFY(!w->Text_Encode->isVisible());
-        QVERIFY(!w->Combo_Encode->isVisible());
+        QCOMPARE(w->Frame_Encode->MSF_Encode->textMatrix(1, 2), "");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 1, 2));
+        QVERIFY(!w->Frame_Encode->Text_Encode->isVisible());
+        QVERIFY(!w->Frame_Encode->Combo_Encode->isVisible());
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
 
@@ -260,20 +268,20 @@ private slots:
     {
         FiveToneWindow *w = load();
         QVERIFY(clickTab(w, 1));
-        w->Combo_Enc_ys[1]->setFocus();
-        QTest::keyClick(w->Combo_Enc_ys[1], Qt::Key_Down);
+        w->Frame_Encode->Combo_Enc_ys[1]->setFocus();
+        QTest::keyClick(w->Frame_Encode->Combo_Enc_ys[1], Qt::Key_Down);
         QCOMPARE(int(MemoryImage[SettingsRow][1]), 21);
-        w->Combo_Dec_Res_Time->setListIndex(0);
+        w->Frame_Encode->Combo_Dec_Res_Time->setListIndex(0);
         QCOMPARE(int(MemoryImage[SettingsRow][ResetTimeByte]), 0);
-        w->Combo_Decode_Std->setListIndex(10);
+        w->Frame_Encode->Combo_Decode_Std->setListIndex(10);
         QCOMPARE(int(MemoryImage[SettingsRow][DecodeStandardByte]), 10);
-        QVERIFY(clickWhereSeen(w->Check_Decode_HJ[2]));
+        QVERIFY(clickWhereSeen(w->Frame_Encode->Check_Decode_HJ[2]));
         QCOMPARE(int(MemoryImage[SettingsRow][CallFramesByte]), 5);
-        QVERIFY(clickWhereSeen(w->Check_Decode_Disp[1]));
+        QVERIFY(clickWhereSeen(w->Frame_Encode->Check_Decode_Disp[1]));
         QCOMPARE(int(MemoryImage[SettingsRow][DisplayFramesByte]), 4);
         // Typing into a list changes neither its text nor the byte.
-        QTest::keyClicks(w->Combo_Enc_ys[0], "5");
-        QCOMPARE(w->Combo_Enc_ys[0]->text(), "200");
+        QTest::keyClicks(w->Frame_Encode->Combo_Enc_ys[0], "5");
+        QCOMPARE(w->Frame_Encode->Combo_Enc_ys[0]->text(), "200");
         QCOMPARE(int(MemoryImage[SettingsRow][0]), 20);
     }
 
@@ -295,8 +303,8 @@ private slots:
         QVERIFY(clickWhereSeen(w->Command_def));
         QVERIFY(MemoryImage == expected);
         QCOMPARE(row(FirstRow + 15), Bytes(16, 0x42));
-        QCOMPARE(w->MSF_Chann->textMatrix(1, 1), "100");
-        QCOMPARE(w->Combo_Dec_Res_Time->text(), "6000");
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(1, 1), "100");
+        QCOMPARE(w->Frame_Encode->Combo_Dec_Res_Time->text(), "6000");
         QVERIFY(w->ProgressBar1->isHidden());
         QCOMPARE(w->Label_tr_count->text(), "");
     }
@@ -359,15 +367,15 @@ private slots:
         QVERIFY(area->activeSubWindow() != Windows::frameOf(w));
         MemoryImage[standardRow(2)][PeriodByte] = 0;     // PCCIR 20 ms
         MemoryImage[standardRow(3)][GroupToneByte] = 3;  // ZVEI1 group tone 3
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 3, 1));
+        QVERIFY(clickGridCellWhereSeen(w->Frame_std->MSF_Chann, 3, 1));
         QCOMPARE(area->activeSubWindow(), Windows::frameOf(w));
-        QCOMPARE(QApplication::focusWidget(), w->Combo_edit);
-        QCOMPARE(w->MSF_Chann->textMatrix(3, 1), "20");
-        QCOMPARE(w->MSF_Chann->textMatrix(4, 2), "3");
-        QVERIFY(w->Combo_edit->isVisible());
-        QCOMPARE(w->Combo_edit->text(), "20");  // the editor opened on the new value
+        QCOMPARE(QApplication::focusWidget(), w->Frame_std->Combo_edit);
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(3, 1), "20");
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(4, 2), "3");
+        QVERIFY(w->Frame_std->Combo_edit->isVisible());
+        QCOMPARE(w->Frame_std->Combo_edit->text(), "20");  // the editor opened on the new value
         // Leaving without a pick writes nothing over the new image.
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, 6, 0));
+        QVERIFY(clickGridCellWhereSeen(w->Frame_std->MSF_Chann, 6, 0));
         QCOMPARE(int(MemoryImage[standardRow(2)][PeriodByte]), 0);
         Windows::reset();
     }
@@ -384,14 +392,14 @@ private slots:
         FiveToneWindow *w = load();
         for (int r = 1; r <= 15; r += 7)
             for (int c = 0; c <= 3; ++c)
-                QVERIFY(clickGridCellWhereSeen(w->MSF_Chann, r, c));
+                QVERIFY(clickGridCellWhereSeen(w->Frame_std->MSF_Chann, r, c));
         QVERIFY(clickTab(w, 1));
         for (int r : {1, 9, 15})
             for (int c = 0; c <= 4; ++c)
-                QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, r, c));
+                QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, r, c));
         QVERIFY(clickTab(w, 0));
         QVERIFY(clickTab(w, 1));
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Encode, 2, 2));
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Encode->MSF_Encode, 2, 2));
         QVERIFY(MemoryImage == before);
         QVERIFY(MsgBoxRecorder::boxes().isEmpty());
     }
@@ -406,28 +414,28 @@ private slots:
         // No tab shows this page, so the window checks leave it out.
         const QStringList cut = textfits::cutCaptions(w->Frame_Decode);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 2));  // no standard yet: no editor
-        QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 4 Decode Succeeded ");
-        QVERIFY(!w->Text_Decode->isVisible());
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 1));
-        QVERIFY(w->Combo_Decode->isVisible());
-        w->Combo_Decode->setListIndex(10);  // EIA
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 2));
-        QCOMPARE(w->MSF_Decode->textMatrix(4, 1), "EIA");
-        QVERIFY(w->Text_Decode->isVisible());
-        QTest::keyClicks(w->Text_Decode, "12a");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 2));  // no standard yet: no editor
+        QCOMPARE(w->Frame_Decode->Frame_Dec_xx->title(), "Execute after Code 4 Decode Succeeded ");
+        QVERIFY(!w->Frame_Decode->Text_Decode->isVisible());
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 1));
+        QVERIFY(w->Frame_Decode->Combo_Decode->isVisible());
+        w->Frame_Decode->Combo_Decode->setListIndex(10);  // EIA
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 2));
+        QCOMPARE(w->Frame_Decode->MSF_Decode->textMatrix(4, 1), "EIA");
+        QVERIFY(w->Frame_Decode->Text_Decode->isVisible());
+        QTest::keyClicks(w->Frame_Decode->Text_Decode, "12a");
         QCOMPARE(boxTexts(), QStringList{"Group Digits only by 0 to 9 and A to F."});
-        QTest::keyClick(w->Text_Decode, Qt::Key_Backspace);
-        QTest::keyClicks(w->Text_Decode, "ABC");
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 3));
-        QCOMPARE(w->MSF_Decode->textMatrix(4, 2), "12ABC");
-        w->Combo_Decode->setListIndex(8);
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 8));
-        QCOMPARE(w->MSF_Decode->textMatrix(4, 3), "8.Revive");
-        QVERIFY(clickWhereSeen(w->Check_Led[1]));
-        QVERIFY(clickWhereSeen(w->Check_zh[4][0]));
-        QCOMPARE(int(w->DecodeFunctionTable[3][2]), 2);
-        QCOMPARE(int(w->DecodeFunctionTable[3][1]), 16);
+        QTest::keyClick(w->Frame_Decode->Text_Decode, Qt::Key_Backspace);
+        QTest::keyClicks(w->Frame_Decode->Text_Decode, "ABC");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 3));
+        QCOMPARE(w->Frame_Decode->MSF_Decode->textMatrix(4, 2), "12ABC");
+        w->Frame_Decode->Combo_Decode->setListIndex(8);
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 8));
+        QCOMPARE(w->Frame_Decode->MSF_Decode->textMatrix(4, 3), "8.Revive");
+        QVERIFY(clickWhereSeen(w->Frame_Decode->Check_Led[1]));
+        QVERIFY(clickWhereSeen(w->Frame_Decode->Check_zh[4][0]));
+        QCOMPARE(int(w->Frame_Decode->DecodeFunctionTable[3][2]), 2);
+        QCOMPARE(int(w->Frame_Decode->DecodeFunctionTable[3][1]), 16);
         const SignalFileSheet sheet = w->signalFileSheet();
         SignalGrid file{};
         PackSignalFile(sheet, file);
@@ -438,12 +446,12 @@ private slots:
         QCOMPARE(file[131][10], 2);
         // Another code's boxes show that code's bits, by a click on one of
         // its cells or on its number.
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 5, 1));
-        QVERIFY(!w->Check_Led[1]->isChecked());
-        QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 5 Decode Succeeded ");
-        QVERIFY(clickGridCellWhereSeen(w->MSF_Decode, 4, 0));
-        QVERIFY(w->Check_Led[1]->isChecked());
-        QCOMPARE(w->Frame_Dec_xx->title(), "Execute after Code 4 Decode Succeeded ");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 5, 1));
+        QVERIFY(!w->Frame_Decode->Check_Led[1]->isChecked());
+        QCOMPARE(w->Frame_Decode->Frame_Dec_xx->title(), "Execute after Code 5 Decode Succeeded ");
+        QVERIFY(clickGridCellWhereSeen(w->Frame_Decode->MSF_Decode, 4, 0));
+        QVERIFY(w->Frame_Decode->Check_Led[1]->isChecked());
+        QCOMPARE(w->Frame_Decode->Frame_Dec_xx->title(), "Execute after Code 4 Decode Succeeded ");
     }
 
     // Timer4 serves both requests in one tick, the load first; a save and a
@@ -474,9 +482,9 @@ private slots:
         QCOMPARE(boxTexts(), (QStringList{"Succeed fold the Signal parameters from file.",
                                           "Complete storing Signal parameters."}));
         QVERIFY(MemoryImage == saved);
-        QCOMPARE(w->MSF_Chann->textMatrix(7, 1), "190");
-        QVERIFY(w->Check_Decode_HJ[1]->isChecked());
-        QVERIFY(!w->Check_Decode_HJ[0]->isChecked());
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(7, 1), "190");
+        QVERIFY(w->Frame_Encode->Check_Decode_HJ[1]->isChecked());
+        QVERIFY(!w->Frame_Encode->Check_Decode_HJ[0]->isChecked());
     }
 
     // A load while the window's write runs would send a mix of two images.
@@ -515,7 +523,7 @@ private slots:
         QVERIFY(boxTexts().first().startsWith("Loading the Signal parameters from file failed"));
         QVERIFY(boxTexts().first().contains("Line 2"));
         QVERIFY(MemoryImage == before);
-        QCOMPARE(w->MSF_Chann->textMatrix(1, 1), "100");
+        QCOMPARE(w->Frame_std->MSF_Chann->textMatrix(1, 1), "100");
     }
 };
 
