@@ -7,6 +7,8 @@
 #include <array>
 #include <span>
 
+#include "platform/Language.h"
+
 // "1"-"9" -> 1-9, "0" -> 10, "*" 11, "#" 12, "A"/"a" 13, "B"/"b" 14,
 // "C"/"c" 15, "D"/"d" 0; anything else (empty text too) 255.
 int DtmfCharToCode(const QString &text);
@@ -21,6 +23,11 @@ int HexCharToValue(const QString &text);
 int CharToCode(const QString &text);
 // The character of a code 48-57, 65-90, 43, 45 or 32; the empty text else.
 QString CodeToChar(int code);
+
+// The words of a code box that refuses a character without a DTMF code
+// (TextBox::refuse), the same in every window.
+inline constexpr BiText DtmfCodeCharacters{"The code takes only the DTMF characters 0-9, A-D, * and # .",
+                                           "编码只能使用 DTMF 字符 0-9、A-D、* 和 # ！"};
 
 using DtmfCodeString = std::array<qint16, 16>;
 // The text trimmed, one code per character (255 for a character without a

@@ -142,5 +142,5 @@ int CodeKey(int key)
         return key;
     return DtmfCharToCode(QString(QChar(char16_t(key)))) != 255
         ? key
-        : TextBox::refuse(OptionTexts::CodeCharacters);
+        : TextBox::refuse(DtmfCodeCharacters);
 }

@@ -52,9 +52,8 @@ inline constexpr BiText AniLength{"ANI ID code length is 3 to 5 digit.", "身份
 inline constexpr BiText AniRange{" Available ANI ID code from 00000 to 99999. ",
                                  " 身份码的有效数字为 00000 - 99999 "};
 
-// A character the box cannot hold (title PromptTitleCap).
-inline constexpr BiText CodeCharacters{"The code takes only the DTMF characters 0-9, A-D, * and # .",
-                                       "编码只能使用 DTMF 字符 0-9、A-D、* 和 # ！"};
+// A character the power-on text cannot hold (title PromptTitleCap); the
+// code boxes say DtmfCodeCharacters.
 inline constexpr BiText PowerOnCharacters{
     "The power-on message takes single-byte characters only (letters, digits, blank and signs) .",
     "开机显示字符只能使用单字节字符（字母、数字、空格和符号）！"};

@@ -2,6 +2,7 @@
 
 #include "memory/CharacterCodec.h"
 #include "memory/MemoryImage.h"
+#include "platform/TextBox.h"
 #include "signalling/DtmfLayout.h"
 
 using namespace DtmfLayout;
@@ -41,8 +42,12 @@ int DtmfCodeKey(int key, const QString &boxText)
 {
     const bool code = (key >= '0' && key <= '9') || (key >= 'a' && key <= 'd')
         || (key >= 'A' && key <= 'D') || key == '*' || key == '#' || key == 13;
-    if (!code)
-        return 0;
+    if (!code) {
+        // A character is refused in words; a blank (a pasted code's
+        // separator) or a control key goes without one.
+        const bool character = key > ' ' && key <= 0xFFFF && QChar(char16_t(key)).isPrint();
+        return character ? TextBox::refuse(DtmfCodeCharacters) : 0;
+    }
     if (TrimSpaces(boxText).size() > DtmfCodeLength - 1)
         return 0;
     return key;

@@ -25,7 +25,9 @@ QString DtmfEncodeBoxName(int i);  // "Text_tx_Encode(i)"
 void StoreDtmfCodeBox(int row, const QString &text);
 
 // The key filter of a code box (TextBox::KeyFilter form: the key to let it
-// pass, 0 to discard it). Passes "0"-"9", "a"-"d", "A"-"D", "*", "#" and
-// Enter while the box's text, trimmed of spaces, holds at most 15
-// characters; discards everything else, Backspace included.
+// pass, 0 to discard it, KeyRefused to refuse it in words). Passes "0"-"9",
+// "a"-"d", "A"-"D", "*", "#" and Enter while the box's text, trimmed of
+// spaces, holds at most 15 characters; refuses any other character but the
+// blank with DtmfCodeCharacters; discards every other key (the blank,
+// Backspace included).
 int DtmfCodeKey(int key, const QString &boxText);

@@ -7,6 +7,7 @@
 #include "signalling/DtmfLayout.h"
 #include "signalling/DtmfSettings.h"
 #include "signalling/DtmfView.h"
+#include "platform/TextBox.h"
 
 #include <QtTest>
 
@@ -139,28 +140,29 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("boxText");
-        QTest::addColumn<bool>("passes");
+        QTest::addColumn<int>("answer");  // 1 passes, 0 discarded, -1 refused in words
         const QString fifteen(15, '1'), sixteen(16, '1');
         for (char c : QByteArray("0123456789abcdABCD*#"))
-            QTest::addRow("'%c'", c) << int(c) << QString() << true;
-        QTest::newRow("Enter") << 13 << "" << true;
-        QTest::newRow("e") << int('e') << "" << false;
-        QTest::newRow("E") << int('E') << "" << false;
-        QTest::newRow("space") << int(' ') << "" << false;
-        QTest::newRow("Backspace") << 8 << "12" << false;
-        QTest::newRow("Ctrl+V's control character") << 22 << "" << false;
-        QTest::newRow("full-width digit") << 0xFF11 << "" << false;
-        QTest::newRow("16th character") << int('1') << fifteen << true;
-        QTest::newRow("17th character") << int('1') << sixteen << false;
-        QTest::newRow("Enter at 16") << 13 << sixteen << false;
-        QTest::newRow("outer spaces not counted") << int('1') << "  " + fifteen + "  " << true;
+            QTest::addRow("'%c'", c) << int(c) << QString() << 1;
+        QTest::newRow("Enter") << 13 << "" << 1;
+        QTest::newRow("e") << int('e') << "" << -1;
+        QTest::newRow("E") << int('E') << "" << -1;
+        QTest::newRow("space") << int(' ') << "" << 0;
+        QTest::newRow("Backspace") << 8 << "12" << 0;
+        QTest::newRow("Ctrl+V's control character") << 22 << "" << 0;
+        QTest::newRow("full-width digit") << 0xFF11 << "" << -1;
+        QTest::newRow("Chinese, box full") << int(u'中') << sixteen << -1;
+        QTest::newRow("16th character") << int('1') << fifteen << 1;
+        QTest::newRow("17th character") << int('1') << sixteen << 0;
+        QTest::newRow("Enter at 16") << 13 << sixteen << 0;
+        QTest::newRow("outer spaces not counted") << int('1') << "  " + fifteen + "  " << 1;
     }
     void codeKeyFilter()
     {
         QFETCH(int, key);
         QFETCH(QString, boxText);
-        QFETCH(bool, passes);
-        QCOMPARE(DtmfCodeKey(key, boxText), passes ? key : 0);
+        QFETCH(int, answer);
+        QCOMPARE(DtmfCodeKey(key, boxText), answer == 1 ? key : answer == 0 ? 0 : int(TextBox::KeyRefused));
     }
 
     void listVocabularies_data()

@@ -483,10 +483,13 @@ private slots:
         QVERIFY(clickOnScreen(xc));
         QCOMPARE(QApplication::focusWidget(), xc);
         xc->selectAll();
-        // "e", space and Backspace are not code keys: nothing of them arrives.
+        // "e", space and Backspace are not code keys: nothing of them
+        // arrives; the letter is refused in words.
         QTest::keyClicks(xc, QStringLiteral("1a e#"));
         QTest::keyClick(xc, Qt::Key_Backspace);
         QCOMPARE(xc->text(), QStringLiteral("1a#"));
+        QCOMPARE(boxTexts(), QStringList{QStringLiteral("The code takes only the DTMF characters 0-9, A-D, * and # .")});
+        QCOMPARE(MsgBoxRecorder::boxes().first().icon, MsgIcon::Exclamation);
         QCOMPARE(row(0x2A0), Bytes({1, 13, 12}) + Bytes(13, 0xFF));
         QVERIFY(clickOnScreen(box(w, "Text_JT")));
         QCOMPARE(xc->text(), QStringLiteral("1A#"));
