@@ -31,7 +31,6 @@ public:
 
     GridCellEditor *editor() const { return m_editor; }
 
-    bool commitOpenEdit() override;
     void discardOpenEdit() override;
 
     FlexGrid *MSF_Chann = nullptr;
@@ -44,6 +43,7 @@ public:
     QPushButton *Command_close = nullptr;
 
 protected:
+    [[nodiscard]] bool commitOpenEdit() override;
     void loadForm() override;
     void showImage() override { ShowChannels(); }
     void redisplay() override;

@@ -31,7 +31,6 @@ public:
 
     GridCellEditor *editor() const { return m_editor; }
 
-    bool commitOpenEdit() override;
     void discardOpenEdit() override;
 
     // The page of the FM block: the high byte of its radio address and its
@@ -47,6 +46,7 @@ public:
     QPushButton *Command_close = nullptr;
 
 protected:
+    [[nodiscard]] bool commitOpenEdit() override;
     void loadForm() override;
     void showImage() override { ShowFmChannels(); }
     void redisplay() override;

@@ -210,7 +210,10 @@ BiText EditorWindow::unloadBusyText() const { return LinkText::Busy; }
 
 bool EditorWindow::queryUnload()
 {
-    return !refuseWhileBusy(unloadBusyText());
+    if (refuseWhileBusy(unloadBusyText()))
+        return false;
+    // Closing never throws a typed edit away.
+    return commitOwnOpenEdit();
 }
 
 void EditorWindow::formUnload()

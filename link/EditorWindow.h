@@ -11,7 +11,8 @@
 // A window fills in: its controls, its caption table, its exchange (a row
 // of LinkProfile with the window's routines), the image rows it shows and
 // its show routine (showImage). Windows with an in-cell grid editor also
-// commit and drop its open edit (commitOpenEdit, discardOpenEdit).
+// commit and drop its open edit (commitOpenEdit, discardOpenEdit); closing
+// the window commits it first.
 #include <QList>
 #include <QRect>
 #include <initializer_list>
@@ -36,7 +37,10 @@ public:
     // The load routine: captions, placement, the exchange reset, the
     // window's own load (loadForm), then the image shown.
     void formLoad() override;
-    // Refuses (with unloadBusyText) while the exchange runs.
+    // Refuses (with unloadBusyText) while the exchange runs. Commits an
+    // edit still open, as leaving its cell would: one the rules keep open
+    // (with their warning) keeps the window open with it, and closing
+    // fails, whether by the close box, a Close button or Windows::unload.
     bool queryUnload() override;
     // Stops the exchange: the port closed, a pending retry dropped.
     void formUnload() override;
@@ -54,11 +58,7 @@ public:
     // The image rows the window shows changed since it last showed them.
     bool shownChanged() const;
 
-    // Commits an edit still open in the window (before the image is saved
-    // or sent): false when the edit may be neither stored nor dropped (a
-    // code of the wrong length stays open with its warning), and the save
-    // or write must not go on. Drops one (the image was replaced).
-    [[nodiscard]] virtual bool commitOpenEdit() { return true; }
+    // Drops an edit still open in the window (the image was replaced).
     virtual void discardOpenEdit() {}
     // The one stop for an edit kept open, before a save or a write: commits
     // the open edits of `windows`; where one is kept open, its window comes
@@ -134,6 +134,13 @@ protected:
     virtual bool editing() const { return false; }
     // The image as now shown: the activation redraw compares against it.
     void rememberShown();
+
+    // Commits an edit still open in the window: false when the edit may be
+    // neither stored nor dropped (a code of the wrong length stays open
+    // with its warning), and the save, write or close must not go on.
+    // Only commitOpenEditsOf calls it (through commitOwnOpenEdit or
+    // commitAllOpenEdits), which brings a window with a kept edit forward.
+    [[nodiscard]] virtual bool commitOpenEdit() { return true; }
 
     bool event(QEvent *event) override;
 

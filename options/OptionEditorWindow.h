@@ -25,7 +25,6 @@ public:
     void Command_save_Click();
     void Command_close_Click();
 
-    bool commitOpenEdit() override;
     void discardOpenEdit() override;
 
     OptionPanel *panel = nullptr;
@@ -35,6 +34,7 @@ public:
     QPushButton *Command_close = nullptr;
 
 protected:
+    [[nodiscard]] bool commitOpenEdit() override;
     void loadForm() override;
     void showImage() override;
     bool editing() const override;

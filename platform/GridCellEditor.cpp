@@ -86,7 +86,6 @@ void GridCellEditor::open()
         follow();
         if (QWidget *w = openWidget())
             w->setFocus(Qt::OtherFocusReason);
-        selectWholeText();
         return;
     }
     close();

@@ -18,9 +18,9 @@
 //   its warning): the editor stays open on that cell with its text as
 //   typed and takes the focus back; a click or a cursor move that took the
 //   grid elsewhere is undone. The user completes or empties the text;
-// - an editor opens (or shows a pending edit again) with its whole text
-//   selected, so that typing replaces it; the caret keys move inside it.
-//   The double click that opened it keeps it so;
+// - an editor opens with its whole text selected, so that typing replaces
+//   it; the caret keys move inside it. The double click that opened it
+//   keeps it so. A pending edit shown again is as it was;
 // - Escape abandons the open edit, shown or hidden: the editor closes, the
 //   cell and the image keep what they held, nothing is committed.
 #include <QObject>

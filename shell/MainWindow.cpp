@@ -245,21 +245,24 @@ void MainWindow::Toolbar1_ButtonClick(const QString &key)
     } else if (key == QLatin1String("save")) {
         closeAndReload(WindowName::Form_save_chann);
     } else if (key == QLatin1String("edit_option")) {
-        Windows::unload(WindowName::frm_chann);
-        Windows::load(WindowName::frm_option);
+        // The channel editor closes first; when it stays open (an edit it
+        // keeps, with its warning) the button does nothing more.
+        if (Windows::unload(WindowName::frm_chann))
+            Windows::load(WindowName::frm_option);
     } else if (key == QLatin1String("edit_chann")) {
-        Windows::unload(WindowName::frm_chann);
-        Windows::load(WindowName::frm_chann);
+        if (Windows::unload(WindowName::frm_chann))
+            Windows::load(WindowName::frm_chann);
     } else if (key == QLatin1String("edit_dtmf")) {
-        Windows::unload(WindowName::frm_chann);
-        Windows::load(WindowName::frm_dtmf);
+        if (Windows::unload(WindowName::frm_chann))
+            Windows::load(WindowName::frm_dtmf);
     } else if (key == QLatin1String("read")) {
         closeAndReload(WindowName::Form_Comm_Read);
     } else if (key == QLatin1String("write")) {
         closeAndReload(WindowName::Form_Comm_Write);
     } else if (key == QLatin1String("exit")) {
         for (QLatin1String w : {WindowName::Form_type, WindowName::frm_chann, WindowName::frm_option, WindowName::frmAbout})
-            Windows::unload(w);
+            if (!Windows::unload(w))
+                return;
         shutDown();
     }
 }

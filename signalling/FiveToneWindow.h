@@ -46,9 +46,12 @@ public:
     // What the window shows that the signal file keeps.
     SignalFileSheet signalFileSheet() const;
 
+protected:
     // Commits every open edit; false when one is kept open after its
     // warning (shown again on its page, with the focus).
-    bool commitOpenEdit() override;
+    [[nodiscard]] bool commitOpenEdit() override;
+
+public:
     void discardOpenEdit() override;
 
     GridCellEditor *standardEditor() const { return Frame_std->editor(); }

@@ -46,10 +46,10 @@ public:
     GridCellEditor *encodeEditor() const { return m_encodeEditor; }
     GridCellEditor *decodeEditor() const { return m_decodeEditor; }
 
-    bool commitOpenEdit() override;
     void discardOpenEdit() override;
 
 protected:
+    [[nodiscard]] bool commitOpenEdit() override;
     void loadForm() override;
     void showImage() override { ShowTwoTone(); }
     void redisplay() override;

@@ -3,10 +3,13 @@
 // the toolbar and into the whole-radio write, and is dropped when a file
 // replaces the image. An edit that may be neither stored nor dropped (a
 // 5-tone frame of the wrong length) stops the save and the write, with the
-// text and the focus kept in its box. Buttons are clicked where a person
-// sees them.
+// text and the focus kept in its box. Closing the editor commits its open
+// edit the same way, by its close box, its Close button or a toolbar button
+// that closes it first; a close that commit refuses leaves the window open
+// with the edit. Buttons are clicked where a person sees them.
 #include "app/Application.h"
 #include "channels/ChannelEditorWindow.h"
+#include "channels/ChannelRecord.h"
 #include "link/LinkSession.h"
 #include "link/WriteWindow.h"
 #include "memory/MemoryImage.h"
@@ -20,6 +23,7 @@
 #include "signalling/FiveToneWindow.h"
 #include "support/ClickWhereSeen.h"
 #include "support/FakeCommControl.h"
+#include "support/FrameCloseBox.h"
 #include "support/GridClick.h"
 #include "support/OnScreenMessageBox.h"
 #include "support/ProgramState.h"
@@ -31,6 +35,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 namespace {
@@ -69,6 +74,15 @@ class TestOpenEdits : public QObject
         QVERIFY(editor->Text_Edit->isVisible());
         editor->Text_Edit->selectAll();
         QTest::keyClicks(editor->Text_Edit, text);
+    }
+    // The main window's toolbar button `key`, as it is shown.
+    QWidget *toolbarButton(const QString &key)
+    {
+        auto *bar = main->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+        for (QAction *a : bar ? bar->actions() : QList<QAction *>())
+            if (a->data().toString() == key)
+                return bar->widgetForAction(a);
+        return nullptr;
     }
     void saveAs(const QString &name)
     {
@@ -189,6 +203,79 @@ private slots:
         QVERIFY(!editor->editor()->isOpen());
         editor->MSF_Chann->setCurrentCell(3, 12);
         QCOMPARE(nameBytes(0), QByteArray(8, char(0xFF)));
+    }
+
+    // Closing the channel editor with an edit open in it (typed, its cell
+    // not left) commits the edit as leaving the cell would.
+    void closingCommitsTheOpenEdit_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("the frame's close box") << "close box";
+        QTest::newRow("its Close button") << "Close";
+        QTest::newRow("the toolbar's Option") << "edit_option";
+        QTest::newRow("the toolbar's DTMF") << "edit_dtmf";
+    }
+    void closingCommitsTheOpenEdit()
+    {
+        QFETCH(QString, how);
+        using ChannelGrid::ColRxFreq;
+        QCOMPARE(MemoryImage[10][0], qint16(0xFF));  // channel 10 is empty
+        QVERIFY(clickGridCellWhereSeen(editor->MSF_Chann, 11, ColRxFreq));
+        QTRY_COMPARE(QApplication::focusWidget(), editor->Text_Edit);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("146.5"));
+        if (how == "close box")
+            QVERIFY(clickFrameCloseBox(Windows::frameOf(editor)));
+        else if (how == "Close")
+            QVERIFY(clickWhereSeen(editor->Command_close));
+        else
+            QVERIFY(clickWhereSeen(toolbarButton(how)));
+        editor = nullptr;
+        QVERIFY(!Windows::isLoaded(QStringLiteral("frm_chann")));
+        if (how == "edit_option")
+            QVERIFY(Windows::isLoaded(QStringLiteral("frm_option")));
+        else if (how == "edit_dtmf")
+            QVERIFY(Windows::isLoaded(QStringLiteral("frm_dtmf")));
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+        QList<int> rx;
+        for (int k = 0; k < 4; ++k)
+            rx << MemoryImage[10][k];
+        QCOMPARE(rx, (QList<int>{0x00, 0x00, 0x65, 0x14}));
+        auto *again = qobject_cast<ChannelEditorWindow *>(Windows::show(QStringLiteral("frm_chann")));
+        QVERIFY(again);
+        QCOMPARE(again->MSF_Chann->textMatrix(11, ColRxFreq), QStringLiteral("146.50000"));
+    }
+
+    // A close whose commit is refused with its warning (a 5-tone frame of
+    // the wrong length) leaves the window open with the edit in it.
+    void closeRefusedByTheCommitKeepsTheEdit_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("the frame's close box") << true;
+        QTest::newRow("its Close button") << false;
+    }
+    void closeRefusedByTheCommitKeepsTheEdit()
+    {
+        QFETCH(bool, closeBox);
+        auto *five = qobject_cast<FiveToneWindow *>(Windows::show(QStringLiteral("frm_5tone")));
+        QVERIFY(five);
+        QVERIFY(clickTabWhereSeen(five->TabStrip1, 1));
+        QVERIFY(clickGridCellWhereSeen(five->Frame_Encode->MSF_Encode, 1, 2));
+        QTRY_COMPARE(QApplication::focusWidget(), five->Frame_Encode->Text_Encode);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+        const auto before = MemoryImage;
+        MsgBoxRecorder::install(answerOnScreen);
+        const auto plainRecorder = qScopeGuard([] { MsgBoxRecorder::install(); });
+        if (closeBox)
+            QVERIFY(clickFrameCloseBox(Windows::frameOf(five)));
+        else
+            QVERIFY(clickWhereSeen(five->Command_close));
+        QVERIFY(Windows::isLoaded(QStringLiteral("frm_5tone")));
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QCOMPARE(MsgBoxRecorder::boxes().first().text, QStringLiteral("Encode Digit is 5 Bits."));
+        QVERIFY(MemoryImage == before);
+        QVERIFY(five->Frame_Encode->Text_Encode->isVisible());
+        QCOMPARE(five->Frame_Encode->Text_Encode->text(), QStringLiteral("12"));
+        QTRY_COMPARE(QApplication::focusWidget(), five->Frame_Encode->Text_Encode);
     }
 };
 

@@ -82,6 +82,10 @@ private slots:
     void bandPick();
     void scrollingHidesTheTextBoxButKeepsTheEdit();
     void pickInListLeftOpenGoesToItsOwnCell();
+    void typingOverACellReplacesIt_data();
+    void typingOverACellReplacesIt();
+    void escapeAbandonsTheEdit_data();
+    void escapeAbandonsTheEdit();
 };
 
 void TstChannelEditing::init() { reset(); }
@@ -624,6 +628,88 @@ void TstChannelEditing::pickInListLeftOpenGoesToItsOwnCell()
     QCOMPARE(w->MSF_Chann->textMatrix(NewRow, ColBand), QString());
     QCOMPARE(w->MSF_Chann->textMatrix(150, ColBand), QString());
     QCOMPARE(row(149), Bytes(16, 0xFF));
+}
+
+// A frequency typed over a cell replaces what it showed, left with a click
+// on another row or with Return from receive to transmit.
+void TstChannelEditing::typingOverACellReplacesIt_data()
+{
+    QTest::addColumn<bool>("byKeys");
+    QTest::newRow("receive, then a click on another row") << false;
+    QTest::newRow("receive, Return, transmit, Return") << true;
+}
+
+void TstChannelEditing::typingOverACellReplacesIt()
+{
+    QFETCH(bool, byKeys);
+    // Channel 2 in use on 173.95000.
+    const Bytes f17395{0x00, 0x50, 0x39, 0x17};
+    for (int c = 0; c < 16; ++c)
+        MemoryImage[2][c] = MemoryImage[0][c];
+    for (int k = 0; k < 4; ++k)
+        MemoryImage[2][k] = MemoryImage[2][4 + k] = qint16(f17395[k]);
+    ChannelEditorWindow *w = load();
+    QCOMPARE(w->MSF_Chann->textMatrix(3, ColRxFreq), QStringLiteral("173.95000"));
+    QVERIFY(clickCell(w, 3, ColRxFreq));
+    QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
+    QCOMPARE(w->Text_Edit->selectedText(), QStringLiteral("173.95000"));
+    if (!byKeys) {
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("174.5"));
+        QVERIFY(clickCell(w, 6, ColRxFreq));
+        QCOMPARE(freqBytes(2, 0), Bytes({0x00, 0x00, 0x45, 0x17}));
+        QCOMPARE(w->MSF_Chann->textMatrix(3, ColRxFreq), QStringLiteral("174.50000"));
+    } else {
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("146.8"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(w->editor()->editCol(), int(ColTxFreq));
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
+        QCOMPARE(w->Text_Edit->selectedText(), w->MSF_Chann->textMatrix(3, ColTxFreq));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("146.9"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(freqBytes(2, 0), Bytes({0x00, 0x00, 0x68, 0x14}));
+        QCOMPARE(freqBytes(2, 4), Bytes({0x00, 0x00, 0x69, 0x14}));
+        QCOMPARE(w->MSF_Chann->textMatrix(3, ColRxFreq), QStringLiteral("146.80000"));
+        QCOMPARE(w->MSF_Chann->textMatrix(3, ColTxFreq), QStringLiteral("146.90000"));
+    }
+    QVERIFY(boxTexts().isEmpty());
+}
+
+// Escape abandons a typed cell: no warning, no byte and no cell changed,
+// also after the next click.
+void TstChannelEditing::escapeAbandonsTheEdit_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("transmit, out of range") << int(ColTxFreq) << "500";
+    QTest::newRow("receive, out of range") << int(ColRxFreq) << "500";
+    QTest::newRow("name") << int(ColName) << "abc";
+}
+
+void TstChannelEditing::escapeAbandonsTheEdit()
+{
+    QFETCH(int, col);
+    QFETCH(QString, typed);
+    ChannelEditorWindow *w = load();
+    const Bytes record = row(0);
+    const Bytes name = row(256);
+    auto cells = [w] {
+        QStringList t;
+        for (int c = 0; c < w->MSF_Chann->cols(); ++c)
+            t << w->MSF_Chann->textMatrix(1, c);
+        return t;
+    };
+    const QStringList shown = cells();
+    QVERIFY(clickCell(w, 1, col));
+    QTRY_COMPARE(QApplication::focusWidget(), w->Text_Edit);
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!w->Text_Edit->isVisible());
+    QCOMPARE(QApplication::focusWidget(), w->MSF_Chann);
+    QVERIFY(leave(w));
+    QCOMPARE(row(0), record);
+    QCOMPARE(row(256), name);
+    QCOMPARE(cells(), shown);
+    QVERIFY(boxTexts().isEmpty());
 }
 
 QTEST_MAIN(TstChannelEditing)

@@ -15,6 +15,7 @@
 #include "shell/MainMenus.h"
 #include "shell/MainWindow.h"
 #include "shell/StatusPanelWidths.h"
+#include "support/ClickWhereSeen.h"
 #include "support/TextFits.h"
 
 #include <QAction>
@@ -25,10 +26,21 @@
 namespace {
 // A stand-in for the windows the menus open, counting its loads.
 QMap<QString, int> loads;
+// The stand-in of this name refuses to close (an open edit it keeps), and
+// counts how often it was asked.
+QString staysOpen;
+int closeRefusals = 0;
 class StubForm : public Form
 {
 public:
     void formLoad() override { ++loads[objectName()]; }
+    bool queryUnload() override
+    {
+        if (objectName() != staysOpen)
+            return true;
+        ++closeRefusals;
+        return false;
+    }
 };
 
 const QStringList stubWindows = {"frm_chann",       "frm_option",      "frm_dtmf",
@@ -59,6 +71,8 @@ private slots:
     void init()
     {
         loads.clear();
+        staysOpen.clear();
+        closeRefusals = 0;
         MsgBoxRecorder::install();
         ComPorts::setTable({});  // no serial ports at all
         resetMemoryState();
@@ -457,6 +471,39 @@ private slots:
         QVERIFY(Windows::isLoaded(opens));
         QCOMPARE(Windows::isLoaded("frm_chann"), opens == "frm_chann");
         QCOMPARE(loads["frm_chann"], channelLoads);
+    }
+
+    // A toolbar button that closes the channel editor first does nothing
+    // more when the editor stays open (it keeps an edit, with its warning):
+    // the editor is asked once, and no other window opens or closes.
+    void toolbarButtonsStopWhenTheChannelEditorStays_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("notOpened");
+        QTest::newRow("edit_option") << "edit_option" << "frm_option";
+        QTest::newRow("edit_dtmf") << "edit_dtmf" << "frm_dtmf";
+        QTest::newRow("edit_chann") << "edit_chann" << "";
+        QTest::newRow("exit") << "exit" << "";
+    }
+    void toolbarButtonsStopWhenTheChannelEditorStays()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, notOpened);
+        startUp();
+        staysOpen = "frm_chann";
+        auto *bar = main->findChild<QToolBar *>("Toolbar1");
+        QVERIFY(bar);
+        QWidget *button = nullptr;
+        for (QAction *a : bar->actions())
+            if (a->data().toString() == key)
+                button = bar->widgetForAction(a);
+        QVERIFY(clickWhereSeen(button));
+        QCOMPARE(closeRefusals, 1);
+        QVERIFY(Windows::isLoaded("frm_chann"));
+        QCOMPARE(loads["frm_chann"], 1);
+        QVERIFY(Windows::isLoaded("MDImain"));
+        if (!notOpened.isEmpty())
+            QVERIFY(!Windows::isLoaded(notOpened));
     }
 
     void menusOnlyLoadTheirEditor()

@@ -280,6 +280,38 @@ private slots:
         }
     }
 
+    // A tone typed over a cell replaces it; Escape abandons it, with no
+    // warning and no byte changed when the next cell is clicked.
+    void typingReplacesAndEscapeAbandons_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<Bytes>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("typed over, left with a click") << false << Bytes{0xD0, 0x07} << "2000.0";
+        QTest::newRow("Escape, then a click") << true << Bytes{0xBD, 0x07} << "1981.0";
+    }
+    void typingReplacesAndEscapeAbandons()
+    {
+        QFETCH(bool, escape);
+        QFETCH(Bytes, stored);
+        QFETCH(QString, shown);
+        TwoToneEditorWindow *w = loadShown();
+        QCOMPARE(bytes(First, 0, 2), Bytes({0xBD, 0x07}));
+        QVERIFY(clickCell(encodeGrid(w), 1, 1));
+        QTRY_COMPARE(QApplication::focusWidget(), w->controls.Text_Encode);
+        QCOMPARE(w->controls.Text_Encode->selectedText(), QStringLiteral("1981.0"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2000"));
+        if (escape) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!w->controls.Text_Encode->isVisible());
+            QCOMPARE(QApplication::focusWidget(), encodeGrid(w));
+        }
+        QVERIFY(clickCell(encodeGrid(w), 9, 2));
+        QCOMPARE(bytes(First, 0, 2), stored);
+        QCOMPARE(encodeGrid(w)->textMatrix(1, 1), shown);
+        QVERIFY(MsgBoxRecorder::boxes().isEmpty());
+    }
+
     // Clicking cells and leaving them, with no edit, changes no byte: a tone
     // shown empty (stored 0xFFFF) stays as it is.
     void clickThroughChangesNothing()
