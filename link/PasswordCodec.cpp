@@ -1,6 +1,7 @@
 #include "link/PasswordCodec.h"
 
 #include "link/Frames.h"
+#include "link/PasswordTexts.h"
 #include "platform/ByteCodec.h"
 #include "platform/TextBox.h"
 
@@ -17,8 +18,10 @@ int passwordKey(int key)
 {
     if (key == TextBox::KeyBackspace || key == TextBox::KeyEnter)
         return key;
-    if (key <= 0 || key > 0xFFFF || !charToByte(QChar(char16_t(key))))
+    if (key <= 0 || key > 0xFFFF)
         return 0;
+    if (!charToByte(QChar(char16_t(key))))
+        return TextBox::refuse(PasswordText::Characters);
     return key;
 }
 

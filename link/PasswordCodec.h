@@ -30,7 +30,8 @@ using Block = std::array<quint8, 16>;
 void setPasswordCodes(Codes &codes, const QString &text);
 
 // The key rule of the password boxes: a typed or pasted character without a
-// one-byte code is refused (0); any other key passes unchanged.
+// one-byte code is refused in words (TextBox::KeyRefused, with
+// PasswordText::Characters); any other key passes unchanged.
 int passwordKey(int key);
 
 // Six 0x20 or six 0xFF in bytes 0-5: the radio has no user password.

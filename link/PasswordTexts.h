@@ -20,4 +20,8 @@ inline constexpr BiText OldRefused{"Old PassWord Error, Writeing Stop",
 inline constexpr BiText Success{"PassWord Modify Success ! ", "密码修改成功 "};         // PromptTitleCap
 inline constexpr BiText CloseBusy{"Read-write operating，don't close the window. ,",
                                   "正在进行读写操作,请勿关窗口 ！,"};                   // PromptTitle
+// A character a password cannot hold, refused as it is typed (PromptTitleCap).
+inline constexpr BiText Characters{
+    "The password takes single-byte characters only (letters, digits, blank and signs) .",
+    "密码只能使用单字节字符（字母、数字、空格和符号）！"};
 }

@@ -18,6 +18,7 @@
 #include "platform/TextBox.h"
 #include "platform/VbTimer.h"
 #include "platform/Windows.h"
+#include "support/BoxTexts.h"
 #include "support/ClickWhereSeen.h"
 #include "support/LinkTestBench.h"
 #include "support/MdiStage.h"
@@ -103,13 +104,21 @@ private slots:
         QTest::keyClick(old, Qt::Key_Backspace);  // Backspace still works at six
         QCOMPARE(old->text(), QStringLiteral("12345"));
         QCOMPARE(codes(OldPassword), QByteArray("12345 "));
+        const QString words = QStringLiteral(
+            "The password takes single-byte characters only (letters, digits, blank and signs) .");
         for (const QString &typed : {QString::fromUtf8("中"), QString::fromUtf8("é")})  // the first has no one-byte code
             QTest::sendKeyEvent(QTest::Click, old, Qt::Key_unknown, typed, Qt::NoModifier);
         QCOMPARE(old->text(), QString::fromUtf8("12345é"));
+        QCOMPARE(boxTexts(), QStringList{words});
 
         TextBox *n1 = w->Text_New_Password_1;
         QVERIFY(clickWhereSeen(n1));
+        // A paste with a character a password cannot hold is refused whole.
         QApplication::clipboard()->setText(QString::fromUtf8("ab中cdefgh"));
+        QTest::keyClick(n1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(n1->text(), QString());
+        QCOMPARE(boxTexts(), (QStringList{words, words}));
+        QApplication::clipboard()->setText(QStringLiteral("abcdefgh"));
         QTest::keyClick(n1, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(n1->text(), QStringLiteral("abcdef"));
         QTest::keyClick(n1, Qt::Key_V, Qt::ControlModifier);  // full: nothing more goes in
