@@ -35,6 +35,9 @@ const QList<MenuEntry> &MenuTree()
         {"Language_Setup", nullptr, "语言", "Language", "语言", true},
         {"Language_chn", "Language_Setup", "中文", nullptr, nullptr, true},
         {"Language_eng", "Language_Setup", "English", nullptr, nullptr, true},
+        {"Window", nullptr, "Window", "Window", "窗口", true},
+        {"Window_cascade", "Window", "Cascade", "Cascade", "层叠", true},
+        {"Window_tile", "Window", "Tile", "Tile", "平铺", true},
         {"about", nullptr, "关于", "About", "关于", false},
         {"Menu_Exit", nullptr, "退出", "Exit", "退出", true},
     };

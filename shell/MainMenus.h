@@ -18,7 +18,9 @@ struct MenuEntry {
     bool offered;         // false: created hidden and disabled
 };
 
-// The tree left to right, each submenu's entries after their menu.
+// The tree left to right, each submenu's entries after their menu. The
+// Window menu holds Cascade and Tile; the main window lists its open child
+// windows below them each time the menu opens.
 const QList<MenuEntry> &MenuTree();
 
 // The entries whose English caption the start-up writes, in its order.
@@ -33,8 +35,8 @@ QAction *MenuAction(QMainWindow *window, const QString &name);
 const QStringList &ToolbarKeys();
 QToolBar *BuildToolbar(QMainWindow *window);
 
-// Writes the captions of the named entries (all nineteen when empty) in the
-// language given (true: Chinese).
+// Writes the captions of the named entries (every entry with a caption pair
+// when empty) in the language given (true: Chinese).
 void WriteMenuCaptions(QMainWindow *window, bool chinese, const QStringList &only = {});
 
 // The main window's title and panel labels in both languages.

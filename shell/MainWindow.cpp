@@ -15,10 +15,12 @@
 #include "shell/StatusPanelWidths.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QToolBar>
 #include "platform/WindowNames.h"
 
@@ -183,20 +185,81 @@ void MainWindow::connectMenus()
         Windows::unload(WindowName::frm_chann);
         Windows::load(WindowName::frm_FM);
     });
-    on("chann_edit", load(WindowName::frm_chann));
-    on("sys_edit", load(WindowName::frm_option));
-    on("Sig_dtmf", load(WindowName::frm_dtmf));
-    on("Sig_2tone", load(WindowName::frm_2tone));
-    on("Sig_5tone", load(WindowName::frm_5tone));
+    // An editor already open comes to the front rather than staying hidden
+    // behind others.
+    auto forward = [this](QLatin1String window) {
+        return [this, window] { bringForward(window); };
+    };
+    on("chann_edit", forward(WindowName::frm_chann));
+    on("sys_edit", forward(WindowName::frm_option));
+    on("Sig_dtmf", forward(WindowName::frm_dtmf));
+    on("Sig_2tone", forward(WindowName::frm_2tone));
+    on("Sig_5tone", forward(WindowName::frm_5tone));
     on("frm_adj", load(WindowName::frm_Adj_Txp));
     on("Prog_read", [this] { closeAndReload(WindowName::Form_Comm_Read); });
     on("Prog_write", [this] { closeAndReload(WindowName::Form_Comm_Write); });
     on("PC_PassWord", [this] { closeAndReload(WindowName::Form_Write_PassWord); });
-    on("proc_setup", load(WindowName::Form_setup));
+    on("proc_setup", forward(WindowName::Form_setup));
     on("Language_chn", [this] { Language_chn_Click(); });
     on("Language_eng", [this] { Language_eng_Click(); });
     on("about", load(WindowName::frmAbout));
     on("Menu_Exit", [this] { shutDown(); });
+    on("Window_cascade", [this] { m_mdi->cascadeSubWindows(); });
+    on("Window_tile", [this] { m_mdi->tileSubWindows(); });
+    if (auto *menu = findChild<QMenu *>(QStringLiteral("Window_menu")))
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
+}
+
+void MainWindow::bringForward(const QString &window)
+{
+    QWidget *w = Windows::show(window);
+    if (!w)
+        return;
+    w->window()->activateWindow();
+    // The focus goes back to the control that last had it in the window,
+    // else to its first control.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && (focus == w || w->isAncestorOf(focus)))
+        return;
+    const auto takesFocus = [w](QWidget *c) {
+        return c && c != w && w->isAncestorOf(c) && c->isVisible() && c->isEnabled()
+               && (c->focusPolicy() & Qt::TabFocus);
+    };
+    QWidget *target = w->focusWidget();
+    for (QWidget *c = w->nextInFocusChain(); !takesFocus(target) && c && c != w; c = c->nextInFocusChain())
+        target = c;
+    (takesFocus(target) ? target : w)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::fillWindowMenu()
+{
+    auto *menu = findChild<QMenu *>(QStringLiteral("Window_menu"));
+    if (!menu)
+        return;
+    for (QAction *a : menu->actions())
+        if (a->property("windowEntry").toBool()) {
+            menu->removeAction(a);
+            a->deleteLater();
+        }
+    const QList<QMdiSubWindow *> frames = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    for (const char *name : {"Window_cascade", "Window_tile"})
+        menuEntry(QString::fromLatin1(name))->setEnabled(!frames.isEmpty());
+    if (frames.isEmpty())
+        return;
+    auto *line = menu->addSeparator();
+    line->setProperty("windowEntry", true);
+    for (QMdiSubWindow *frame : frames) {
+        QWidget *w = frame->widget();
+        if (!w)
+            continue;
+        const QString name = w->objectName();
+        QAction *a = menu->addAction(frame->windowTitle());
+        a->setObjectName(QStringLiteral("Window_") + name);
+        a->setProperty("windowEntry", true);
+        a->setCheckable(true);
+        a->setChecked(frame == m_mdi->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, name] { bringForward(name); });
+    }
 }
 
 void MainWindow::closeAndReload(const QString &window)
@@ -248,13 +311,13 @@ void MainWindow::Toolbar1_ButtonClick(const QString &key)
         // The channel editor closes first; when it stays open (an edit it
         // keeps, with its warning) the button does nothing more.
         if (Windows::unload(WindowName::frm_chann))
-            Windows::load(WindowName::frm_option);
+            bringForward(WindowName::frm_option);
     } else if (key == QLatin1String("edit_chann")) {
         if (Windows::unload(WindowName::frm_chann))
             Windows::load(WindowName::frm_chann);
     } else if (key == QLatin1String("edit_dtmf")) {
         if (Windows::unload(WindowName::frm_chann))
-            Windows::load(WindowName::frm_dtmf);
+            bringForward(WindowName::frm_dtmf);
     } else if (key == QLatin1String("read")) {
         closeAndReload(WindowName::Form_Comm_Read);
     } else if (key == QLatin1String("write")) {

@@ -40,6 +40,12 @@ private:
     void fitPanelsToScreen();
     void writeLanguage(bool chinese);
     void closeAndReload(const QString &window);
+    // Loads the window when it is closed; an open one comes to the front
+    // (restored when minimised) with the focus.
+    void bringForward(const QString &window);
+    // The Window menu's list of the open child windows, refilled each time
+    // the menu opens.
+    void fillWindowMenu();
     void shutDown();
 
     QMdiArea *m_mdi;

@@ -19,7 +19,13 @@
 #include "support/TextFits.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 #include <QtTest>
 
@@ -65,6 +71,133 @@ class TestMainWindow : public QObject
                             [] { return new StubForm; });
         main = qobject_cast<MainWindow *>(Windows::load("MDImain"));
         QVERIFY(main);
+    }
+
+    // An open stand-in as a window a person works in: its name as its
+    // title, a text box the focus can stand in, and a size.
+    static void furnish(const QString &window)
+    {
+        QWidget *w = Windows::find(window);
+        w->setWindowTitle(window);
+        auto *label = new QLabel(QStringLiteral("Text"), w);
+        label->setObjectName(QStringLiteral("Label_text"));
+        auto *edit = new QLineEdit(w);
+        edit->setObjectName(QStringLiteral("Text1"));
+        label->setBuddy(edit);
+        label->setGeometry(10, 10, 100, 20);
+        edit->setGeometry(10, 40, 150, 24);
+        label->show();
+        edit->show();
+        Windows::frameOf(w)->resize(320, 200);
+    }
+    // The main window shown and active, as a person finds it, with the
+    // channel editor and the windows named open and furnished.
+    [[nodiscard]] bool startUpActive(const QStringList &windows = {})
+    {
+        startUp();
+        if (!main)
+            return false;
+        main->activateWindow();
+        if (!QTest::qWaitForWindowActive(main))
+            return false;
+        furnish("frm_chann");
+        for (const QString &w : windows) {
+            if (!Windows::load(w))
+                return false;
+            furnish(w);
+        }
+        return true;
+    }
+    static QMdiSubWindow *frame(const QString &window) { return Windows::frameOf(Windows::find(window)); }
+    // The window is the active child, on top of the others, with the focus
+    // in its text box (waited for a while, as the window system takes its
+    // time); a warning says what stands where when it is not.
+    bool inFrontWithFocus(const QString &window)
+    {
+        if (QTest::qWaitFor([&] { return inFrontNow(window); }, 1000))
+            return true;
+        QWidget *focus = QApplication::focusWidget();
+        QMdiSubWindow *active = main->mdiArea()->activeSubWindow();
+        const auto stack = main->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+        qWarning("%s: active %s, top %s, %s, focus in %s", qPrintable(window),
+                 active ? qPrintable(active->widget()->objectName()) : "none",
+                 stack.isEmpty() ? "none" : qPrintable(stack.last()->widget()->objectName()),
+                 frame(window) && frame(window)->isMinimized() ? "minimised" : "not minimised",
+                 focus ? qPrintable(focus->window()->objectName() + "/" + focus->objectName()) : "nothing");
+        return false;
+    }
+    bool inFrontNow(const QString &window)
+    {
+        QMdiSubWindow *f = frame(window);
+        QWidget *focus = QApplication::focusWidget();
+        const auto stack = main->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+        return f && main->mdiArea()->activeSubWindow() == f && !stack.isEmpty() && stack.last() == f
+               && !f->isMinimized() && focus && focus == Windows::find(window)->findChild<QLineEdit *>("Text1");
+    }
+    // A click on a menu-bar entry where it is seen, the pointer brought onto
+    // it first; a menu must open.
+    [[nodiscard]] bool clickMenuBar(QAction *a)
+    {
+        QMenuBar *bar = main->menuBar();
+        const QPoint at = bar->actionGeometry(a).center();
+        QTest::mouseMove(bar, at);
+        if (!clickWhereSeen(bar, at))
+            return false;
+        if (a->menu() && !QTest::qWaitForWindowExposed(a->menu())) {
+            qWarning("the menu %s did not open", qPrintable(a->objectName()));
+            return false;
+        }
+        return true;
+    }
+    // A click on a menu-bar entry, then, for a menu, a click on its entry in
+    // the menu that opens.
+    [[nodiscard]] bool choose(const QString &top, const QString &item = {})
+    {
+        QAction *a = entry(top);
+        if (!a || !clickMenuBar(a))
+            return false;
+        if (item.isEmpty())
+            return true;
+        QMenu *menu = a->menu();
+        for (QAction *e : menu->actions())
+            if (e->objectName() == item)
+                return clickWhereSeen(menu, menu->actionGeometry(e).center());
+        qWarning("%s is not in the menu %s", qPrintable(item), qPrintable(top));
+        return false;
+    }
+    // A click on a toolbar button where it is seen.
+    [[nodiscard]] bool clickToolbar(const QString &key)
+    {
+        auto *bar = main->findChild<QToolBar *>("Toolbar1");
+        for (QAction *a : bar->actions())
+            if (a->data().toString() == key)
+                return clickWhereSeen(bar->widgetForAction(a));
+        return false;
+    }
+    // The Window menu as it opens, entry by entry: its name, its caption,
+    // its check mark and whether it can be chosen; the menu is closed again
+    // with Escape.
+    QStringList windowMenuSeen()
+    {
+        QMenuBar *bar = main->menuBar();
+        QMenu *menu = entry("Window")->menu();
+        if (!clickMenuBar(entry("Window")))
+            return {"(the menu did not open)"};
+        QStringList seen;
+        for (QAction *a : menu->actions())
+            if (a->isSeparator())
+                seen << "-";
+            else
+                seen << QStringLiteral("%1 \"%2\"%3%4")
+                            .arg(a->objectName(), a->text(), a->isChecked() ? " checked" : "",
+                                 a->isEnabled() ? "" : " disabled");
+        // The first Escape closes the menu, the second leaves the menu bar.
+        QTest::keyClick(menu, Qt::Key_Escape);
+        if (!QTest::qWaitFor([menu] { return !menu->isVisible(); }))
+            seen << "(the menu stays open)";
+        if (bar->hasFocus())
+            QTest::keyClick(bar, Qt::Key_Escape);
+        return seen;
     }
 
 private slots:
@@ -357,6 +490,9 @@ private slots:
             {"Language_Setup", "Language", "语言", "Language"},
             {"Language_chn", "中文", "中文", "中文"},
             {"Language_eng", "English", "English", "English"},
+            {"Window", "Window", "窗口", "Window"},
+            {"Window_cascade", "Cascade", "层叠", "Cascade"},
+            {"Window_tile", "Tile", "平铺", "Tile"},
             {"about", "About", "关于", "About"},
             {"Menu_Exit", "Exit", "退出", "Exit"},
         };
@@ -516,6 +652,96 @@ private slots:
         QVERIFY(Windows::isLoaded("frm_chann"));
         entry("Sig_2tone")->trigger();
         QVERIFY(Windows::isLoaded("frm_2tone"));
+    }
+
+    // An editor that is open but covered (or minimised) comes back with its
+    // entry, its toolbar button or its entry in the Window menu: in front,
+    // active, with the focus, and not loaded a second time.
+    void anOpenEditorComesToTheFront_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("how");   // a toolbar key, or a menu-bar entry
+        QTest::addColumn<QString>("item");  // the entry in its menu
+        QTest::addColumn<bool>("minimised");
+        QTest::newRow("Option") << "frm_option" << "sys_edit" << "" << false;
+        QTest::newRow("Option, minimised") << "frm_option" << "sys_edit" << "" << true;
+        QTest::newRow("Channel") << "frm_chann" << "chann_edit" << "" << false;
+        QTest::newRow("Signal > DTMF") << "frm_dtmf" << "sig_edit" << "Sig_dtmf" << false;
+        QTest::newRow("Signal > 2 TONE") << "frm_2tone" << "sig_edit" << "Sig_2tone" << false;
+        QTest::newRow("Signal > 5 TONE, minimised") << "frm_5tone" << "sig_edit" << "Sig_5tone" << true;
+        QTest::newRow("Communication") << "Form_setup" << "proc_setup" << "" << false;
+        QTest::newRow("Window > frm_option") << "frm_option" << "Window" << "Window_frm_option" << false;
+        QTest::newRow("Window > frm_chann, minimised") << "frm_chann" << "Window" << "Window_frm_chann" << true;
+        QTest::newRow("toolbar Option") << "frm_option" << "edit_option" << "" << false;
+        QTest::newRow("toolbar DTMF") << "frm_dtmf" << "edit_dtmf" << "" << false;
+    }
+    void anOpenEditorComesToTheFront()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, how);
+        QFETCH(QString, item);
+        QFETCH(bool, minimised);
+        QVERIFY(startUpActive({"frm_option", "frm_dtmf", "Form_setup", "frm_5tone", "frm_2tone"}));
+        if (minimised)
+            frame(window)->showMinimized();
+        // The user works in another window, which covers the one wanted.
+        const QString other = window == "frm_2tone" ? "frm_5tone" : "frm_2tone";
+        Windows::show(other);
+        QVERIFY(clickWhereSeen(Windows::find(other)->findChild<QLineEdit *>("Text1")));
+        QVERIFY(inFrontWithFocus(other));
+        const QMap<QString, int> before = loads;
+
+        if (entry(how))
+            QVERIFY(choose(how, item));
+        else
+            QVERIFY(clickToolbar(how));
+        QVERIFY(inFrontWithFocus(window));
+        QCOMPARE(loads[window], before[window]);
+    }
+
+    // The Window menu lists the open child windows by their titles, the
+    // active one checked, and follows windows that open and close.
+    void windowMenuListsTheOpenWindows()
+    {
+        QVERIFY(startUpActive({"frm_option", "frm_2tone"}));
+        QCOMPARE(windowMenuSeen(), (QStringList{"Window_cascade \"Cascade\"", "Window_tile \"Tile\"", "-",
+                                                "Window_frm_chann \"frm_chann\"",
+                                                "Window_frm_option \"frm_option\"",
+                                                "Window_frm_2tone \"frm_2tone\" checked"}));
+        QVERIFY(Windows::unload("frm_option"));
+        QVERIFY(choose("Window", "Window_frm_chann"));
+        QVERIFY(inFrontWithFocus("frm_chann"));
+        QCOMPARE(windowMenuSeen(), (QStringList{"Window_cascade \"Cascade\"", "Window_tile \"Tile\"", "-",
+                                                "Window_frm_chann \"frm_chann\" checked",
+                                                "Window_frm_2tone \"frm_2tone\""}));
+        // In Chinese; with no window open there is nothing to arrange.
+        QVERIFY(choose("Language_Setup", "Language_chn"));
+        QVERIFY(Windows::unload("frm_chann"));
+        QVERIFY(Windows::unload("frm_2tone"));
+        QCOMPARE(windowMenuSeen(),
+                 (QStringList{"Window_cascade \"层叠\" disabled", "Window_tile \"平铺\" disabled"}));
+    }
+
+    // Tile lays the windows side by side, none covering another; Cascade
+    // stacks them, each a step below and right of the one before.
+    void windowMenuArrangesTheWindows()
+    {
+        QVERIFY(startUpActive({"frm_option", "frm_dtmf", "frm_2tone"}));
+        QVERIFY(choose("Window", "Window_tile"));
+        const auto frames = main->mdiArea()->subWindowList();
+        QCOMPARE(frames.size(), 4);
+        const QRect client = main->mdiArea()->viewport()->rect();
+        for (QMdiSubWindow *a : frames) {
+            QVERIFY(client.contains(a->geometry()));
+            for (QMdiSubWindow *b : frames)
+                QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
+        }
+        QVERIFY(choose("Window", "Window_cascade"));
+        const auto stack = main->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+        for (int i = 1; i < stack.size(); ++i) {
+            QVERIFY(stack[i]->x() > stack[i - 1]->x());
+            QVERIFY(stack[i]->y() > stack[i - 1]->y());
+        }
     }
 
     void readAndWriteCloseAndReload_data()
