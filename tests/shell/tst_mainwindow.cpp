@@ -16,6 +16,7 @@
 #include "shell/MainWindow.h"
 #include "shell/StatusPanelWidths.h"
 #include "support/ClickWhereSeen.h"
+#include "support/MenuClick.h"
 #include "support/TextFits.h"
 
 #include <QAction>
@@ -134,36 +135,9 @@ class TestMainWindow : public QObject
         return f && main->mdiArea()->activeSubWindow() == f && !stack.isEmpty() && stack.last() == f
                && !f->isMinimized() && focus && focus == Windows::find(window)->findChild<QLineEdit *>("Text1");
     }
-    // A click on a menu-bar entry where it is seen, the pointer brought onto
-    // it first; a menu must open.
-    [[nodiscard]] bool clickMenuBar(QAction *a)
-    {
-        QMenuBar *bar = main->menuBar();
-        const QPoint at = bar->actionGeometry(a).center();
-        QTest::mouseMove(bar, at);
-        if (!clickWhereSeen(bar, at))
-            return false;
-        if (a->menu() && !QTest::qWaitForWindowExposed(a->menu())) {
-            qWarning("the menu %s did not open", qPrintable(a->objectName()));
-            return false;
-        }
-        return true;
-    }
-    // A click on a menu-bar entry, then, for a menu, a click on its entry in
-    // the menu that opens.
     [[nodiscard]] bool choose(const QString &top, const QString &item = {})
     {
-        QAction *a = entry(top);
-        if (!a || !clickMenuBar(a))
-            return false;
-        if (item.isEmpty())
-            return true;
-        QMenu *menu = a->menu();
-        for (QAction *e : menu->actions())
-            if (e->objectName() == item)
-                return clickWhereSeen(menu, menu->actionGeometry(e).center());
-        qWarning("%s is not in the menu %s", qPrintable(item), qPrintable(top));
-        return false;
+        return chooseMenuEntry(main, entry(top), item);
     }
     // A click on a toolbar button where it is seen.
     [[nodiscard]] bool clickToolbar(const QString &key)
@@ -179,9 +153,8 @@ class TestMainWindow : public QObject
     // with Escape.
     QStringList windowMenuSeen()
     {
-        QMenuBar *bar = main->menuBar();
         QMenu *menu = entry("Window")->menu();
-        if (!clickMenuBar(entry("Window")))
+        if (!clickMenuBarWhereSeen(main, entry("Window")))
             return {"(the menu did not open)"};
         QStringList seen;
         for (QAction *a : menu->actions())
@@ -191,12 +164,8 @@ class TestMainWindow : public QObject
                 seen << QStringLiteral("%1 \"%2\"%3%4")
                             .arg(a->objectName(), a->text(), a->isChecked() ? " checked" : "",
                                  a->isEnabled() ? "" : " disabled");
-        // The first Escape closes the menu, the second leaves the menu bar.
-        QTest::keyClick(menu, Qt::Key_Escape);
-        if (!QTest::qWaitFor([menu] { return !menu->isVisible(); }))
+        if (!escapeMenu(main, menu))
             seen << "(the menu stays open)";
-        if (bar->hasFocus())
-            QTest::keyClick(bar, Qt::Key_Escape);
         return seen;
     }
 
