@@ -25,9 +25,6 @@ inline constexpr int PasswordBlockAddress = 0x3DF0;
 // The line: 9600 baud, a byte is ten bits (start, eight data, stop).
 inline constexpr int LineBaud = 9600;
 inline constexpr double ByteMs = 10.0 * 1000.0 / LineBaud;
-// How long the line must stay quiet behind a block reply before the reply
-// is acknowledged: a byte sent right behind it has arrived by then.
-inline constexpr double BlockSettleMs = 3 * ByteMs;
 }
 
 // The opening command of every exchange, in entries 0-7 of a ten-entry

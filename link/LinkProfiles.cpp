@@ -126,6 +126,7 @@ LinkSettings wholeWrite()
     t.afterWriteTitle = PromptTitle;
     t.afterWriteBox = T::WriteDoneBox;
     t.afterWriteLabel = T::WriteDoneLabel;
+    t.failureAfterRows = T::WriteStoppedPartway;
     return s;
 }
 

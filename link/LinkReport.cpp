@@ -87,7 +87,7 @@ void LinkReport::passwordRefused()
            m_settings.texts.passwordRefusedTitle);
 }
 
-void LinkReport::failure()
+void LinkReport::failure(bool rowsStored)
 {
     const unsigned f = m_settings.failureReport;
     const LinkTexts &t = m_settings.texts;
@@ -98,8 +98,12 @@ void LinkReport::failure()
         }
         label(QString());
     }
-    if (f & FailBox)
-        MsgBox(t.failureBox, MsgIcon::Exclamation, t.failureTitle);
+    if (f & FailBox) {
+        QString text = t.failureBox;
+        if (rowsStored && *t.failureAfterRows.en)
+            text += QLatin1Char('\n') + t.failureAfterRows.text();
+        MsgBox(text, MsgIcon::Exclamation, t.failureTitle);
+    }
     if (f & FailBarZero && m_controls.ProgressBar1)
         m_controls.ProgressBar1->setValue(0);
     if (f & FailLabel)

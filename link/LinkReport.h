@@ -28,7 +28,9 @@ public:
     void readDone();
     void writeDone();
     void passwordRefused();
-    void failure();   // no retry left, as the settings' failure report says
+    // No retry left, as the settings' failure report says; rowsStored: the
+    // radio acknowledged rows of a write before it failed.
+    void failure(bool rowsStored = false);
     void portLost();  // a retry found the port gone (its box came first)
 
 private:

@@ -5,7 +5,9 @@
 // rows, with progress, a reply time-out, a retry pause and retries. It is
 // bound to the window's controls and configured by the window's LinkSettings;
 // windows whose exchange departs further override the protected steps. What
-// the exchange shows (bar, label, boxes, panels) is LinkReport's.
+// the exchange shows (bar, label, boxes, panels) is LinkReport's; which
+// bytes belong to a reply is the ReplyGate's; the port and the line clock
+// are the LinkLine's; the timers, pauses and boxes are the LinkTimers'.
 #include <QByteArray>
 #include <QObject>
 #include <array>
@@ -13,8 +15,11 @@
 
 #include "link/Frames.h"
 #include "link/LinkControls.h"
+#include "link/LinkLine.h"
 #include "link/LinkReport.h"
 #include "link/LinkSettings.h"
+#include "link/LinkTimers.h"
+#include "link/ReplyGate.h"
 
 class LinkSession : public QObject
 {
@@ -104,10 +109,7 @@ protected:
     std::array<quint8, 2001> ReceiveBuffer{};
 
     // The steps a window's exchange can replace.
-    // Bytes arrived before the data phase: takes the identification in
-    // stage 0 and the password block in stage 1 when enough are buffered.
-    virtual void handleHandshake();
-    // Stage 0: 50 bytes are in ReceiveBuffer; the form is A or B.
+    // The identification (50 bytes in ReceiveBuffer) has form A or B.
     virtual void identReplyAccepted(IdentForm form);
     // BandLimits and the status-bar panels from an accepted identification.
     virtual void publishIdentification(const IdentInfo &info);
@@ -115,12 +117,15 @@ protected:
     virtual void startDataPhase();
     // An Ack of the current write frame arrived.
     virtual void writeAckReceived();
-    // A usable 69-byte data reply (already answered with an Ack): it
-    // echoes the address and length of the request that went out last, and
-    // nothing followed it while the line settled.
+    // A data reply of exactly 69 bytes that echoes the address and length of
+    // the request that went out last. Its Ack is owed: it goes out in front
+    // of the next frame, or behind the quiet wait of completeRead. A byte
+    // beyond it until the next frame has crossed the line still refuses it.
     virtual void dataReplyReceived(const quint8 *reply);
-    // A block reply with bytes beyond the block: by default refuseReply, with
-    // the reply time-out running again when the reply had stopped it.
+    // The one byte that answers a frame queued to await ReplyGate::Answer.
+    virtual void answerReceived(quint8) {}
+    // A block reply refused: a wrong echo or mark, or a byte beyond the
+    // block. By default it counts as no reply (refuseReply).
     virtual void refuseBlockReply();
     // No retry left after the retry pause.
     virtual void reportFailure();
@@ -130,33 +135,28 @@ protected:
 
     // Helpers for those steps.
     // Into TransmitFrame, then StartSendTimer. A read request is also what
-    // the next data reply must echo.
+    // the next data reply must echo. The reply the frame awaits follows from
+    // the frame (identification, block, password block, write Ack) unless
+    // given. An owed block Ack goes out in front of it.
     void queueFrame(const QByteArray &frame);
-    // A data reply that is not the block asked for counts as no reply: no
-    // Ack, and whatever else arrives in this attempt is discarded, so that
-    // no stray byte of it is taken for the start of a later reply; the
-    // reply time-out, the retry pause and the retries follow as for silence.
+    void queueFrame(const QByteArray &frame, ReplyGate::Reply awaited);
+    // The reply counts as no reply: no Ack, and everything else that arrives
+    // in this attempt is dropped, so that no stray byte of it is taken for
+    // the start of a later reply. The reply time-out runs again, and the
+    // retry pause and the retries follow as for silence.
     void refuseReply();
-    // The reply to a 64-byte block request is DataReplyTaken bytes and no
-    // more. Takes them into `into` once they are in; false while they are
-    // not, or when more are buffered (then refuseBlockReply has run).
-    bool takeBlockReply(quint8 *into);
-    // After a taken block reply that the caller found usable: when the line
-    // has stayed quiet behind it for the settle time, `accepted` runs (it
-    // sends the Ack); a byte that came meanwhile refuses the reply. Until the
-    // next frame goes out, a byte that arrives still refuses it.
-    void settleThen(std::function<void()> accepted);
-    void sendNow(quint8 byte);                 // one byte straight to the port
+    // Behind the block taken last, the line must stay quiet while an
+    // adapter can still hand over its bytes; then the owed Ack goes out and
+    // `accepted` runs. A byte meanwhile refuses the block.
+    void afterQuiet(std::function<void()> accepted);
+    void sendNow(quint8 byte);  // one byte straight onto the line
     // Sets the port up at "9600,N,8,1" on CommPortNumber and opens it;
     // false when that fails. Shows nothing and leaves PortErrorFlag alone.
     bool openPortQuietly();
-    void discardInput();
-    // Takes up to count buffered bytes, one input call each, in arrival order.
-    int takeBytes(quint8 *into, int count);
     void closePort();
-    void timersOff();
-    // End of an exchange: timers off, busy flags 0, port closed.
+    // End of an exchange: timers off, pauses dropped, busy flags 0, port closed.
     void finishExchange();
+    // The read is complete once the line stayed quiet behind its last block.
     void completeRead();
     void completeWrite();
     void refusePassword();
@@ -164,7 +164,6 @@ protected:
     // receive events meanwhile are handled after it. Cancelled by a stop,
     // a time-out or a new start.
     void pauseThen(int steps, std::function<void()> fn);
-    void pauseForUs(qint64 us, std::function<void()> fn);
     void showProgress(double value);   // shows the bar with Int(value)
     void setLabel(const QString &text);
     int sessionBase() const;
@@ -176,49 +175,40 @@ protected:
     LinkReport m_report{m_controls, m_settings};
 
 private:
-    // What the timer and receive handlers do: a tick of the send timer puts
-    // (part of) the frame out; the reply time-out ends the attempt and
-    // starts the retry pause; the end of the retry pause starts the next
-    // attempt or reports the failure; arrived bytes advance the exchange.
+    // The send timer's tick puts (part of) the frame out; the reply time-out
+    // ends the attempt and starts the retry pause; the end of the retry pause
+    // starts the next attempt or reports the failure; arrived bytes go to the
+    // reply gate and advance the exchange.
     void sendTick();
     void replyTimedOut();
     void retryPauseEnded();
     void bytesArrived(int event);
 
+    void startByButton(bool write);  // a Read or Write click
+    bool startExchange(bool write);
+    // Everything of the attempt before: timers, pauses, the gate, the line clock.
+    void resetAttempt();
+    // Moves what the port holds into the gate.
+    void takeIn();
+    // Acts on what the gate decided, unless a pause or a box holds the exchange.
+    void advance();
+    void replyTaken();
+    void identTaken();
+    void passwordBlockTaken();
+    void blockTaken();
+    void quietEnded(const std::function<void()> &accepted);
+
+    LinkLine m_line;
+    ReplyGate m_gate;
+    LinkTimers m_timers;
+
     std::array<quint8, 201> TransmitFrame{};
     int TransmitLength = 0;
     int SendPosition = 0;
-
-    void startByButton(bool write);  // a Read or Write click
-    bool startExchange(bool write);
-    // Ends what is pending of the attempt: timers, pauses, deferred input.
-    void cancelPending();
-    // Input that waited for a pause, a box or a frame's sending.
-    void handleWaitingInput();
-    void handlePasswordReply();
-    void handleReadReply();
-    void handleWriteReply();
-    void endPause(const std::function<void()> &fn);
-
-    // Puts bytes on the line and keeps the time by which they can have
-    // crossed it (at the byte time of the port's speed).
-    void putOnLine(const QByteArray &bytes);
-    // A block reply was accepted and the frame that follows it has not gone
-    // out: a byte arriving now lies beyond the block.
-    bool blockBehindCheck();
-
-    ReadRequest m_request;     // the read request that went out last
-    std::array<quint8, Frame::DataReplyTaken> m_blockReply{};  // the block reply taken last
-    double m_lineFreeMs = 0;     // when what was put on the line has crossed it
-    double m_frameCrossedMs = 0; // when the frame that went out last has crossed it
-    bool m_nextFrameTimed = false;  // the send timer runs for a frame not queued yet
-    bool m_blockBehind = false;  // an accepted block reply awaits the next frame
-    bool m_replyRefused = false;  // this attempt's reply was not the block asked for
-    quint64 m_generation = 0;  // cancels pauses that belong to an ended attempt
-    bool m_pausing = false;
-    bool m_sending = false;    // inside the send timer's tick
-    bool m_deferred = false;   // a receive event came while sending
-    int m_taken = 0;           // bytes of the password reply taken so far
-    int m_boxOpen = 0;         // boxes of this exchange now open
-    std::function<void()> m_afterBox;  // a pause that ended while a box was open
+    ReplyGate::Reply m_frameAwaits = ReplyGate::Reply::None;  // of the frame queued
+    ReadRequest m_request;      // the read request that went out last
+    bool m_ackOwed = false;     // a block taken is not acknowledged yet
+    bool m_tookReply = false;   // the gate took a reply not acted on yet
+    bool m_refusing = false;    // the gate refused a reply not acted on yet
+    bool m_rowsStored = false;  // the radio acknowledged a row of this write
 };

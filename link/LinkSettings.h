@@ -33,6 +33,9 @@ struct LinkTexts {
     BiText failureBox = LinkText::FailConnect;
     BiText failureLabel = LinkText::CommFault;
     BiText failurePanel = LinkText::CommFaultPanel;  // main window's panel 2
+    // A second paragraph of the failure box when the radio had acknowledged
+    // rows of a write before it failed (empty: none).
+    BiText failureAfterRows{"", ""};
     BiText passwordRefusedTitle = PromptTitleCap;
     BiText passwordRefused{"PassWord Error, Reading Stop", "读写数据命令字错误，禁止读出"};
 };

@@ -1,11 +1,11 @@
 #include "link/PasswordSession.h"
 
+#include <QPointer>
+
 #include "link/LinkProfiles.h"
 #include "link/LinkState.h"
 #include "link/PasswordCodec.h"
-#include "platform/CommControl.h"
 #include "platform/MessageBox.h"
-#include "platform/VbTimer.h"
 
 namespace {
 constexpr int BlockAckPauseSteps = 40000;
@@ -18,25 +18,10 @@ PasswordSession::PasswordSession(const LinkControls &controls, QObject *parent)
 
 void PasswordSession::StartPasswordSession()
 {
-    if (WriteBusy == -1 || ReadBusy == -1)
+    if (transferBusy())
         return;
     RetriesLeft = 0;
     StartWrite();
-}
-
-void PasswordSession::handleHandshake()
-{
-    switch (HandshakeStage) {
-    case 0:
-        LinkSession::handleHandshake();
-        break;
-    case 1:
-        handleBlockReply();
-        break;
-    default:
-        handleAnswer();
-        break;
-    }
 }
 
 void PasswordSession::identReplyAccepted(IdentForm)
@@ -45,22 +30,18 @@ void PasswordSession::identReplyAccepted(IdentForm)
     // nothing published.
     HandshakeStage = 1;
     queueFrame(PasswordRules::blockRequestFrame());
-    discardInput();
 }
 
-void PasswordSession::handleBlockReply()
+void PasswordSession::dataReplyReceived(const quint8 *reply)
 {
-    ReceiveBuffer.fill(0);
-    if (!takeBlockReply(ReceiveBuffer.data()))
-        return;
-    if (!PasswordRules::blockFromReply(ReceiveBuffer.data())) {
+    std::copy(reply, reply + m_read.size(), m_read.begin());
+    if (!PasswordRules::blockFromReply(m_read.data())) {
         refuseBlockReply();
         return;
     }
-    settleThen([this] {
-        sendNow(Frame::Ack);
-        pauseThen(BlockAckPauseSteps, [this] { takeBlock(); });
-    });
+    // The new block is built from this one: nothing may follow it on the
+    // line before it is taken.
+    afterQuiet([this] { pauseThen(BlockAckPauseSteps, [this] { takeBlock(); }); });
 }
 
 void PasswordSession::refuseBlockReply()
@@ -73,7 +54,7 @@ void PasswordSession::refuseBlockReply()
 
 void PasswordSession::takeBlock()
 {
-    const auto block = PasswordRules::blockFromReply(ReceiveBuffer.data());
+    const auto block = PasswordRules::blockFromReply(m_read.data());
     if (!block) {
         refuseBlockReply();
         return;
@@ -86,25 +67,12 @@ void PasswordSession::takeBlock()
         refusePassword();
         return;
     }
-    for (VbTimer *t : {m_controls.Timer2.data(), m_controls.Timer3.data()})
-        if (t)
-            t->setEnabled(false);
-    discardInput();
-    queueFrame(PasswordRules::newBlockFrame(NewPassword, *block));
-    discardInput();
     HandshakeStage = 2;
+    queueFrame(PasswordRules::newBlockFrame(NewPassword, *block), ReplyGate::Reply::Answer);
 }
 
-void PasswordSession::handleAnswer()
+void PasswordSession::answerReceived(quint8 answer)
 {
-    // Bytes that come before the whole block has gone out are no answer to it.
-    if (FrameSent != -1) {
-        discardInput();
-        return;
-    }
-    quint8 answer = 0;
-    if (takeBytes(&answer, 1) != 1)
-        return;
     ReceiveBuffer[0] = answer;
     sendNow(Frame::SessionEnd);
     finishExchange();

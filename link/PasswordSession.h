@@ -26,14 +26,18 @@ signals:
     void answered(bool accepted);
 
 protected:
-    void handleHandshake() override;
     void identReplyAccepted(IdentForm form) override;
+    // The 64 bytes at 0x3DC0: once the line has stayed quiet behind them,
+    // their Ack, the counted pause and the new block.
+    void dataReplyReceived(const quint8 *reply) override;
+    // The radio's one byte after the new block.
+    void answerReceived(quint8 answer) override;
     // A block reply that is not the block (another echo, a byte too many):
     // 'E', and the failure box at once.
     void refuseBlockReply() override;
 
 private:
-    void handleBlockReply();
     void takeBlock();
-    void handleAnswer();
+
+    std::array<quint8, Frame::DataReplyTaken> m_read{};  // the block reply taken
 };

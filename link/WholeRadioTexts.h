@@ -30,4 +30,7 @@ inline constexpr BiText WriteDoneBox{"Complete Written the data to transceiver."
                                      "向对讲机写入数据完毕 ！"};
 inline constexpr BiText WriteDoneLabel{"Data Writed ！", "参数写入完毕 ！"};
 inline constexpr const char *WritePasswordDesign = "902735";
+inline constexpr BiText WriteStoppedPartway{
+    "The radio now holds only part of the new data. Write it again.",
+    "对讲机现在只存有部分新数据，请重新写入 ！"};
 }

@@ -109,7 +109,7 @@ private slots:
 
         QList<QByteArray> expected{Handshake, Ack + request(0x3C00)};
         for (int k = 1; k < 8; ++k)
-            expected << Ack << request(0x3C00 + 64 * k);
+            expected << Ack + request(0x3C00 + 64 * k);
         expected << Ack;
         QCOMPARE(radio->frameBytes(), expected);
         QCOMPARE(blockBytes(), radioBlock());

@@ -107,14 +107,16 @@ private slots:
         QCOMPARE(radio->frameBytes(), readFrames(base, blocks));
         // Send timer 15 ms; the radio answers once a frame has crossed the
         // line (8 bytes: at 24, 4 bytes: 5 ms later); 1 ms pauses after the
-        // handshake Acks; a block's Ack once the line stayed quiet behind it
-        // (4 ms), the next request 15 ms after the block.
+        // handshake Acks; a block's Ack in front of the next request, one
+        // byte time ahead of the 15 ms after the block (in at 66), so that
+        // the request itself starts 15 ms after it.
         const auto frames = radio->frames();
         QCOMPARE(frames[0].firstMs, 15.0);
         QCOMPARE(frames[2].firstMs, 40.0);
         QCOMPARE(frames[4].firstMs, 61.0);
-        QCOMPARE(frames[5].firstMs, 70.0);
-        QCOMPARE(frames[6].firstMs, 81.0);
+        QCOMPARE(frames[5].firstMs, 80.0);
+        // The last block's Ack once the line stayed quiet behind it for 40 ms.
+        QCOMPARE(frames.last().firstMs - radio->sent().last().ms, 40.0);
         // The stretch landed in its rows and nowhere else.
         const int row0 = base / 16;
         for (int r = 0; r < blocks * 4; ++r)
@@ -287,7 +289,7 @@ private slots:
         }
         case 6: radio->replaceReply(0, QByteArray(50, char(0x06))); break;
         case 7: radio->replaceReply(0, radio->identReply().mid(1)); o.formB = true; break;
-        case 8: o.ackBeforeBlock = false; o.trailing = hex("00"); break;
+        case 8: o.ackBeforeBlock = false; o.blockTrailing = hex("00"); break;
         case 9: radio->replaceReply(1, QByteArray(10, char(0x06)) + "X" + QByteArray(19, char(0x20))); break;
         }
         LinkTestHost host(LinkProfile::twoTone(), radio.get());
@@ -313,7 +315,8 @@ private slots:
         radio->setSilence(3);  // and then nothing more
         LinkTestHost host(LinkProfile::twoTone(), radio.get());
         host.read->click();
-        TestClock::advance(61 + 999);
+        // The reply is in at 66 ms: refused, it starts the reply time-out anew.
+        TestClock::advance(66 + 999);
         // Only the two handshake Acks; the reply of the first block got none.
         QCOMPARE(radio->frameBytes(), (QList<QByteArray>{Handshake, Ack, request(0x3DF0, 0x10), Ack,
                                                           request(0x2D00)}));

@@ -194,19 +194,25 @@ private slots:
     {
         QTest::addColumn<int>("request");  // request number of the first frame not taken
         QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("language");
         // Request 0 is the handshake, 1 the password block, 2 + n row n.
-        QTest::newRow("no answer to the handshake") << 0 << int(Silent);
-        QTest::newRow("stops at row 300") << 302 << int(Silent);
-        QTest::newRow("stops at the last row") << 785 << int(Silent);
-        QTest::newRow("wrong byte for row 300") << 302 << int(WrongByte);
+        QTest::newRow("no answer to the handshake") << 0 << int(Silent) << 0;
+        QTest::newRow("no answer to the password block") << 1 << int(Silent) << 0;
+        QTest::newRow("stops at row 0") << 2 << int(Silent) << 0;
+        QTest::newRow("stops at row 300") << 302 << int(Silent) << 0;
+        QTest::newRow("stops at row 300, Chinese") << 302 << int(Silent) << -1;
+        QTest::newRow("stops at the last row") << 785 << int(Silent) << 0;
+        QTest::newRow("wrong byte for row 300") << 302 << int(WrongByte) << 0;
         // Row 300's Ack, then a second one while row 301 is on the wire;
         // the radio lost row 301 and never answers it.
-        QTest::newRow("second Ack for row 300, row 301 lost") << 303 << int(SecondAck);
+        QTest::newRow("second Ack for row 300, row 301 lost") << 303 << int(SecondAck) << 0;
     }
     void radioFails()
     {
         QFETCH(int, request);
         QFETCH(int, fault);
+        QFETCH(int, language);
+        LanguageFlag = qint16(language);
         fillImage(3);
         if (fault == Silent)
             radio->setSilence(request, -1);
@@ -226,14 +232,22 @@ private slots:
         // The report comes 1000 ms + 5000 ms after the last frame went out.
         QCOMPARE(moments.size(), 1);
         QCOMPARE(moments[0].at, qint64(radio->frames().last().lastMs) + 6000);
-        QCOMPARE(moments[0].box.text, QStringLiteral("Fail connect with transceiver."));
-        QCOMPARE(moments[0].box.title, QStringLiteral("Operate prompt"));
+        // Once the radio has taken rows, the box says that it holds part of
+        // the new data.
+        QString box = language ? QStringLiteral("与对讲机联络失败 ！")
+                               : QStringLiteral("Fail connect with transceiver.");
+        if (request > 2)
+            box += language ? QStringLiteral("\n对讲机现在只存有部分新数据，请重新写入 ！")
+                            : QStringLiteral("\nThe radio now holds only part of the new data. Write it again.");
+        QCOMPARE(moments[0].box.text, box);
+        QCOMPARE(moments[0].box.title, language ? QStringLiteral("操作提示") : QStringLiteral("Operate prompt"));
         QCOMPARE(moments[0].box.icon, MsgIcon::Exclamation);
         // Over the box the bar is hidden at 0 and the label empty.
         QCOMPARE(moments[0].label, QString());
         QCOMPARE(moments[0].bar, 0);
         QVERIFY(!moments[0].barShown);
-        QCOMPARE(label()->text(), QStringLiteral("Communication fault."));
+        QCOMPARE(label()->text(), language ? QStringLiteral("与对讲机通讯故障 ！")
+                                           : QStringLiteral("Communication fault."));
         QVERIFY(!port(w)->portOpen());
         QVERIFY(!LinkSession::anyExchangeRunning());
         // The rows the radio acknowledged stay written.
@@ -288,7 +302,8 @@ private slots:
         port(w)->setPortOpen(false);
         const qint64 lost = TestClock::now();
         TestClock::advance(60000);
-        QCOMPARE(boxTexts(), QStringList{"Fail connect with transceiver."});
+        QCOMPARE(boxTexts(), QStringList{"Fail connect with transceiver.\nThe radio now holds only part "
+                                         "of the new data. Write it again."});
         QVERIFY(moments[0].at > lost && moments[0].at <= lost + 15 + 5000);
         QCOMPARE(label()->text(), QStringLiteral("Communication fault."));
         QCOMPARE(countFrames(radio->frameBytes(), Handshake), 1);

@@ -4,7 +4,10 @@
 // the reply time-out, the retry pause and a new attempt that reads the right
 // block; after the last attempt the failure report with the image as it
 // was. Never the success box with another block's bytes or shifted ones.
+// Engine tests: the bare host is never shown, its button stands for the
+// window's.
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 #include "link/LinkProfiles.h"
@@ -104,6 +107,11 @@ private slots:
     void alwaysAnsweredWithAnotherBlock();
     void repliesThatAreNotTheBlock_data();
     void repliesThatAreNotTheBlock();
+    void aByteTooManyThroughAnAdapter_data();
+    void aByteTooManyThroughAnAdapter();
+    void healthyRadioThroughAnAdapter_data();
+    void healthyRadioThroughAnAdapter();
+    void replyJustBeforeTheTimeOut();
 };
 
 // The exchange, the block whose request the radio answers wrongly, the
@@ -167,7 +175,6 @@ void TestWrongBlock::answeredOnceWithAnotherBlock()
     QSignalSpy done(host.session, &LinkSession::readCompleted);
     QSignalSpy failed(host.session, &LinkSession::exchangeFailed);
 
-    // An engine test: the bare host is never shown, its button stands for the window's.
 
     host.read->click();
     TestClock::advance(120000);
@@ -181,7 +188,8 @@ void TestWrongBlock::answeredOnceWithAnotherBlock()
     for (int r = 0; r < rowCount(s); ++r)
         QCOMPARE(imageRow(row0 + r), radio->bytes(16 * (row0 + r), 16));
     // The wrong reply got no Ack: the next frame is the next attempt's
-    // handshake, after the reply time-out, the retry pause and the send timer.
+    // handshake, after the reply time-out (started anew when the refused
+    // reply was in), the retry pause and the send timer.
     const auto frames = radio->frames();
     int at = -1;
     for (int i = 0; i < frames.size() && at < 0; ++i)
@@ -189,7 +197,11 @@ void TestWrongBlock::answeredOnceWithAnotherBlock()
             at = i;
     QVERIFY(at >= 0);
     QCOMPARE(frames.value(at + 1).bytes, Handshake);
-    QCOMPARE(frames[at + 1].firstMs - frames[at].lastMs, double(1000 + s.retryDelayMs + 15));
+    double replyInMs = 0;
+    for (const SimRadio::TxChunk &c : radio->sent())
+        if (c.ms < frames[at + 1].firstMs)
+            replyInMs = c.ms;
+    QCOMPARE(frames[at + 1].firstMs - std::ceil(replyInMs), double(1000 + s.retryDelayMs + 15));
     QCOMPARE(countFrames(radio->frameBytes(), Handshake), 2);
     QCOMPARE(boxTexts(), QStringList{s.texts.afterReadBox.text()});
     QVERIFY(!LinkSession::anyExchangeRunning());
@@ -203,7 +215,6 @@ void TestWrongBlock::alwaysAnsweredWithAnotherBlock()
     QSignalSpy done(host.session, &LinkSession::readCompleted);
     QSignalSpy failed(host.session, &LinkSession::exchangeFailed);
 
-    // An engine test: the bare host is never shown, its button stands for the window's.
 
     host.read->click();
     TestClock::advance(120000);
@@ -233,7 +244,7 @@ void TestWrongBlock::repliesThatAreNotTheBlock_data()
     QTest::addColumn<int>("fault");
     QTest::addColumn<QList<QByteArray>>("firstAttempt");  // the program's frames
     const QList<QByteArray> upToBlock1{Handshake, Ack, request(0x3DF0, 0x10), Ack,
-                                       request(0x2D00), Ack, request(0x2D40)};
+                                       request(0x2D00), Ack + request(0x2D40)};
     QTest::newRow("another block") << 0 << upToBlock1;
     QTest::newRow("another block, the right one right behind it") << 1 << upToBlock1;
     QTest::newRow("another block, the right one 200 ms later") << 2 << upToBlock1;
@@ -244,10 +255,10 @@ void TestWrongBlock::repliesThatAreNotTheBlock_data()
     // The password block is answered with its Ack before it is looked at.
     QTest::newRow("another password block") << 7
         << QList<QByteArray>{Handshake, Ack, request(0x3DF0, 0x10), Ack};
-    // A byte behind the block that comes while the line settles before the
-    // Ack, or after the Ack but before the next request goes out.
+    // A byte behind the block while the line must stay quiet before the
+    // Ack goes out in front of the next request.
     QTest::newRow("a byte behind the block 2 ms later") << 8 << upToBlock1;
-    QTest::newRow("a byte behind the block after its Ack") << 9 << upToBlock1 + QList<QByteArray>{Ack};
+    QTest::newRow("a byte behind the block 8 ms later") << 9 << upToBlock1;
     // Behind the last block: the read does not complete with it.
     QList<QByteArray> upToLastBlock = readFrames(0x2D00, 12);
     upToLastBlock.removeLast();
@@ -302,7 +313,6 @@ void TestWrongBlock::repliesThatAreNotTheBlock()
     fillImage(5);
     LinkTestHost host(LinkProfile::twoTone(), radio.get());
     QSignalSpy done(host.session, &LinkSession::readCompleted);
-    // An engine test: the bare host is never shown, its button stands for the window's.
     host.read->click();
     TestClock::advance(60000);
 
@@ -314,6 +324,113 @@ void TestWrongBlock::repliesThatAreNotTheBlock()
     // One attempt that ended on the reply, then a clean read.
     QCOMPARE(radio->frameBytes(), firstAttempt + readFrames(0x2D00, 12));
     QCOMPARE(boxTexts(), QStringList{"Complete reading the data from transceiver."});
+}
+
+// The radio puts its bytes out at 9600 baud, and the program sees the byte
+// too many of one reply `late` ms after the 69th, as a USB serial adapter
+// hands bytes over in packets. Whenever it comes, the reply is refused: the
+// read ends with the radio's bytes, after one more attempt.
+void TestWrongBlock::aByteTooManyThroughAnAdapter_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("requested");
+    QTest::addColumn<bool>("inside");
+    QTest::addColumn<double>("late");
+    const struct {
+        const char *row;
+        const char *name;
+        int requested;
+    } blocks[] = {
+        {"whole radio, a middle block", "whole radio", 0x0080},
+        {"option, the last block", "option", 0x0FC0},
+        {"2-tone, the last block", "2-tone", 0x2FC0},
+    };
+    for (const auto &b : blocks)
+        for (const bool inside : {true, false})
+            for (const double late : {2.0, 6.0, 10.0, 15.0, 16.0, 17.0, 19.0, 30.0, 40.0})
+                QTest::addRow("%s, %s, %g ms late", b.row, inside ? "inside" : "behind", late)
+                    << QString::fromLatin1(b.name) << b.requested << inside << late;
+}
+
+void TestWrongBlock::aByteTooManyThroughAnAdapter()
+{
+    QFETCH(QString, name);
+    QFETCH(int, requested);
+    QFETCH(bool, inside);
+    QFETCH(double, late);
+    const LinkSettings s = exchange(name);
+    radio->setBytes(s.readBase, pattern(s.readBase, 16 * rowCount(s)));
+    radio->options().paced = true;
+    // Inside: the last data byte is the one too many. It is seen `late` ms
+    // after the 69th, its own byte time included.
+    radio->addExtraByte(requested, inside ? 20 : 64, late - SimRadio::ByteMs9600, 1,
+                        SimRadio::Late::LastByte);
+    fillImage(3);
+    LinkTestHost host(s, radio.get());
+    QSignalSpy done(host.session, &LinkSession::readCompleted);
+    host.read->click();
+    TestClock::advance(120000);
+
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(countFrames(radio->frameBytes(), Handshake), 2);
+    const int row0 = firstRow(s);
+    for (int r = 0; r < rowCount(s); ++r)
+        QCOMPARE(imageRow(row0 + r), radio->bytes(16 * (row0 + r), 16));
+    QCOMPARE(boxTexts(), QStringList{s.texts.afterReadBox.text()});
+}
+
+// A healthy radio behind an adapter that hands over, every 16 ms, what has
+// crossed the line since: never refused, one attempt, the radio's bytes.
+void TestWrongBlock::healthyRadioThroughAnAdapter_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("packetMs");
+    for (const char *name : {"whole radio", "option", "FM", "alignment"})
+        for (const double packetMs : {1.0, 16.0, 32.0})
+            QTest::addRow("%s, packets every %g ms", name, packetMs) << QString::fromLatin1(name) << packetMs;
+}
+
+void TestWrongBlock::healthyRadioThroughAnAdapter()
+{
+    QFETCH(QString, name);
+    QFETCH(double, packetMs);
+    const LinkSettings s = exchange(name);
+    radio->setBytes(s.readBase, pattern(s.readBase, 16 * rowCount(s)));
+    radio->options().paced = true;
+    radio->options().adapterPacketMs = packetMs;
+    fillImage(4);
+    LinkTestHost host(s, radio.get());
+    QSignalSpy done(host.session, &LinkSession::readCompleted);
+    host.read->click();
+    TestClock::advance(120000);
+
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(countFrames(radio->frameBytes(), Handshake), 1);
+    const int row0 = firstRow(s);
+    for (int r = 0; r < rowCount(s); ++r)
+        QCOMPARE(imageRow(row0 + r), radio->bytes(16 * (row0 + r), 16));
+}
+
+// Every reply completes 1 ms before the reply time-out would end the
+// attempt: the time-out stops with the reply's last byte, so the wait for
+// quiet behind it never loses to it.
+void TestWrongBlock::replyJustBeforeTheTimeOut()
+{
+    const LinkSettings s = exchange(QStringLiteral("2-tone"));
+    radio->setBytes(s.readBase, pattern(s.readBase, 16 * rowCount(s)));
+    // A block request is handed over whole and crosses in 4 bytes (5 with
+    // the Ack in front); the reply is all there the moment the radio answers.
+    connect(radio.get(), &SimRadio::frameReceived, this, [this](const QByteArray &f) {
+        if (f.endsWith(request(0x2D00)))
+            radio->options().replyDelayMs = 1000 - 6 - 1;
+    });
+    LinkTestHost host(s, radio.get());
+    QSignalSpy done(host.session, &LinkSession::readCompleted);
+    host.read->click();
+    TestClock::advance(60000);
+
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(countFrames(radio->frameBytes(), Handshake), 1);
 }
 
 QTEST_MAIN(TestWrongBlock)

@@ -127,9 +127,8 @@ void TstOptionLink::readReplacesTheAreaAndShowsIt()
     QCOMPARE(done.count(), 1);
 
     QList<int> requests;
-    for (const QByteArray &f : radio->frameBytes())
-        if (f.startsWith('S') && f != request(0x3DF0, 0x10))
-            requests << addressOf(QByteArray("X") + f.mid(1));
+    for (const QByteArray &r : blockRequests(radio->frameBytes()))
+        requests << frameAddress(r);
     QCOMPARE(requests, (QList<int>{0x0E00, 0x0E40, 0x0E80, 0x0EC0, 0x0F00, 0x0F40, 0x0F80, 0x0FC0}));
     QCOMPARE(imageBytes(224, 32), radio->bytes(0x0E00, 0x200));
     QCOMPARE(int(MemoryImage[223][15]), 0x12);

@@ -89,10 +89,7 @@ private slots:
         TestClock::advance(60000);
         QCOMPARE(done.count(), 1);
 
-        QList<QByteArray> requests;
-        for (const QByteArray &f : radio->frameBytes())
-            if (f.startsWith('S') && f != request(0x3DF0, 0x10))
-                requests << f;
+        const QList<QByteArray> requests = blockRequests(radio->frameBytes());
         QCOMPARE(requests.size(), 8);
         for (int k = 0; k < 8; ++k)
             QCOMPARE(requests.at(k), request(0x2900 + 64 * k));

@@ -48,9 +48,8 @@ private slots:
         QCOMPARE(done.count(), 1);
 
         QList<int> requests;
-        for (const QByteArray &f : radio->frameBytes())
-            if (f.startsWith('S') && f != QByteArray::fromHex("533DF010"))
-                requests << ((quint8(f.at(1)) << 8) | quint8(f.at(2)));
+        for (const QByteArray &r : blockRequests(radio->frameBytes()))
+            requests << frameAddress(r);
         QCOMPARE(requests, (QList<int>{0x2400, 0x2440, 0x2480, 0x24C0, 0x2500, 0x2540, 0x2580, 0x25C0}));
         for (int r = 0; r < 32; ++r)
             QCOMPARE(imageRow(FirstRow + r), radio->bytes(0x2400 + 16 * r, 16));

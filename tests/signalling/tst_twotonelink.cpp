@@ -69,10 +69,7 @@ private slots:
         QVERIFY(clickOnScreen(w->Command_read));
         TestClock::advance(60000);
         QCOMPARE(done.count(), 1);
-        QList<QByteArray> requests;
-        for (const QByteArray &f : radio->frameBytes())
-            if (f.startsWith('S') && f != request(0x3DF0, 0x10))
-                requests << f;
+        const QList<QByteArray> requests = blockRequests(radio->frameBytes());
         QCOMPARE(requests.size(), 12);
         for (int k = 0; k < 12; ++k)
             QCOMPARE(requests.at(k), request(0x2D00 + 64 * k));

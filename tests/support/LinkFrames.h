@@ -48,6 +48,26 @@ inline QByteArray writeFrame(int address, bool ackLed)
     return x;
 }
 
+// The block requests among the frames, each without the Ack it may carry in
+// front (a block's Ack goes out with the next request); the password
+// block's request is left out.
+inline QList<QByteArray> blockRequests(const QList<QByteArray> &frames)
+{
+    QList<QByteArray> requests;
+    for (const QByteArray &f : frames) {
+        const QByteArray r = f.startsWith(Ack) ? f.mid(1) : f;
+        if (r.startsWith('S') && r != request(0x3DF0, 0x10))
+            requests << r;
+    }
+    return requests;
+}
+
+// The address a request or data frame names ('S' or 'X', high, low).
+inline int frameAddress(const QByteArray &request)
+{
+    return (quint8(request.at(1)) << 8) | quint8(request.at(2));
+}
+
 inline int countFrames(const QList<QByteArray> &frames, const QByteArray &f)
 {
     return int(std::count(frames.begin(), frames.end(), f));
@@ -55,12 +75,14 @@ inline int countFrames(const QList<QByteArray> &frames, const QByteArray &f)
 
 // The frames the program sends in a read of `blocks` blocks of 64 bytes
 // from `base`: the handshake, the password block's request, then each
-// block's request, every answer taken with an Ack.
+// block's request, every answer taken with an Ack. A block's Ack goes out
+// in front of the next request; the last one alone.
 inline QList<QByteArray> readFrames(int base, int blocks)
 {
-    QList<QByteArray> f{Handshake, Ack, request(0x3DF0, 0x10), Ack};
-    for (int i = 0; i < blocks; ++i)
-        f << request(base + 64 * i) << Ack;
+    QList<QByteArray> f{Handshake, Ack, request(0x3DF0, 0x10), Ack, request(base)};
+    for (int i = 1; i < blocks; ++i)
+        f << Ack + request(base + 64 * i);
+    f << Ack;
     return f;
 }
 

@@ -199,9 +199,9 @@ void SimRadio::answerAs(int requested, int answered, int times)
     m_misdirects.insert(requested, Misdirect{answered, times});
 }
 
-void SimRadio::addExtraByte(int requested, int at, double gapMs, int times)
+void SimRadio::addExtraByte(int requested, int at, double gapMs, int times, Late late)
 {
-    m_extraBytes.insert(requested, Extra{at, gapMs, times});
+    m_extraBytes.insert(requested, Extra{at, gapMs, times, late});
 }
 
 void SimRadio::lateSecondAck(int request, double afterMs)
@@ -221,6 +221,8 @@ QByteArray SimRadio::dataFrame(int address, int length) const
     reply.append(char(address & 0xFF));
     reply.append(char(length & 0xFF));
     reply.append(bytes(address, length));
+    if (length != 0x10)
+        reply.append(m_options.blockTrailing);
     return reply;
 }
 
@@ -323,6 +325,8 @@ void SimRadio::parse()
                     --extra->timesLeft;
                 splitAt = int(reply.size()) - length + std::clamp(extra->at, 0, length);
                 reply.insert(splitAt, char(ExtraByte));
+                if (extra->late == Late::LastByte)
+                    splitAt = int(reply.size()) - 1;
                 gapMs = extra->gapMs;
             }
             answer(n, reply, lastMs, true, splitAt, gapMs);
@@ -372,7 +376,10 @@ void SimRadio::queueReply(const QByteArray &reply, double startMs, int splitAt, 
             cursor += gapMs;
         if (m_options.paced)
             cursor += m_options.byteMs;
-        m_queue.append({cursor, quint8(reply[i])});
+        double due = cursor;
+        if (m_options.adapterPacketMs > 0)
+            due = std::ceil(cursor / m_options.adapterPacketMs - 1e-9) * m_options.adapterPacketMs;
+        m_queue.append({due, quint8(reply[i])});
     }
     m_txWireFree = cursor;
     if (!m_queue.isEmpty())

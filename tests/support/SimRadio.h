@@ -71,6 +71,12 @@ public:
         int pieceSize = 0;            // > 0: deliver each reply in pieces of this size
         int pieceGapMs = 0;           // pause between the pieces
         QByteArray trailing;          // bytes appended to every reply
+        QByteArray blockTrailing;     // bytes appended to every data frame of a block
+                                      // (length other than 0x10)
+        double adapterPacketMs = 0;   // > 0: what the radio sends reaches the program in
+                                      // packets, at the next multiple of this period after
+                                      // it crossed the line, as a USB serial adapter hands
+                                      // it over (16 ms by default on common ones)
         bool requireHandshake = true; // ignore 'S' and 'X' outside program mode
     };
 
@@ -153,9 +159,12 @@ public:
     // The next `times` read requests for `requested` (times < 0: every one)
     // are answered with one byte (ExtraByte) more than the block: inserted
     // before data byte `at` (at = the length: behind the last data byte),
-    // the bytes from there on `gapMs` later than the rest.
+    // the bytes from there on `gapMs` later than the rest; with LastLate,
+    // only the reply's last byte (the one too many) comes gapMs later.
     static constexpr quint8 ExtraByte = 0xA5;
-    void addExtraByte(int requested, int at, double gapMs = 0, int times = 1);
+    enum class Late { FromExtra, LastByte };
+    void addExtraByte(int requested, int at, double gapMs = 0, int times = 1,
+                      Late late = Late::FromExtra);
     // The write frame that is request n is answered with its 06 and, afterMs
     // after its last byte crossed the line, with a second 06; the frame after
     // it (request n + 1) is lost on the line: not stored, not answered.
@@ -218,6 +227,7 @@ private:
         int at;
         double gapMs;
         int timesLeft;  // < 0: for good
+        Late late;
     };
     QMap<int, Extra> m_extraBytes;      // by requested address
     QMap<int, double> m_secondAcks;     // by request number: the delay
