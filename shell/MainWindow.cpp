@@ -258,7 +258,10 @@ void MainWindow::fillWindowMenu()
         a->setProperty("windowEntry", true);
         a->setCheckable(true);
         a->setChecked(frame == m_mdi->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, name] { bringForward(name); });
+        connect(a, &QAction::triggered, this, [this, name] {
+            if (Windows::isLoaded(name))  // not one closed since the menu opened
+                bringForward(name);
+        });
     }
 }
 
