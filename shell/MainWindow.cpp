@@ -7,6 +7,7 @@
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
+#include "platform/StandardTexts.h"
 #include "platform/StatusBar.h"
 #include "shell/LanguageTexts.h"
 #include "shell/MainMenus.h"
@@ -32,6 +33,7 @@ constexpr int PanelPercent[15] = {4, 4, 5, 10, 6, 5, 5, 5, 5, 5, 5, 5, 5, 5, 20}
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_mdi(new QMdiArea(this)), m_status(new StatusBar(15, this))
 {
+    InstallStandardTexts();  // Qt's own menus and buttons follow the language
     m_mdi->setObjectName(QStringLiteral("MDIClient"));
     setCentralWidget(m_mdi);
     m_status->setObjectName(QStringLiteral("StatusBar1"));

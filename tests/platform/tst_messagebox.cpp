@@ -3,9 +3,13 @@
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
+#include "platform/StandardTexts.h"
 #include "platform/StatusBar.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -95,6 +99,45 @@ private slots:
         captions.sort();
         QCOMPARE(seen, captions);
         QCOMPARE(answer, onReturn);
+    }
+
+    // Qt's own menus speak the language in use once the program's texts
+    // are installed: a text box's edit menu and a child window's frame menu.
+    void standardMenusSpeakTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("edit");
+        QTest::addColumn<QStringList>("frame");
+        QTest::newRow("English") << 0 << QStringList{"&Copy", "&Paste", "Select All"}
+                                 << QStringList{"&Restore", "Mi&nimize", "&Close"};
+        QTest::newRow("Chinese") << -1 << QStringList{"复制(&C)", "粘贴(&P)", "全选"}
+                                 << QStringList{"还原(&R)", "最小化(&N)", "关闭(&C)"};
+    }
+    void standardMenusSpeakTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, edit);
+        QFETCH(QStringList, frame);
+        InstallStandardTexts();
+        InstallStandardTexts();  // once is enough; twice changes nothing
+        LanguageFlag = qint16(language);
+        const auto captions = [](QMenu *menu) {
+            QStringList l;
+            for (QAction *a : menu->actions())
+                if (!a->isSeparator())
+                    l << a->text().section(QLatin1Char('\t'), 0, 0);  // without the shortcut
+            return l;
+        };
+        QLineEdit box;
+        std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        const QStringList editSeen = captions(menu.get());
+        for (const QString &c : edit)
+            QVERIFY2(editSeen.contains(c), qPrintable(editSeen.join(" | ")));
+        QMdiSubWindow child;
+        const QStringList frameSeen = captions(child.systemMenu());
+        for (const QString &c : frame)
+            QVERIFY2(frameSeen.contains(c), qPrintable(frameSeen.join(" | ")));
+        QCOMPARE(StandardTextChinese("QLineEdit", "no such text"), QString());
     }
 
     void bilingualTextFollowsTheFlag_data()
