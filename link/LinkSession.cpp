@@ -260,7 +260,13 @@ void LinkSession::pauseThen(int steps, std::function<void()> fn)
         fn();
         return;
     }
-    m_timers.pauseFor(qint64(pauseMs(steps)) * 1000, std::move(fn));
+    // A reply refused during the pause ends the step there: the refusal is
+    // handled as the pause ends, and nothing of the refused reply goes on.
+    m_timers.pauseFor(qint64(pauseMs(steps)) * 1000, [this, fn = std::move(fn)] {
+        takeIn();
+        if (!m_refusing && !m_gate.refused())
+            fn();
+    });
 }
 
 void LinkSession::exchangeBox(const QString &text, const QString &title)

@@ -256,7 +256,9 @@ void LinkSession::passwordBlockTaken()
         for (int i = 0; i < 16; ++i)
             PasswordBlockCopy[i] = ReceiveBuffer[4 + i];
         if (m_settings.passwordCheck && !m_settings.passwordCheck()) {
-            refusePassword();
+            // A byte beyond the block may still be on its way: the user is
+            // told the password is wrong only once the line stayed quiet.
+            afterQuiet([this] { refusePassword(); });
             return;
         }
         DataPhase = -1;

@@ -243,6 +243,33 @@ private slots:
         QVERIFY(!host->port->portOpen());
     }
 
+    // A byte too many inside the password block is a line fault, not a
+    // wrong password: however late its last byte is handed over (a serial
+    // adapter), the block is refused, the attempt is made again and the
+    // read completes; "PassWord Error" never comes.
+    void strayByteInThePasswordBlockIsNoWrongPassword_data()
+    {
+        QTest::addColumn<double>("late");
+        for (const double late : {0.0, 2.0, 16.0, 30.0, 39.0})
+            QTest::addRow("last byte %g ms late", late) << late;
+    }
+    void strayByteInThePasswordBlockIsNoWrongPassword()
+    {
+        QFETCH(double, late);
+        radio->setBytes(0x3DF0, radioPassword("468027", "999999"));
+        radio->setBytes(0x3000, fmPattern());
+        radio->addExtraByte(0x3DF0, 4, late, 1, SimRadio::Late::LastByte);
+        makeHost();
+        host->password->setText(QStringLiteral("468027"));
+        host->read->click();
+        TestClock::advance(30000);
+
+        QCOMPARE(countFrames(radio->frameBytes(), Handshake), 2);
+        QCOMPARE(moments.size(), 1);
+        QCOMPARE(moments[0].text, QStringLiteral("Complete reading the data from transceiver."));
+        QCOMPARE(imageBytes(768, 16), fmPattern());
+    }
+
     void typedPasswordsLetTheExchangeOn_data()
     {
         QTest::addColumn<QByteArray>("radioBlock");
