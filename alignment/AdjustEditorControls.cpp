@@ -286,23 +286,28 @@ void AdjustEditorWindow::placeControls()
     if (!TabStrip1)
         return;
     const int w = width();
-    const int h = height();
     TabStrip1->setGeometry(px(100), px(100), int(w / 1.05), TabStrip1->sizeHint().height());
     const int top = std::max(px(600), TabStrip1->geometry().bottom() + 4);
-    const int buttonHeight = px(450);
-    const int buttonsTop = h - buttonHeight - px(150);
-    const int barTop = buttonsTop - px(450);
-    auto place = [&](QGroupBox *frame, double wd, double hd) {
+    // The pages stand in one place, each as tall as the tallest needs, and
+    // the bar and the buttons right under them: the window's height follows
+    // from what its pages hold, not the other way round.
+    QGroupBox *frames[] = {Frame_Frame, Frame_Sql, Frame_Dev, Frame_Other};
+    int frameHeight = 0;
+    for (QGroupBox *frame : frames)
+        frameHeight = std::max(frameHeight, frame->sizeHint().height());
+    auto place = [&](QGroupBox *frame, double wd) {
         const QSize hint = frame->minimumSizeHint();
         const int fw = std::min(std::max(int(w / wd), hint.width()), w - 2 * px(300));
-        const int fh = std::min(std::max(int(h / hd), hint.height()), barTop - px(100) - top);
-        frame->setGeometry(px(300), top, fw, fh);
+        frame->setGeometry(px(300), top, fw, frameHeight);
     };
-    place(Frame_Frame, 1.2, 1.8);
-    place(Frame_Sql, 1.1, 1.7);
-    place(Frame_Dev, 1.6, 1.65);
-    place(Frame_Other, 1.4, 1.8);
+    place(Frame_Frame, 1.2);
+    place(Frame_Sql, 1.1);
+    place(Frame_Dev, 1.6);
+    place(Frame_Other, 1.4);
 
+    const int barTop = top + frameHeight + px(100);
+    const int buttonHeight = px(450);
+    const int buttonsTop = barTop + px(450);
     ProgressBar1->setGeometry(px(300), barTop, int(w * 0.55), px(300));
     Label_tr_count->setGeometry(px(300) + int(w * 0.57), barTop, int(w * 0.4), px(300));
     QPushButton *buttons[] = {Command_read, Command_Write, Command_def,

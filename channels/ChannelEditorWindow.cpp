@@ -15,13 +15,8 @@
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
 #include "platform/PickList.h"
-#include "platform/Screen.h"
 #include "platform/TextBox.h"
 #include "platform/WindowNames.h"
-
-namespace {
-int px(double twips) { return Screen::toPixels(twips); }
-}
 
 ChannelEditorWindow::ChannelEditorWindow(QWidget *parent) : EditorWindow(parent)
 {
@@ -62,27 +57,17 @@ ChannelEditorWindow::ChannelEditorWindow(QWidget *parent) : EditorWindow(parent)
     connect(Command_save, &QPushButton::clicked, this, &ChannelEditorWindow::Command_save_Click);
     connect(Command_open, &QPushButton::clicked, this, &ChannelEditorWindow::Command_open_Click);
     connect(Command_close, &QPushButton::clicked, this, &ChannelEditorWindow::Command_close_Click);
+    layOut();
 }
 
 ChannelEditorWindow::~ChannelEditorWindow() = default;
 
 void ChannelEditorWindow::layOut()
 {
-    placeFromMainWindow();
-    const int heightTwips = Screen::toTwips(height());
-    const int y = heightTwips - 1500;
-    MSF_Chann->setGeometry(0, 0, int(width() / 1.02), px(6615));
-    ProgressBar1->setGeometry(px(120), px(y - 800), px(7935), px(495));
-    Label_tr_count->setGeometry(px(8280), px(y - 800), px(3975), px(255));
-    QPushButton *buttons[] = {Command_read, Command_Write, Command_Clear, Command_def,
-                              Command_save, Command_open, Command_close};
-    int left = 960;
-    for (QPushButton *b : buttons) {
-        b->setGeometry(px(left), px(y), px(855), px(495));
-        left += 1440;
-    }
-    Label_PassWord->setGeometry(px(10920), px(7800), px(1095), px(255));
-    Text_PassWord->setGeometry(px(12240), px(7800), px(855), px(285));
+    // The grid over the buttons, the password box at the row's right end;
+    // the grid takes the window's height and no more width than its columns.
+    layOutWithButtonRow(MSF_Chann, {Command_read, Command_Write, Command_Clear, Command_def, Command_save,
+                                    Command_open, Command_close});
 }
 
 void ChannelEditorWindow::loadForm()
@@ -92,7 +77,7 @@ void ChannelEditorWindow::loadForm()
     const int bandWidth = MSF_Chann->fontMetrics().horizontalAdvance(ChannelGrid::BandText) + 12;
     if (MSF_Chann->colWidth(ChannelGrid::ColBand) < bandWidth)
         MSF_Chann->setColWidth(ChannelGrid::ColBand, bandWidth);
-    layOut();
+    placeFromMainWindow();
     MSF_Chann->setRows(ChannelCount + 1);
     for (int r = 1; r <= ChannelCount; ++r)
         MSF_Chann->setTextMatrix(r, ChannelGrid::ColNumber, QString::number(r - 1));

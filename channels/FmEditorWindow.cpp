@@ -1,10 +1,9 @@
 #include "channels/FmEditorWindow.h"
 
-#include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <algorithm>
 
 #include "channels/FmGridRules.h"
@@ -68,6 +67,7 @@ FmEditorWindow::FmEditorWindow(QWidget *parent) : EditorWindow(parent)
     connect(Command_save, &QPushButton::clicked, this, &FmEditorWindow::Command_save_Click);
     connect(Command_open, &QPushButton::clicked, this, &FmEditorWindow::Command_open_Click);
     connect(Command_close, &QPushButton::clicked, this, &FmEditorWindow::Command_close_Click);
+    layOut();
 }
 
 FmEditorWindow::~FmEditorWindow() = default;
@@ -89,48 +89,15 @@ void FmEditorWindow::loadForm()
         MSF_Chann->setTextMatrix(r, ColNumber, QString::number(r));
         MSF_Chann->setTextMatrix(r, ColFrequency, QString());
     }
-    layOut();
-}
-
-void FmEditorWindow::resizeEvent(QResizeEvent *event)
-{
-    EditorWindow::resizeEvent(event);
-    layOut();
 }
 
 void FmEditorWindow::layOut()
 {
-    const int w = width();
-    const int h = height();
-    const int margin = 8;
-    // The grid takes the inner width / 2.25 and the height / 1.7, and at
-    // least what its three columns need, so no heading is cut.
-    int columns = 0;
-    for (int c = 0; c < ColumnCount; ++c)
-        columns += MSF_Chann->colWidth(c);
-    const int needed = columns + 2 * MSF_Chann->frameWidth()
-                     + MSF_Chann->verticalScrollBar()->sizeHint().width() + 2;
-    const int gridWidth = std::min(std::max(int(w / 2.25), needed), w - 2 * margin);
-    const int gridHeight = int(h / 1.7);
-    MSF_Chann->setGeometry((w - gridWidth) / 2, margin, gridWidth, gridHeight);
-
-    int y = margin + gridHeight + 6;
-    Label_tr_count->setGeometry(margin, y, w - 2 * margin, 20);
-    y += 22;
-    ProgressBar1->setGeometry(margin, y, w - 2 * margin, 18);
-    y += 26;
-    QPushButton *buttons[] = {Command_read, Command_Write, Command_Clear, Command_def,
-                              Command_save, Command_open, Command_close};
-    const int gap = 6;
-    const int buttonWidth = (w - 2 * margin - 6 * gap) / 7;
-    int x = margin;
-    for (QPushButton *b : buttons) {
-        b->setGeometry(x, y, buttonWidth, 28);
-        x += buttonWidth + gap;
-    }
-    y += 36;
-    Label_PassWord->setGeometry(w - margin - 200, y, 90, 24);
-    Text_PassWord->setGeometry(w - margin - 104, y, 104, 24);
+    // The grid, as wide as its three columns, centred over the buttons; the
+    // password box at the row's right end.
+    layOutWithButtonRow(MSF_Chann, {Command_read, Command_Write, Command_Clear, Command_def, Command_save,
+                                    Command_open, Command_close});
+    layout()->setAlignment(MSF_Chann, Qt::AlignHCenter);
 }
 
 void FmEditorWindow::ShowFmChannels()

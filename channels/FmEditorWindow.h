@@ -52,7 +52,6 @@ protected:
     void redisplay() override;
     bool editing() const override;
     BiText unloadBusyText() const override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void layOut();

@@ -143,6 +143,18 @@ void EditorWindow::layOutWithButtonRow(QWidget *content,
     progress->addWidget(ProgressBar1, 2);
     progress->addWidget(Label_tr_count, 1);
     column->addLayout(progress);
+    keepRoomForProgress();
+}
+
+void EditorWindow::keepRoomForProgress()
+{
+    // The window is as tall as what it shows when it opens: the progress
+    // bar, hidden until an exchange starts, and the status line, empty
+    // until then, keep their room so that neither is squeezed later.
+    QSizePolicy policy = ProgressBar1->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    ProgressBar1->setSizePolicy(policy);
+    Label_tr_count->setMinimumHeight(Label_tr_count->fontMetrics().height());
 }
 
 bool EditorWindow::closeWindow(std::initializer_list<QLatin1String> alsoUnload)

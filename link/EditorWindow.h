@@ -99,6 +99,9 @@ protected:
     // (the password label and box at the row's right end), the progress bar
     // and the status label under them.
     void layOutWithButtonRow(QWidget *content, std::initializer_list<QPushButton *> buttons);
+    // The progress bar and the status line keep their room in a layout
+    // while they are hidden or empty (layOutWithButtonRow does this).
+    void keepRoomForProgress();
 
     // Closes the window as its Close button does: the port closed when it is
     // open, the window unloaded, then the windows `alsoUnload`. False when

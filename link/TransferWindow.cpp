@@ -69,10 +69,21 @@ TransferWindow::TransferWindow(const char *startName, const QString &passwordDes
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(password);
     layout->addStretch(1);
-    layout->addWidget(Label_tr_count);
-    layout->addWidget(ProgressBar1);
+    // The status line stands right over the bar it speaks of.
+    auto *progress = new QVBoxLayout;
+    progress->setSpacing(0);
+    progress->addWidget(Label_tr_count);
+    progress->addWidget(ProgressBar1);
+    layout->addLayout(progress);
     layout->addStretch(1);
     layout->addLayout(buttons);
+    // The window is as tall as what it shows when it opens: the progress
+    // bar, hidden until a transfer starts, and the status line, empty until
+    // then, keep their room.
+    QSizePolicy policy = ProgressBar1->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    ProgressBar1->setSizePolicy(policy);
+    Label_tr_count->setMinimumHeight(Label_tr_count->fontMetrics().height());
 
     setCaptions({{"", captions.window},
                  {startName, captions.start},

@@ -80,6 +80,7 @@ void OptionEditorWindow::layOut()
     progress->addWidget(Label_PassWord);
     progress->addWidget(Text_PassWord);
     outer->addLayout(progress);
+    keepRoomForProgress();
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

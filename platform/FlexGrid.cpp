@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyleOptionHeader>
 
 // Sees every change of the view's current index before it happens, so the
@@ -96,6 +97,12 @@ FlexGrid::FlexGrid(QWidget *parent) : QTableWidget(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    // A column or row more or less changes what the grid holds.
+    for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
+        connect(header, &QHeaderView::sectionResized, this, [this] { updateGeometry(); });
+        connect(header, &QHeaderView::sectionCountChanged, this, [this] { updateGeometry(); });
+    }
     verticalHeader()->viewport()->installEventFilter(this);
     setWordWrap(false);
     if (auto *button = findChild<QAbstractButton *>())
@@ -316,6 +323,21 @@ void FlexGrid::setColWidth(int col, int pixels)
         verticalHeader()->setFixedWidth(pixels);
     else
         setColumnWidth(col - m_fixedCols, pixels);
+}
+
+QSize FlexGrid::sizeHint() const
+{
+    const int frame = 2 * frameWidth();
+    const int bar = verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                        ? 0
+                        : style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    int width = horizontalHeader()->length() + frame + bar;
+    if (!verticalHeader()->isHidden())
+        width += verticalHeader()->width();
+    int height = verticalHeader()->length() + frame;
+    if (!horizontalHeader()->isHidden())
+        height += horizontalHeader()->sizeHint().height();
+    return {width, height};
 }
 
 int FlexGrid::colWidth(int col) const

@@ -71,6 +71,12 @@ public:
     // Scrolls so that the given grid row is visible.
     void showRow(int row);
 
+    // What the grid holds: every column and every row, its frame and room
+    // for the vertical scroll bar. A layout gives the grid no more than
+    // this (a shorter window scrolls the rows), so no white area lies right
+    // of the last column or under the last row.
+    QSize sizeHint() const override;
+
 signals:
     // About to leave the current cell (row, col); raised before every move.
     void leaveCell(int row, int col);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -41,6 +42,19 @@ void forget(const QWidget *w)
                open.end());
 }
 
+// A placement shrunk about its centre to the height its window holds
+// (`needed`, frame included): no empty band under the window's contents.
+// A window that needs the whole placement, or more, keeps it.
+QRect shrunkToContents(const QRect &placement, int needed)
+{
+    if (needed <= 0 || needed >= placement.height())
+        return placement;
+    QRect r = placement;
+    r.setTop(placement.top() + (placement.height() - needed) / 2);
+    r.setHeight(needed);
+    return r;
+}
+
 // A placement grown about its centre, never past the top left corner, until
 // it holds what the window needs: a list or caption wider than the design's
 // size then shows whole instead of being cut at the window's edge.
@@ -68,15 +82,37 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::showEvent(QShowEvent *event)
 {
     if (m_placement.isValid()) {
-        if (QMdiSubWindow *frame = Windows::frameOf(this))
-            frame->setGeometry(roomForContents(m_placement, frame->minimumSizeHint()));
-        else if (!parentWidget()) {
-            const QRect r = roomForContents(m_placement, minimumSizeHint());
+        // The width first (the design's, or what the contents need at
+        // least), then the height the contents take at that width.
+        if (QMdiSubWindow *frame = Windows::frameOf(this)) {
+            const QSize minimum = frame->minimumSizeHint();
+            const QMargins around = frame->contentsMargins();
+            const int width = std::max(m_placement.width(), minimum.width()) - around.left() - around.right();
+            const int needed = contentHeight(width) + around.top() + around.bottom();
+            frame->setGeometry(roomForContents(shrunkToContents(m_placement, needed), minimum));
+        } else if (!parentWidget()) {
+            const QSize minimum = minimumSizeHint();
+            const int needed = contentHeight(std::max(m_placement.width(), minimum.width()));
+            const QRect r = roomForContents(shrunkToContents(m_placement, needed), minimum);
             resize(r.size());
             move(r.topLeft());
         }
     }
     QWidget::showEvent(event);
+}
+
+int Form::contentHeight(int width) const
+{
+    if (QLayout *l = layout()) {
+        const int hint = l->hasHeightForWidth() ? l->totalHeightForWidth(width) : l->totalSizeHint().height();
+        return std::max(hint, l->totalMinimumSize().height());
+    }
+    // Placed by hand: down to the lowest control shown, and under it the
+    // margin the highest one keeps from the top.
+    const QRect children = childrenRect();
+    if (children.isEmpty())
+        return 0;
+    return children.bottom() + 1 + std::clamp(children.top(), 0, 12);
 }
 
 void Form::setCaptions(std::initializer_list<Caption> captions)

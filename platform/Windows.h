@@ -60,13 +60,20 @@ protected:
 
     // Where the window stands: its size and position in the main window's
     // client area (a top-level window: on the screen), applied now and to
-    // its frame when it shows.
+    // its frame when it shows. Shown, the window keeps the placement's
+    // width and is only as tall as its contents (contentHeight), about the
+    // placement's centre; it grows past the placement, about its centre,
+    // only as far as its contents' minimum size needs.
     void setPlacement(const QRect &placement);
     // The main window's outer size scaled by the screen against a design
     // screen (14500 x 9500 twips by default), centred in the client area.
     void placeFromMainWindow(double designWidthTwips = 14500, double designHeightTwips = 9500);
     // A size in twips, centred in the client area.
     void placeCentred(int widthTwips, int heightTwips);
+    // The height the window's contents take at `width` (frame excluded):
+    // its layout's preferred height, or for a window placed by hand, down
+    // to its lowest shown control and a margin under it.
+    virtual int contentHeight(int width) const;
 
 private:
     QList<Caption> m_captions;

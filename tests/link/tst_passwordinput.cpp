@@ -81,8 +81,16 @@ private slots:
         const QSize client = area->viewport()->size();
         const int width = client.width() / 4;
         const int height = client.height() / 3;
-        QCOMPARE(Windows::frameOf(w)->geometry(),
-                 QRect((client.width() - width) / 2, (client.height() - height) / 2 - 33, width, height));
+        // A quarter of the client area wide, no taller than a third of it
+        // and only as tall as its boxes and buttons need, about the same
+        // centre, raised above the middle.
+        const QRect design((client.width() - width) / 2, (client.height() - height) / 2 - 33, width, height);
+        const QRect frame = Windows::frameOf(w)->geometry();
+        QCOMPARE(frame.left(), design.left());
+        QCOMPARE(frame.width(), design.width());
+        QVERIFY(frame.height() <= design.height());
+        QVERIFY(frame.bottom() > w->Command_Cancel->mapTo(area->viewport(), w->Command_Cancel->rect().bottomLeft()).y());
+        QVERIFY(qAbs(frame.center().y() - design.center().y()) <= 1);
         QCOMPARE(area->activeSubWindow(), Windows::frameOf(w));
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->Text_Old_PassWord));
         const QList<QWidget *> order{w->Text_New_Password_1, w->Text_New_PassWord_2, w->Command_Write,
