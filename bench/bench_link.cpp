@@ -14,6 +14,7 @@
 
 #include "link/LinkSession.h"
 #include "link/LinkState.h"
+#include "link/ReplyGate.h"
 #include "memory/MemoryImage.h"
 #include "platform/CommControl.h"
 #include "platform/MessageBox.h"
@@ -99,12 +100,15 @@ Result run(const LinkSettings &settings, bool write)
     while (settle.elapsed() < 50)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     // Every frame the program queued costs the send timer and its bytes; a
-    // lone Ack goes out at once and overlaps the next frame's timer; every
-    // byte of the radio's replies is on the critical path.
+    // lone Ack goes out at once and overlaps the next frame's timer, but the
+    // one that ends a read waits for the line to stay quiet behind the last
+    // block; every byte of the radio's replies is on the critical path.
     double floor = radio.sentBytes().size() * SimRadio::ByteMs9600;
     for (const SimRadio::Frame &f : radio.frames())
         if (!(f.bytes.size() == 1 && quint8(f.bytes[0]) == 0x06))
             floor += 15.0 + f.bytes.size() * SimRadio::ByteMs9600;
+    if (!radio.frames().isEmpty() && radio.frames().last().bytes == QByteArray(1, char(0x06)))
+        floor += ReplyGate::QuietBehindBlockMs;
 
     // Turnarounds on the radio's clock: program frames against radio replies.
     const auto rx = radio.frames();

@@ -14,6 +14,7 @@
 #include "link/LinkSession.h"
 #include "link/LinkState.h"
 #include "link/ReadWindow.h"
+#include "link/ReplyGate.h"
 #include "link/WholeReadUnpack.h"
 #include "link/WriteWindow.h"
 #include "memory/MemoryImage.h"
@@ -95,6 +96,11 @@ double floorMs(SimRadio &radio)
         if (!(f.bytes.size() == 1 && quint8(f.bytes[0]) == 0x06))
             ms += SendTimerMs + f.bytes.size() * radio.options().byteMs;
     ms += radio.sentBytes().size() * radio.options().byteMs;
+    // The Ack that ends a read waits for the line to stay quiet behind the
+    // last block.
+    const auto frames = radio.frames();
+    if (!frames.isEmpty() && frames.last().bytes == QByteArray(1, char(0x06)))
+        ms += ReplyGate::QuietBehindBlockMs;
     return ms;
 }
 
