@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "link/LinkSession.h"
+#include "link/PasswordCodec.h"
 #include "link/LinkTexts.h"
 #include "memory/MemoryImage.h"
 #include "platform/CommControl.h"
@@ -66,6 +67,8 @@ EditorWindow::EditorWindow(QWidget *parent, const QString &passwordDesign) : For
     Text_PassWord = new TextBox(this);
     Text_PassWord->setObjectName(QStringLiteral("Text_PassWord"));
     Text_PassWord->setPasswordChar(QLatin1Char('*'));
+    // What the radio compares takes one byte a character: refused in words.
+    Text_PassWord->setKeyFilter(PasswordRules::passwordKey);
     // The design text is there before the exchange binds the change handler.
     Text_PassWord->setText(passwordDesign);
     Label_PassWord->setBuddy(Text_PassWord);

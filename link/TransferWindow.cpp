@@ -1,6 +1,7 @@
 #include "link/TransferWindow.h"
 
 #include "link/LinkSession.h"
+#include "link/PasswordCodec.h"
 #include "link/WholeRadioTexts.h"
 #include "platform/CommControl.h"
 #include "platform/MessageBox.h"
@@ -32,6 +33,8 @@ TransferWindow::TransferWindow(const char *startName, const QString &passwordDes
     Label_PassWord->setObjectName(QStringLiteral("Label_PassWord"));
     Text_PassWord = new TextBox(this);
     Text_PassWord->setObjectName(QStringLiteral("Text_PassWord"));
+    // What the radio compares takes one byte a character: refused in words.
+    Text_PassWord->setKeyFilter(PasswordRules::passwordKey);
     // The design text is there before the change handler is bound, so it
     // does not count as a change.
     Text_PassWord->setText(passwordDesign);

@@ -13,6 +13,7 @@
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
+#include "platform/TextBox.h"
 #include "platform/VbTimer.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
@@ -164,6 +165,35 @@ private slots:
         LanguageFlag = 0;
         cuts.removeDuplicates();
         QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1String("\n"))));
+    }
+
+    // A password box of an exchange (an editor's, the read and write
+    // windows') takes what the radio compares, one byte a character: a
+    // character without one is refused in words, the box keeping its text.
+    void passwordBoxesRefuseInWords_data() { controlsAreNamedAndLabelled_data(); }
+    void passwordBoxesRefuseInWords()
+    {
+        QFETCH(QString, window);
+        Windows::unload(window);
+        QWidget *w = Windows::show(window);
+        QVERIFY(w);
+        auto *box = w->findChild<TextBox *>(QStringLiteral("Text_PassWord"), Qt::FindDirectChildrenOnly);
+        if (!box) {
+            Windows::unload(window);
+            QSKIP("no password box");
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+        const QString before = box->text();
+        MsgBoxRecorder::install();
+        box->setFocus();
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUtf8("中"), Qt::NoModifier);
+        QCOMPARE(box->text(), before);
+        QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
+        QCOMPARE(MsgBoxRecorder::boxes().first().text,
+                 QStringLiteral("The password takes single-byte characters only (letters, digits, blank and signs) ."));
+        QTest::keyClicks(box, QStringLiteral("a"));
+        QCOMPARE(box->text(), before + QLatin1Char('a'));
+        Windows::unload(window);
     }
 };
 
