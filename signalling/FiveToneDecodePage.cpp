@@ -104,7 +104,7 @@ void FiveToneDecodePage::setUpGrid()
 
 void FiveToneDecodePage::layOut()
 {
-    MSF_Decode->setGeometry(px(120), px(360), int(width() / 1.02), px(4000));
+    MSF_Decode->setGeometry(px(120), px(360), std::min(int(width() / 1.02), MSF_Decode->sizeHint().width()), px(4000));
     // The function table as large as its boxes and headings need; the
     // reply options to its right.
     const QSize functions = Frame_Dec_xx->sizeHint().expandedTo(QSize(px(7000), px(1550)));

@@ -87,7 +87,7 @@ void FiveToneEncodePage::fillLists()
 void FiveToneEncodePage::layOut()
 {
     const int gridHeight = MSF_Encode->verticalHeader()->defaultSectionSize() * 16 + px(120);
-    MSF_Encode->setGeometry(px(120), px(360), int(width() / 1.76), gridHeight);
+    MSF_Encode->setGeometry(px(120), px(360), std::min(int(width() / 1.76), MSF_Encode->sizeHint().width()), gridHeight);
     const int x = MSF_Encode->geometry().right() + px(240);
     const int listWidth = px(1000);
     for (int i = 0; i < 4; ++i) {

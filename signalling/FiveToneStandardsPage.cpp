@@ -60,7 +60,7 @@ void FiveToneStandardsPage::layOut()
 {
     const int rowHeight = MSF_Chann->verticalHeader()->defaultSectionSize();
     const int gridHeight = rowHeight * 16 + px(120);
-    MSF_Chann->setGeometry(px(120), px(360), int(width() / 1.8), gridHeight);
+    MSF_Chann->setGeometry(px(120), px(360), std::min(int(width() / 1.8), MSF_Chann->sizeHint().width()), gridHeight);
     const int right = MSF_Chann->geometry().right() + px(360);
     Label_std_name->setGeometry(right, px(360), textWidth(Label_std_name, px(1400)), px(300));
     Combo_stxh->setGeometry(std::max(right + px(1450), Label_std_name->geometry().right() + px(90)), px(330),

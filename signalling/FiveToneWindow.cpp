@@ -107,26 +107,36 @@ void FiveToneWindow::layOut()
     TabStrip1->setGeometry(px(120), px(120), int(w / 1.03), TabStrip1->sizeHint().height());
     const int top = TabStrip1->geometry().bottom() + px(200);
     const int client = int(w / 1.03);
-    const int frameHeight = px(6100);
-    Frame_std->setGeometry(px(120), top, client, frameHeight);
-    Frame_Encode->setGeometry(px(120), top, client - px(2000), frameHeight);
-    Frame_Decode->setGeometry(px(120), top, client, frameHeight);
+    Frame_std->setGeometry(px(120), top, client, px(6100));
+    Frame_Encode->setGeometry(px(120), top, client - px(2000), px(6100));
+    Frame_Decode->setGeometry(px(120), top, client, px(6100));
 
     Frame_std->layOut();
     Frame_Encode->layOut();
     Frame_Decode->layOut();
+    // The pages as tall as the tallest one's controls, the buttons under them.
+    int frameHeight = 0;
+    for (QWidget *page : {static_cast<QWidget *>(Frame_std), static_cast<QWidget *>(Frame_Encode),
+                          static_cast<QWidget *>(Frame_Decode)})
+        frameHeight = std::max(frameHeight, page->childrenRect().bottom() + 1 + px(120));
+    for (QWidget *page : {static_cast<QWidget *>(Frame_std), static_cast<QWidget *>(Frame_Encode),
+                          static_cast<QWidget *>(Frame_Decode)})
+        page->resize(page->width(), frameHeight);
 
+    // The buttons right under the pages, the progress bar and the status
+    // line under the buttons.
     const int buttonsY = top + frameHeight + px(200);
-    ProgressBar1->setGeometry(px(120), buttonsY, px(5000), px(300));
-    Label_tr_count->setGeometry(px(5300), buttonsY, px(4000), px(300));
     QPushButton *buttons[] = {Command_read, Command_Write, Command_def, Command_save, Command_open, Command_close};
     int x = px(600);
     for (QPushButton *b : buttons) {
-        b->setGeometry(x, buttonsY + px(450), px(1000), px(450));
+        b->setGeometry(x, buttonsY, px(1000), px(450));
         x += px(1500);
     }
-    Label_PassWord->setGeometry(x, buttonsY + px(450), px(1000), px(300));
-    Text_PassWord->setGeometry(x + px(1050), buttonsY + px(450), px(900), px(300));
+    Label_PassWord->setGeometry(x, buttonsY, px(1000), px(300));
+    Text_PassWord->setGeometry(x + px(1050), buttonsY, px(900), px(300));
+    const int barY = buttonsY + px(600);
+    ProgressBar1->setGeometry(px(120), barY, px(5000), px(300));
+    Label_tr_count->setGeometry(px(5300), barY, px(4000), px(300));
     Label_PassWord->hide();
     Text_PassWord->hide();
 }

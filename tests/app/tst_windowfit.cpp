@@ -255,11 +255,6 @@ void TestWindowFit::windowHoldsItsContentsTightly()
     LanguageFlag = 0;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     faults.removeDuplicates();
-    // The 5-tone pages still place their grids and frames by hand at the
-    // design's sizes; they follow once the pages are laid out by their
-    // contents.
-    QEXPECT_FAIL("frm_5tone en", "5-tone pages placed at the design's sizes", Continue);
-    QEXPECT_FAIL("frm_5tone zh", "5-tone pages placed at the design's sizes", Continue);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("\n"))));
 }
 
