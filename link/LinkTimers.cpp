@@ -62,19 +62,15 @@ void LinkTimers::endAttempt()
 void LinkTimers::pauseFor(qint64 us, std::function<void()> fn)
 {
     m_pausing = true;
-    const quint64 gen = m_generation;
-    VbTimer::singleShotUs(us, m_owner, [this, gen, fn = std::move(fn)] {
-        if (gen != m_generation)
-            return;
-        if (m_boxOpen > 0) {
-            m_afterBox = fn;  // the box holds the exchange
-            return;
-        }
-        endPause(fn);
-    });
+    schedule(us, [this, fn = std::move(fn)] { endPause(fn); });
 }
 
 void LinkTimers::waitFor(qint64 us, std::function<void()> fn)
+{
+    schedule(us, std::move(fn));
+}
+
+void LinkTimers::schedule(qint64 us, std::function<void()> fn)
 {
     const quint64 gen = m_generation;
     VbTimer::singleShotUs(us, m_owner, [this, gen, fn = std::move(fn)] {
@@ -120,7 +116,7 @@ bool LinkTimers::hold(const std::function<void()> &showBox)
         if (ran[i] && timers[i])
             timers[i]->setEnabled(true);
     if (pending)
-        endPause(pending);
+        pending();
     else if (onResume)
         onResume();
     return true;

@@ -51,6 +51,9 @@ public:
     bool boxOpen() const { return m_boxOpen > 0; }
 
 private:
+    // Runs fn after us microseconds unless the attempt ends first; a box
+    // open then holds it until it closes.
+    void schedule(qint64 us, std::function<void()> fn);
     void endPause(const std::function<void()> &fn);
 
     QPointer<VbTimer> m_send;
@@ -60,5 +63,5 @@ private:
     quint64 m_generation = 0;  // a pause of an ended attempt sees another number
     bool m_pausing = false;
     int m_boxOpen = 0;
-    std::function<void()> m_afterBox;  // a pause that ended while a box was open
+    std::function<void()> m_afterBox;  // what came due while a box was open
 };
