@@ -111,6 +111,12 @@ QWidget *TwoToneControls::build(QWidget *window)
     dec->setRowStretch(0, 1);
     dec->setColumnStretch(0, 1);
     stack->addWidget(Frame_Decode, 0, 0);
+    // The window is as tall as the taller page, whichever shows first.
+    for (QWidget *page : {Frame_Encode, Frame_Decode}) {
+        QSizePolicy policy = page->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        page->setSizePolicy(policy);
+    }
     Frame_Decode->hide();
     return pages;
 }
