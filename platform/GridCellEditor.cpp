@@ -305,7 +305,8 @@ bool GridCellEditor::eventFilter(QObject *watched, QEvent *event)
             (void)commitOpenEdit();
             return true;
         }
-    } else if (watched != m_grid && watched == typedBox()) {
+    } else if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+               && watched != m_grid && watched == typedBox()) {
         // The second press of a double click whose first press opened the
         // editor lands in the editor: the whole text stays selected, where
         // the box would put the caret and select one word.

@@ -3,6 +3,7 @@
 // open, that exchange stands still.
 #include "link/LinkProfiles.h"
 #include <QAction>
+#include <QPointer>
 #include <QtTest>
 #include <memory>
 
@@ -36,7 +37,7 @@ class TestLinkConformance : public QObject, public LinkTestBench
     int heardDuringBox = -1;
     // The block the watched exchange stood at when the box closed.
     int blockAtBoxEnd = -1;
-    const LinkSession *watched = nullptr;
+    QPointer<const LinkSession> watched;
     static constexpr int BoxOpenMs = 20000;
 
     // The recorder keeps each box open for BoxOpenMs of the test clock.
@@ -56,6 +57,7 @@ private slots:
     {
         setUpBench();
         heardDuringBox = -1;
+        watched = nullptr;
     }
     void cleanup() { tearDownBench(); }
 
