@@ -93,12 +93,11 @@ void LinkSession::sendTick()
         m_timers.setSendInterval(m_settings.byteTickMs);
     const int end = m_settings.bytePerTick ? std::min(SendPosition + 1, TransmitLength)
                                            : TransmitLength;
-    double crossedMs = m_line.freeMs();
-    while (SendPosition < end) {
-        crossedMs = m_line.put(QByteArray(1, char(TransmitFrame[SendPosition])));
-        m_timers.armTimeout(m_settings.byteTimeoutMs);
-        ++SendPosition;
-    }
+    // The bytes of this tick go to the port in one hand-over.
+    const double crossedMs = m_line.put(QByteArray(
+        reinterpret_cast<const char *>(TransmitFrame.data()) + SendPosition, end - SendPosition));
+    m_timers.armTimeout(m_settings.byteTimeoutMs);
+    SendPosition = end;
     if (SendPosition < TransmitLength)
         return;
     m_timers.armTimeout(m_settings.replyTimeoutMs);
