@@ -15,7 +15,6 @@ class LinkLine
 public:
     explicit LinkLine(QPointer<CommControl> port) : m_port(std::move(port)) {}
 
-    CommControl *port() const { return m_port.data(); }
     bool isOpen() const { return m_port && m_port->portOpen(); }
 
     // Sets the port up and opens it, input buffer emptied; false when that
@@ -27,12 +26,9 @@ public:
 
     // Hands bytes to the port; returns when they have crossed the line.
     double put(const QByteArray &bytes);
-    // When what was put on the line last has crossed it.
-    double freeMs() const { return m_freeMs; }
 
     // Every byte the port holds, in arrival order (one input call a byte).
     QByteArray takeAll();
-    int buffered() const { return isOpen() ? m_port->inBufferCount() : 0; }
 
 private:
     QPointer<CommControl> m_port;

@@ -127,7 +127,6 @@ bool LinkSession::StartWrite()
 
 void LinkSession::resetAttempt()
 {
-    m_timers.allOff();
     m_timers.endAttempt();
     m_gate.reset();
     m_line.resetClock();
@@ -190,7 +189,6 @@ void LinkSession::MSC_OnComm(int event) { bytesArrived(event); }
 
 void LinkSession::replyTimedOut()
 {
-    m_timers.allOff();
     m_timers.endAttempt();  // a pause of this attempt ends with it
     m_timers.startRetryPause(m_settings.retryDelayMs);
     closePort();
@@ -214,7 +212,6 @@ void LinkSession::retryPauseEnded()
 
 void LinkSession::stop()
 {
-    m_timers.allOff();
     m_timers.endAttempt();
     closePort();
     WriteBusy = 0;
@@ -223,7 +220,6 @@ void LinkSession::stop()
 
 void LinkSession::clearForLoad()
 {
-    m_timers.allOff();
     m_timers.endAttempt();
     WriteMode = 0;
     DataPhase = 0;
@@ -278,11 +274,7 @@ void LinkSession::exchangeBox(const QString &text, const QString &title)
 
 void LinkSession::finishExchange()
 {
-    m_timers.allOff();
-    m_timers.endAttempt();
-    WriteBusy = 0;
-    ReadBusy = 0;
-    closePort();
+    stop();
 }
 
 void LinkSession::completeWrite()

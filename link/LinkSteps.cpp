@@ -112,10 +112,8 @@ void LinkSession::sendTick()
 
 void LinkSession::bytesArrived(int event)
 {
-    if (event != CommControl::ComEvReceive || !m_line.isOpen())
+    if (event != CommControl::ComEvReceive)
         return;
-    if (!transferBusy())
-        return;  // no exchange of this window runs
     takeIn();
     advance();
 }
@@ -123,7 +121,7 @@ void LinkSession::bytesArrived(int event)
 void LinkSession::takeIn()
 {
     if (!transferBusy())
-        return;
+        return;  // no exchange of this window runs
     const QByteArray bytes = m_line.takeAll();
     if (bytes.isEmpty())
         return;

@@ -25,10 +25,8 @@ bool isOn(const VbTimer *t)
 
 void LinkTimers::startSend(int ms) { timerOn(m_send, ms); }
 void LinkTimers::stopSend() { timerOff(m_send); }
-bool LinkTimers::sendRunning() const { return isOn(m_send.data()); }
 void LinkTimers::armTimeout(int ms) { timerOn(m_timeout, ms); }
 void LinkTimers::stopTimeout() { timerOff(m_timeout); }
-bool LinkTimers::timeoutArmed() const { return isOn(m_timeout.data()); }
 void LinkTimers::stopRetryPause() { timerOff(m_retry); }
 bool LinkTimers::retryPauseRunning() const { return m_retry && m_retry->running(); }
 
@@ -55,6 +53,7 @@ void LinkTimers::allOff()
 
 void LinkTimers::endAttempt()
 {
+    allOff();
     ++m_generation;
     m_pausing = false;
 }

@@ -25,10 +25,8 @@ public:
     void startSend(int ms);            // restarts the send timer's count
     void setSendInterval(int ms);      // the next ticks' interval, count kept when equal
     void stopSend();
-    bool sendRunning() const;
     void armTimeout(int ms);           // restarts the reply time-out's count
     void stopTimeout();
-    bool timeoutArmed() const;
     void startRetryPause(int ms);
     void stopRetryPause();
     bool retryPauseRunning() const;
@@ -41,7 +39,8 @@ public:
     void waitFor(qint64 us, std::function<void()> fn);
     bool pausing() const { return m_pausing; }
 
-    // The attempt ends or a new one starts: pending pauses are dropped.
+    // The attempt ends or a new one starts: the timers off, pending pauses
+    // dropped.
     void endAttempt();
     quint64 generation() const { return m_generation; }
 
