@@ -17,8 +17,10 @@
 #include "platform/VbTimer.h"
 #include "platform/WindowNames.h"
 #include "platform/Windows.h"
+#include "support/ClickWhereSeen.h"
 #include "support/ExchangeLabels.h"
 #include "support/FakeCommControl.h"
+#include "support/OnScreenMessageBox.h"
 #include "support/TabClick.h"
 #include "support/TextFits.h"
 
@@ -29,6 +31,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QtTest>
 
@@ -177,17 +180,22 @@ private slots:
         Windows::unload(window);
         QWidget *w = Windows::show(window);
         QVERIFY(w);
-        auto *box = w->findChild<TextBox *>(QStringLiteral("Text_PassWord"), Qt::FindDirectChildrenOnly);
-        if (!box) {
-            Windows::unload(window);
-            QSKIP("no password box");
-        }
         QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+        auto *box = w->findChild<TextBox *>(QStringLiteral("Text_PassWord"), Qt::FindDirectChildrenOnly);
+        if (!box || !box->isVisible()) {
+            Windows::unload(window);
+            QSKIP("no password box shown");
+        }
         const QString before = box->text();
-        MsgBoxRecorder::install();
-        box->setFocus();
+        // The warning shown for real and closed with Return, as a person does.
+        MsgBoxRecorder::install(answerOnScreen);
+        const auto plainRecorder = qScopeGuard([] { MsgBoxRecorder::install(); });
+        QVERIFY(clickWhereSeen(box));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
+        QTest::keyClick(box, Qt::Key_End);
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUtf8("中"), Qt::NoModifier);
         QCOMPARE(box->text(), before);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
         QCOMPARE(MsgBoxRecorder::boxes().size(), 1);
         QCOMPARE(MsgBoxRecorder::boxes().first().text,
                  QStringLiteral("The password takes single-byte characters only (letters, digits, blank and signs) ."));

@@ -65,6 +65,22 @@ class TestOpenEdits : public QObject
     ChannelEditorWindow *editor = nullptr;
     QTemporaryDir dir;
 
+    // The 5-tone editor with code 1's second frame (row 1, column 2) clicked
+    // where it is seen and typed over with "12", a frame of the wrong
+    // length, the edit left open; nothing when a step fails.
+    FiveToneWindow *fiveToneWithShortFrame()
+    {
+        auto *five = qobject_cast<FiveToneWindow *>(Windows::show(QStringLiteral("frm_5tone")));
+        if (!five || !clickTabWhereSeen(five->TabStrip1, 1)
+            || !clickGridCellWhereSeen(five->Frame_Encode->MSF_Encode, 1, 2))
+            return nullptr;
+        TextBox *code = five->Frame_Encode->Text_Encode;
+        if (!code->isVisible() || !QTest::qWaitFor([code] { return QApplication::focusWidget() == code; }))
+            return nullptr;
+        QTest::keyClicks(code, QStringLiteral("12"));
+        return five;
+    }
+
     // Channel 0's name cell opened and typed into, not left.
     void typeName(const QString &text)
     {
@@ -153,16 +169,8 @@ private slots:
     void wrongLengthFrameStopsSaveAndWrite()
     {
         QFETCH(bool, write);
-        auto *five = qobject_cast<FiveToneWindow *>(Windows::show(QStringLiteral("frm_5tone")));
+        FiveToneWindow *five = fiveToneWithShortFrame();
         QVERIFY(five);
-        QVERIFY(clickTabWhereSeen(five->TabStrip1, 1));
-        // Code 1's second frame (row 1, column 2) clicked where it is seen,
-        // and typed into over what it holds.
-        QVERIFY(clickGridCellWhereSeen(five->Frame_Encode->MSF_Encode, 1, 2));
-        QVERIFY(five->Frame_Encode->Text_Encode->isVisible());
-        QTRY_COMPARE(QApplication::focusWidget(), five->Frame_Encode->Text_Encode);
-        QTest::keyClick(five->Frame_Encode->Text_Encode, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(five->Frame_Encode->Text_Encode, QStringLiteral("12"));
         const auto before = MemoryImage;
         const QByteArray radioBefore = radio->bytes(0, 0x2000);
         // The warning shown and closed with Return as a user closes it; the
@@ -256,12 +264,8 @@ private slots:
     void closeRefusedByTheCommitKeepsTheEdit()
     {
         QFETCH(bool, closeBox);
-        auto *five = qobject_cast<FiveToneWindow *>(Windows::show(QStringLiteral("frm_5tone")));
+        FiveToneWindow *five = fiveToneWithShortFrame();
         QVERIFY(five);
-        QVERIFY(clickTabWhereSeen(five->TabStrip1, 1));
-        QVERIFY(clickGridCellWhereSeen(five->Frame_Encode->MSF_Encode, 1, 2));
-        QTRY_COMPARE(QApplication::focusWidget(), five->Frame_Encode->Text_Encode);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
         const auto before = MemoryImage;
         MsgBoxRecorder::install(answerOnScreen);
         const auto plainRecorder = qScopeGuard([] { MsgBoxRecorder::install(); });
